@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12. Idempotent: apt is
+# only called when a package is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libxlsxwriter-dev
+  fonts-dejavu-core
+  xvfb xauth
+)
+# Lumiq: 32-bit Windows cross build, tested under Wine.
+packages+=(g++-mingw-w64-i686 mingw-w64-i686-dev)
+i386_packages=(wine32:i386)
+packages+=(wine)
+
+missing=()
+for p in "${packages[@]}" "${i386_packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  if [ "${#i386_packages[@]}" -gt 0 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+  fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
