@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-exec build/calculator/VeltraCalculator "$@"
+exec build/calculator/app/VeltraCalculator "$@"

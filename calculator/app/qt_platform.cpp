@@ -1,0 +1,78 @@
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPalette>
+#include <QUrl>
+
+namespace veltra {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+Colour FromQColor(const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); }
+
+}  // namespace
+
+void QtPlatform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    switch (icon) {
+        case MessageIcon::Critical: qtIcon = QMessageBox::Critical; break;
+        case MessageIcon::Exclamation: qtIcon = QMessageBox::Warning; break;
+        case MessageIcon::Information: qtIcon = QMessageBox::Information; break;
+        case MessageIcon::None: break;
+    }
+    QMessageBox box(qtIcon, Q(title), Q(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+void QtPlatform::ShowPowerMessage() {
+    if (powerMessage_) {
+        powerMessage_();
+    } else {
+        ShowMessage("Потребляемая мощность превышает мощность источников питания.",
+                    " Внимание !", MessageIcon::Exclamation);
+    }
+}
+
+void QtPlatform::ShowHelp(const std::string& target, std::optional<int> context) {
+    if (help_) help_(target, context);
+}
+
+void QtPlatform::OpenUrl(const std::string& url) {
+    // Failures are ignored: no browser or mail program simply means nothing opens.
+    QDesktopServices::openUrl(QUrl(Q(url)));
+}
+
+std::optional<std::string> QtPlatform::InputBox(const std::string& prompt,
+                                                const std::string& title) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent_, Q(title), Q(prompt),
+                                                 QLineEdit::Normal, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return answer.toStdString();
+}
+
+Colour QtPlatform::GetSystemColour(SystemColour which) {
+    const QPalette palette = QApplication::palette();
+    switch (which) {
+        case SystemColour::ButtonFace: return FromQColor(palette.color(QPalette::Button));
+        case SystemColour::ButtonShadow: return FromQColor(palette.color(QPalette::Dark));
+        case SystemColour::Window: return FromQColor(palette.color(QPalette::Base));
+    }
+    return 0;
+}
+
+char SystemDecimalSeparator() {
+    const QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C) return ',';
+    const QString point = locale.decimalPoint();
+    if (point.size() != 1 || point[0].unicode() > 0x7F) return ',';
+    return char(point[0].unicode());
+}
+
+}  // namespace veltra

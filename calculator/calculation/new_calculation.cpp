@@ -1,0 +1,55 @@
+#include "new_calculation.h"
+
+#include "mainwindow/main_window_inputs.h"
+#include "recalculate.h"
+#include "report/report_hooks.h"
+
+namespace veltra {
+
+void NewCalculation(App& app) {
+    ConfigState& s = app.state;
+    s.AnalogExt8Boards = s.AnalogExt16Boards = 0;
+    s.DigitalExt8Boards = s.DigitalExt16Boards = s.DigitalExt32Boards = 0;
+
+    SetMFUCheck(app, false);
+    for (FieldId id : {FieldId::BasicText, FieldId::EconomyText, FieldId::StandardText,
+                       FieldId::ExecutiveText, FieldId::OperatorText, FieldId::Dss1Text,
+                       FieldId::Dss2Text}) {
+        SetFieldText(app, id, "0");
+    }
+
+    s.AnalogTrunkBoards = s.Bri8Boards = s.Bri16Boards = 0;
+    s.FecuRequiredLevel = s.FecuChosenLevel = 0;
+    SetFieldText(app, FieldId::FecuText, "Нет");
+
+    s.E1Boards = s.E1PriLinks = s.E1CasLinks = 0;
+    ShowCount(app, FieldId::E1TrunkText, "0", 0);
+
+    s.Ipu4Present = s.Ipu8Present = 0;
+    s.IcluBoards = s.IccuBoards = 0;
+    s.BaseStationCount = s.HandsetCount = 0;
+    ShowCount(app, FieldId::BSText, "0", 0);
+    ShowCount(app, FieldId::MobileText, "0", 0);
+
+    SelectOption(app, OptionGroupId::PowerStandard, 0);
+    SelectOption(app, OptionGroupId::PowerAcc, 0);
+    SelectOption(app, OptionGroupId::MDFOpenCable, 0);
+    SelectOption(app, OptionGroupId::MDFBox, 1);
+    SetOnlyStationMDFCheck(app, true);
+    SelectOption(app, OptionGroupId::Arrestor, 2);
+
+    DelAllAddQty_Click(app);
+    ClearSlots(app);
+    ShowPower(app);
+
+    for (CatalogueItem& item : app.catalogue) {
+        item.ItemCalcQty = 0;
+        item.ItemAddQty = 0;
+    }
+    app.SetItemQty("ROF 157 5124/1", 1);
+    app.SetItemQty("LZY 203 2232/1", 1);
+    RecalculateAll(app);
+    ShowConfiguration(app);
+}
+
+}  // namespace veltra

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "catalogue/app.h"
+
+namespace veltra {
+
+// Returns everything to the default configuration without reading the price
+// list again.
+void NewCalculation(App& app);
+
+}  // namespace veltra

@@ -1,0 +1,134 @@
+// Power budget: the estimate, the kind of supply, power units, batteries and
+// feed items, extra cabinets for the units, the power line and the warning.
+#include <string>
+
+#include "catalogue/number_text.h"
+#include "recalculate.h"
+
+namespace veltra {
+
+namespace {
+
+// A telephone box that is not a number counts as 0, as the telephone handling
+// has it; the handling puts "0" back into such a box anyway.
+double PhoneCount(const App& app, FieldId id) {
+    return ParseNumber(app.main.field(id).text, app.decimalSeparator).value_or(0.0);
+}
+
+void OverloadCheck(App& app, bool overloaded) {
+    if (overloaded) {
+        app.main.status.panel3Visible = true;
+        if (!app.state.PowerWarningShown) {
+            // Set first: the modal box must not come up again from a nested run.
+            app.state.PowerWarningShown = true;
+            app.platform.ShowPowerMessage();
+        }
+        app.state.PowerWarningShown = true;
+    } else {
+        app.main.status.panel3Visible = false;
+        app.state.PowerWarningShown = false;
+    }
+}
+
+void FeedBoardItems(App& app) {
+    const Count cordless = app.state.IcluBoards + app.state.IccuBoards;
+    app.SetItemQty("TSRBS 101 12/1500", cordless > 2 ? cordless - 2 : Count(0));
+}
+
+void TransformerSupply(App& app, Count p, Count c) {
+    app.main.status.panel4 = "P = " + std::to_string(int(p)) + " / " +
+                             std::to_string(int(180 * c)) + " Вт (Тр)";
+    OverloadCheck(app, p > 180 * c);
+    app.state.PowerUnitCount = 0;
+    app.SetItemQty("TSRBS 101 12/1500", 0);
+    app.SetItemQty("RES 147 051/1", c);
+    app.SetItemQty("RPM 945 323", c);
+    app.SetItemQty("BML 351 048", 0);
+    app.SetItemQty("BKB 201 002", 0);
+    app.SetItemQty("SXK 106 4147/ 2", 0);
+    app.SetItemQty("SXA 112 4404/ 1", 0);
+    app.SetItemQty("BKC 851 003", 0);
+    app.SetItemQty("TRE 990 113/850", 0);
+}
+
+// Units of 240 W each. Above 720 W the most that three cabinets hold, three
+// units, is ordered and the overload warning tells the user to correct it.
+Count PowerUnitsFor(Count p) {
+    if (p < 240) return 1;
+    if (p < 480) return 2;
+    return 3;
+}
+
+void SwitchedModeSupply(App& app, Count p, Count c) {
+    ConfigState& s = app.state;
+    if (!app.main.PowerStandard.IsSelected(1)) s.PowerTypeForced = true;
+    FeedBoardItems(app);
+    app.SetItemQty("RES 147 051/1", 0);
+
+    const Count units = PowerUnitsFor(p);
+    app.SetItemQty("BML 351 048", units);
+    app.SetItemQty("RPM 945 323", units);
+    app.SetItemQty("TRE 990 113/850", units);
+    s.PowerUnitCount = units;
+
+    if (s.PowerUnitCount > c) {
+        SetCabinetItems(app, s.PowerUnitCount);
+        s.CabinetCount = s.PowerUnitCount;
+    }
+
+    app.main.status.panel4 = "P = " + std::to_string(int(p)) + " / " +
+                             std::to_string(int(240 * s.PowerUnitCount)) + " Вт (Имп)";
+    OverloadCheck(app, p > 240 * s.PowerUnitCount);
+
+    const bool batteries = app.main.PowerAcc.IsSelected(1);
+    const Count n = batteries ? s.PowerUnitCount : Count(0);
+    app.SetItemQty("BKB 201 002", n);
+    app.SetItemQty("SXK 106 4147/ 2", n);
+    app.SetItemQty("SXA 112 4404/ 1", n);
+    app.SetItemQty("BKC 851 003", 4 * n);
+}
+
+void ExternalSupply(App& app, Count p, Count c) {
+    app.main.status.panel4 = "P = " + std::to_string(int(p)) + " Вт";
+    OverloadCheck(app, false);
+    app.SetItemQty("BML 351 048", 0);
+    app.SetItemQty("RPM 945 323", 0);
+    app.SetItemQty("RES 147 051/1", 0);
+    app.SetItemQty("BKB 201 002", 0);
+    app.SetItemQty("SXK 106 4147/ 2", 0);
+    app.SetItemQty("SXA 112 4404/ 1", 0);
+    app.SetItemQty("BKC 851 003", 0);
+    app.SetItemQty("TRE 990 113/850", c);
+    FeedBoardItems(app);
+}
+
+}  // namespace
+
+void CalculatePower(App& app) {
+    ConfigState& s = app.state;
+    s.PowerTypeForced = false;
+
+    const double analogLines = 8.0 * int(s.AnalogExt8Boards) + 16.0 * int(s.AnalogExt16Boards);
+    const double estimate =
+        0.9 * PhoneCount(app, FieldId::BasicText) +
+        (1.3 * analogLines + 40.0 * int(s.CabinetCount) + 6.0 * int(s.BaseStationCount)) +
+        1.4 * PhoneCount(app, FieldId::EconomyText) + 1.5 * PhoneCount(app, FieldId::StandardText) +
+        2.0 * PhoneCount(app, FieldId::ExecutiveText) +
+        2.0 * PhoneCount(app, FieldId::OperatorText) + 1.0 * PhoneCount(app, FieldId::Dss1Text);
+    const double rounded = RoundHalfEven(estimate);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw OverflowError();
+    s.PowerConsumption = Count((long long)rounded);
+
+    const Count p = s.PowerConsumption;
+    const Count c = s.CabinetCount;
+    const OptionGroup& supply = app.main.PowerStandard;
+    if (180 * c >= p && s.BaseStationCount <= 12 && supply.IsSelected(0)) {
+        TransformerSupply(app, p, c);
+    } else if (180 * c < p || s.BaseStationCount > 12 || supply.IsSelected(1)) {
+        SwitchedModeSupply(app, p, c);
+    } else if (supply.IsSelected(2)) {
+        ExternalSupply(app, p, c);
+    }
+}
+
+}  // namespace veltra

@@ -1,0 +1,85 @@
+#include "catalogue.h"
+
+#include <charconv>
+#include <unordered_set>
+
+namespace veltra {
+
+int ItemLevelOf(std::string_view text) {
+    int level = 0;
+    while (level < 4 && level < int(text.size()) && text[level] == '*') ++level;
+    return level;
+}
+
+std::string ItemKey(int index) { return "a" + std::to_string(index); }
+
+int ItemIndexFromKey(std::string_view key) {
+    if (key.empty()) return 0;
+    key.remove_prefix(1);
+    int value = 0;
+    std::from_chars(key.data(), key.data() + key.size(), value);
+    return value;
+}
+
+int FindItem(const Catalogue& catalogue, std::string_view code) {
+    for (size_t i = 0; i < catalogue.size(); ++i) {
+        if (catalogue[i].ItemCode == code) return int(i);
+    }
+    return -1;
+}
+
+void SetItemQty(Catalogue& catalogue, Platform& platform, std::string_view code, Count qty) {
+    const int index = FindItem(catalogue, code);
+    if (index < 0) {
+        platform.ShowMessage("Несоответствие кода товара '" + std::string(code) + "'", kAppTitle,
+                             MessageIcon::None);
+        return;
+    }
+    catalogue[index].ItemCalcQty = qty;
+}
+
+void BuildParentKeys(Catalogue& catalogue) {
+    int lastHeading = 0, last1 = 0, last2 = 0, last3 = 0;
+    for (size_t i = 0; i < catalogue.size(); ++i) {
+        CatalogueItem& item = catalogue[i];
+        switch (int(item.ItemLevel)) {
+            case 0: item.ItemParentKey = ItemKey(lastHeading); break;
+            case 1: item.ItemParentKey = ""; last1 = int(i); break;
+            case 2: item.ItemParentKey = ItemKey(last1); last2 = int(i); break;
+            case 3: item.ItemParentKey = ItemKey(last2); last3 = int(i); break;
+            default: item.ItemParentKey = ItemKey(last3); break;
+        }
+        if (item.ItemLevel >= 1) lastHeading = int(i);
+    }
+}
+
+std::string TreeNodeText(const CatalogueItem& item) {
+    if (item.ItemAddQty > 0)
+        return "[" + std::to_string(int(item.ItemAddQty)) + "]-" + item.ItemName;
+    return item.ItemName;
+}
+
+std::vector<TreeNodeData> CatalogueTreeNodes(const Catalogue& catalogue) {
+    std::vector<TreeNodeData> nodes;
+    nodes.reserve(catalogue.size());
+    std::unordered_set<std::string> added;
+    for (size_t i = 0; i < catalogue.size(); ++i) {
+        const CatalogueItem& item = catalogue[i];
+        TreeNodeData node{ItemKey(int(i)), item.ItemParentKey, TreeNodeText(item), 3};
+        if (item.ItemLevel == 1) {
+            node.parentKey.clear();
+        } else if (item.ItemAddQty > 0) {
+            node.image = 1;
+        } else if (item.ItemPrice > Money()) {
+            node.image = 2;
+        }
+        // Entries before the first heading would hang under themselves or under
+        // a node not yet in the tree; they become roots instead.
+        if (!node.parentKey.empty() && !added.contains(node.parentKey)) node.parentKey.clear();
+        added.insert(node.key);
+        nodes.push_back(std::move(node));
+    }
+    return nodes;
+}
+
+}  // namespace veltra

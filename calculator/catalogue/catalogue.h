@@ -1,0 +1,57 @@
+#pragma once
+// The catalogue: one entry per record of the price list, in file order. The
+// calculation addresses entries by part number; the tree and the lists by key.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "count.h"
+#include "money.h"
+#include "platform.h"
+
+namespace veltra {
+
+struct CatalogueItem {
+    Count ItemLevel;          // 0 = orderable item, 1..4 = group heading of that depth
+    std::string ItemName;     // without its leading asterisks
+    std::string ItemCode;     // the maker's part number, compared exactly
+    Money ItemPrice;          // 0 when the price field is not a number
+    std::string ItemParentKey;
+    Count ItemCalcQty;        // set by the calculation
+    Count ItemAddQty;         // added by the user by hand
+};
+
+using Catalogue = std::vector<CatalogueItem>;
+
+inline constexpr int kMaxCatalogueEntries = 32767;
+
+// Number of leading asterisks, at most four.
+int ItemLevelOf(std::string_view text);
+std::string ItemKey(int index);
+// The number after the first character of a key; 0 when there is none.
+int ItemIndexFromKey(std::string_view key);
+
+// Sets the calculated quantity of the first entry with this exact code, or
+// reports the mismatch.
+void SetItemQty(Catalogue& catalogue, Platform& platform, std::string_view code, Count qty);
+
+// Index of the first entry with this exact code, or -1.
+int FindItem(const Catalogue& catalogue, std::string_view code);
+
+void BuildParentKeys(Catalogue& catalogue);
+
+struct TreeNodeData {
+    std::string key;
+    std::string parentKey;  // "" for a root node
+    std::string text;
+    int image;  // 1: has a hand-added quantity, 2: priced item, 3: group or unpriced
+};
+
+// The nodes of the catalogue tree in index order, each after its parent.
+std::vector<TreeNodeData> CatalogueTreeNodes(const Catalogue& catalogue);
+
+// The tree text of an entry: "[qty]-name" while it carries a hand-added quantity.
+std::string TreeNodeText(const CatalogueItem& item);
+
+}  // namespace veltra

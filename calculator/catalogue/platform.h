@@ -1,0 +1,40 @@
+#pragma once
+// What the models need from the desktop: message boxes, the help viewer, the
+// browser, input boxes and the system colours. The Qt program implements these;
+// tests and the scenario runner record them.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace veltra {
+
+using Colour = uint32_t;  // 0x00BBGGRR
+
+constexpr Colour Rgb(int r, int g, int b) { return Colour(r) | Colour(g) << 8 | Colour(b) << 16; }
+
+enum class MessageIcon { None, Critical, Exclamation, Information };
+
+enum class SystemColour { Window = 5, ButtonFace = 15, ButtonShadow = 16 };
+
+inline constexpr const char* kAppTitle = "Veltra Calculator";
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // A modal message box with an OK button only.
+    virtual void ShowMessage(const std::string& text, const std::string& title,
+                             MessageIcon icon) = 0;
+    // The modal power warning box; returns when it is closed.
+    virtual void ShowPowerMessage() = 0;
+    // Opens a help target ("file.chm::/topic.htm" or "file.chm", optionally
+    // "file>window"); without a context number the target's own topic.
+    virtual void ShowHelp(const std::string& target, std::optional<int> context) = 0;
+    virtual void OpenUrl(const std::string& url) = 0;
+    // An input box; nullopt when cancelled.
+    virtual std::optional<std::string> InputBox(const std::string& prompt,
+                                                const std::string& title) = 0;
+    virtual Colour GetSystemColour(SystemColour which) = 0;
+};
+
+}  // namespace veltra

@@ -1,0 +1,159 @@
+#include "price_list.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "number_text.h"
+#include "text_decoding.h"
+
+namespace veltra {
+
+namespace {
+
+std::string Quoted(const std::string& fileName) { return "\u00AB" + fileName + "\u00BB"; }
+
+class FieldReader {
+public:
+    FieldReader(std::string_view text, const std::string& fileName)
+        : text_(text), fileName_(fileName) {}
+
+    // Skips blank lines between records; false at the end of the text.
+    bool AtRecordStart() {
+        for (;;) {
+            size_t p = pos_;
+            while (p < text_.size() && (text_[p] == ' ' || text_[p] == '\t')) ++p;
+            if (p == text_.size()) {
+                pos_ = p;
+                return false;
+            }
+            if (text_[p] != '\r' && text_[p] != '\n') return true;
+            pos_ = p;
+            SkipLineEnd();
+        }
+    }
+
+    int line() const { return line_; }
+
+    // Reads one field and the separator after it. `afterLineEnd` tells whether
+    // the previous field ended a line: a field cannot start at the end of the
+    // text then, since the record would be incomplete.
+    std::string Read(bool afterLineEnd, int recordLine) {
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+        if (pos_ == text_.size() && afterLineEnd) Truncated(recordLine);
+        std::string value;
+        if (pos_ < text_.size() && text_[pos_] == '"') {
+            const size_t close = text_.find('"', pos_ + 1);
+            if (close == std::string_view::npos) Truncated(recordLine);
+            value.assign(text_.substr(pos_ + 1, close - pos_ - 1));
+            for (char c : value) {
+                if (c == '\n') ++line_;
+            }
+            pos_ = close + 1;
+            // Anything between the closing quote and the separator is dropped.
+            while (pos_ < text_.size() && !IsSeparator(text_[pos_])) ++pos_;
+        } else {
+            const size_t start = pos_;
+            while (pos_ < text_.size() && !IsSeparator(text_[pos_])) ++pos_;
+            value.assign(text_.substr(start, pos_ - start));
+        }
+        endedLine_ = true;
+        if (pos_ < text_.size()) {
+            if (text_[pos_] == ',') {
+                ++pos_;
+                endedLine_ = false;
+            } else {
+                SkipLineEnd();
+            }
+        }
+        return value;
+    }
+
+    bool endedLine() const { return endedLine_; }
+
+    [[noreturn]] void Truncated(int recordLine) const {
+        throw PriceListError("Прайс-лист " + Quoted(fileName_) +
+                             " обрывается внутри записи (строка " + std::to_string(recordLine) +
+                             ").");
+    }
+
+private:
+    static bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+    void SkipLineEnd() {
+        if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
+        ++pos_;
+        ++line_;
+    }
+
+    std::string_view text_;
+    const std::string& fileName_;
+    size_t pos_ = 0;
+    int line_ = 1;
+    bool endedLine_ = false;
+};
+
+void RejectControlCharacters(std::string_view text, const std::string& fileName) {
+    int line = 1;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++line;
+        if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') {
+            throw PriceListError("Прайс-лист " + Quoted(fileName) +
+                                 " содержит недопустимые символы (строка " +
+                                 std::to_string(line) + ").");
+        }
+    }
+}
+
+}  // namespace
+
+Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
+                         const std::string& fileName) {
+    RejectControlCharacters(text, fileName);
+    Catalogue catalogue;
+    FieldReader reader(text, fileName);
+    while (reader.AtRecordStart()) {
+        const int recordLine = reader.line();
+        if (int(catalogue.size()) >= kMaxCatalogueEntries) {
+            throw PriceListError("Прайс-лист " + Quoted(fileName) + " содержит больше " +
+                                 std::to_string(kMaxCatalogueEntries) + " записей (строка " +
+                                 std::to_string(recordLine) + ").");
+        }
+        const std::string a = reader.Read(false, recordLine);
+        const std::string b = reader.Read(reader.endedLine(), recordLine);
+        const std::string c = reader.Read(reader.endedLine(), recordLine);
+
+        CatalogueItem item;
+        item.ItemLevel = ItemLevelOf(a);
+        item.ItemName = a.substr(size_t(int(item.ItemLevel)));
+        item.ItemCode = b;
+        item.ItemPrice = Money::Parse(c, decimalSeparator).value_or(Money());
+        catalogue.push_back(std::move(item));
+    }
+    if (catalogue.empty()) {
+        throw PriceListError("Прайс-лист " + Quoted(fileName) + " не содержит ни одной записи.");
+    }
+    return catalogue;
+}
+
+Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator) {
+    const std::string fileName = path.string();
+    std::error_code error;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(path, error)) in.open(path, std::ios::binary);
+    if (!in.is_open()) {
+        throw PriceListError("Не удалось открыть прайс-лист " + Quoted(fileName) + ".");
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        throw PriceListError("Не удалось прочитать прайс-лист " + Quoted(fileName) + ".");
+    }
+    const auto text = DecodePriceListText(bytes);
+    if (!text) {
+        throw PriceListError("Прайс-лист " + Quoted(fileName) +
+                             " не удаётся прочитать: текст не в кодировке UTF-8 или Windows-1251.");
+    }
+    return ParsePriceList(*text, decimalSeparator, fileName);
+}
+
+}  // namespace veltra

@@ -1,0 +1,27 @@
+#pragma once
+// Reading "price.txt": records of three fields (name, code, price). Commas and
+// line ends both separate fields; a double-quoted field may hold commas.
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "catalogue.h"
+
+namespace veltra {
+
+class PriceListError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Parses decoded (UTF-8) text; `fileName` only names the file in messages.
+Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
+                         const std::string& fileName);
+
+// Reads, decodes and parses the file. Throws PriceListError with a message for
+// the user when the file cannot be read or is not a complete price list.
+Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator);
+
+}  // namespace veltra

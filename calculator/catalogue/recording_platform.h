@@ -1,0 +1,63 @@
+#pragma once
+// A Platform that records what the models asked of the desktop, for tests and
+// the scenario runner.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform.h"
+
+namespace veltra {
+
+struct RecordedMessage {
+    std::string text;
+    std::string title;
+    MessageIcon icon;
+};
+
+class RecordingPlatform : public Platform {
+public:
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+        if (onMessage) onMessage(text);
+    }
+    void ShowPowerMessage() override {
+        ++powerMessages;
+        if (onMessage) onMessage("PowerMsg");
+    }
+    void ShowHelp(const std::string& target, std::optional<int> context) override {
+        helpTargets.push_back(target);
+        helpContexts.push_back(context);
+        if (onHelp) onHelp(target);
+    }
+    void OpenUrl(const std::string& url) override { urls.push_back(url); }
+    std::optional<std::string> InputBox(const std::string& prompt,
+                                        const std::string& title) override {
+        inputPrompts.push_back(prompt + "|" + title);
+        if (inputAnswers.empty()) return std::nullopt;
+        auto answer = inputAnswers.front();
+        inputAnswers.erase(inputAnswers.begin());
+        return answer;
+    }
+    Colour GetSystemColour(SystemColour which) override {
+        switch (which) {
+            case SystemColour::ButtonFace: return 0xC0C0C0;
+            case SystemColour::ButtonShadow: return 0x808080;
+            case SystemColour::Window: return 0xFFFFFF;
+        }
+        return 0;
+    }
+
+    std::vector<RecordedMessage> messages;
+    int powerMessages = 0;
+    std::vector<std::string> helpTargets;
+    std::vector<std::optional<int>> helpContexts;
+    std::vector<std::string> urls;
+    std::vector<std::string> inputPrompts;
+    std::vector<std::optional<std::string>> inputAnswers;
+    std::function<void(const std::string&)> onMessage;
+    std::function<void(const std::string&)> onHelp;
+};
+
+}  // namespace veltra

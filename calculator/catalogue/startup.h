@@ -1,0 +1,26 @@
+#pragma once
+// The start-up steps that need no window: limits, the dialogs' highlight
+// colour, the price list, the always-present items and the first calculation.
+
+#include <filesystem>
+
+#include "app.h"
+
+namespace veltra {
+
+// Throws PriceListError when the price list cannot be used; the caller reports
+// it and ends the program, since nothing works without the catalogue.
+void StartUp(App& app, const std::filesystem::path& priceList);
+
+// Runs one user-interface event; an overflow stops the event's work and is
+// reported, everything already written stays.
+template <class Handler>
+void RunEvent(App& app, Handler&& handler) {
+    try {
+        handler();
+    } catch (const OverflowError& error) {
+        app.platform.ShowMessage(error.what(), kAppTitle, MessageIcon::Critical);
+    }
+}
+
+}  // namespace veltra

@@ -1,0 +1,200 @@
+#include "main_window_inputs.h"
+
+#include <cmath>
+
+#include "calculation/line_counts.h"
+#include "calculation/recalculate.h"
+#include "catalogue/number_text.h"
+#include "catalogue/shared_procedures.h"
+
+namespace veltra {
+
+namespace {
+
+void TelephoneChanged(App& app, FieldId id) {
+    const Count count = CountFromText(app.main.field(id).text, app.decimalSeparator);
+    app.SetItemQty(InfoOf(id).phoneCode, count);
+    RecalculateAll(app);
+    CheckCountField(app, id);
+}
+
+void FieldChanged(App& app, FieldId id) {
+    switch (id) {
+        case FieldId::AnalogExtText:
+        case FieldId::BSText:
+            RecalculateAll(app);
+            break;
+        case FieldId::DigitalExtText:
+            Combo1_Click(app);
+            RecalculateAll(app);
+            break;
+        default:
+            if (IsTelephoneField(id)) TelephoneChanged(app, id);
+            break;
+    }
+}
+
+double FieldValue(const App& app, FieldId id) {
+    return ParseNumber(app.main.field(id).text, app.decimalSeparator).value_or(0.0);
+}
+
+std::string WholeText(double value) { return std::to_string((long long)value); }
+
+void MFUCheckClicked(App& app) {
+    MainWindowModel& w = app.main;
+    if (w.MFUCheck.checked &&
+        (CountBoards(app) > app.state.MaxBoards || CountAllLines(app) > app.state.MaxLines)) {
+        SetMFUCheck(app, false);
+        app.platform.ShowMessage("Предельная конфигурация", kAppTitle, MessageIcon::None);
+        return;
+    }
+    const Count m = Count(w.MFUCheck.checked);
+    app.SetItemQty("ROF 157 5132/1", m);
+    app.SetItemQty("LZY 203 2215/1", m);
+    w.MFU_Flash.visible = m == 1;
+    SelectMFUFlash(app, 0);
+    UpdateAnalogExtLines(app);
+    UpdateDigitalExtLines(app);
+    UpdateBriChannels(app);
+    RecalculateAll(app);
+}
+
+void MDFBoxSelected(App& app, int index) {
+    MainWindowModel& w = app.main;
+    const bool frame = index != 2;
+    if (!frame) SelectOption(app, OptionGroupId::Arrestor, 2);
+    w.Arrestor.at(1).enabled = frame;
+    w.Arrestor.at(2).enabled = frame;
+    w.ArrestorsFrameEnabled = frame;
+    w.OnlyStationMDFCheck.enabled = frame;
+    RecalculateAll(app);
+}
+
+void PowerStandardSelected(App& app, int index) {
+    MainWindowModel& w = app.main;
+    const bool switched = index == 1;
+    w.PowerAccFrameEnabled = switched;
+    w.PowerAcc.at(0).enabled = switched;
+    w.PowerAcc.at(1).enabled = switched;
+    RecalculateAll(app);
+}
+
+}  // namespace
+
+void SetFieldText(App& app, FieldId id, const std::string& text) {
+    TextField& field = app.main.field(id);
+    if (field.text == text) return;
+    field.text = text;
+    FieldChanged(app, id);
+}
+
+void PaintField(App& app, FieldId id, Background background) {
+    app.main.field(id).background = background;
+}
+
+void ShowCount(App& app, FieldId id, const std::string& text, int value) {
+    SetFieldText(app, id, text);
+    PaintField(app, id, value < 1 ? Background::ButtonFace : Background::Window);
+}
+
+Count CheckCountField(App& app, FieldId id) {
+    const auto value = ParseNumber(app.main.field(id).text, app.decimalSeparator);
+    if (!value) {
+        SetFieldText(app, id, "0");
+        return 0;
+    }
+    if (*value == 0) {
+        PaintField(app, id, Background::ButtonFace);
+        return 0;
+    }
+    PaintField(app, id, Background::Window);
+    if (*value < 0 || *value > 300) {
+        app.platform.ShowMessage("Значение велико или мало для данного поля",
+                                 "Диапазон значений 0...300", MessageIcon::Critical);
+        SetFieldText(app, id, "0");
+        return 0;
+    }
+    return Count((long long)RoundHalfEven(*value));
+}
+
+void Combo1_Click(App& app) {
+    const int scheme = app.main.Combo1.index;
+    if (scheme < 1 || scheme > 3) {
+        for (FieldId id : {FieldId::BasicText, FieldId::StandardText, FieldId::ExecutiveText,
+                           FieldId::Dss1Text}) {
+            SetFieldText(app, id, "0");
+        }
+        return;
+    }
+    static constexpr double kBasic[] = {0, 0.6, 0.45, 0.35};
+    static constexpr double kStandard[] = {0, 0.35, 0.35, 0.4};
+    const double d = FieldValue(app, FieldId::DigitalExtText);
+    SetFieldText(app, FieldId::BasicText, WholeText(std::floor(d * kBasic[scheme])));
+    SetFieldText(app, FieldId::StandardText, WholeText(std::floor(d * kStandard[scheme])));
+    const double executive =
+        d - FieldValue(app, FieldId::BasicText) - FieldValue(app, FieldId::StandardText);
+    SetFieldText(app, FieldId::ExecutiveText, WholeText(executive));
+    if (scheme == 2) {
+        SetFieldText(app, FieldId::Dss1Text, app.main.field(FieldId::ExecutiveText).text);
+    } else {
+        const double factor = scheme == 1 ? 0.8 : 1.3;
+        SetFieldText(app, FieldId::Dss1Text,
+                     WholeText(std::floor(FieldValue(app, FieldId::ExecutiveText) * factor)));
+    }
+}
+
+void SelectCombo1(App& app, int index) {
+    app.main.Combo1.index = index;
+    Combo1_Click(app);
+}
+
+void SetMFUCheck(App& app, bool checked) {
+    if (app.main.MFUCheck.checked == checked) return;
+    app.main.MFUCheck.checked = checked;
+    MFUCheckClicked(app);
+}
+
+void SetOnlyStationMDFCheck(App& app, bool checked) {
+    if (app.main.OnlyStationMDFCheck.checked == checked) return;
+    app.main.OnlyStationMDFCheck.checked = checked;
+    RecalculateAll(app);
+}
+
+void SelectMFUFlash(App& app, int index) {
+    ComboBox& flash = app.main.MFU_Flash;
+    flash.index = index;
+    for (int k = 1; k <= 4; ++k) {
+        app.SetItemQty("KDUBS 130 08/" + std::to_string(k), k == index ? 1 : 0);
+    }
+    flash.background = index >= 1 ? Background::Window : Background::ButtonFace;
+    RecalculateAll(app);
+}
+
+OptionGroup& GroupOf(App& app, OptionGroupId id) {
+    MainWindowModel& w = app.main;
+    switch (id) {
+        case OptionGroupId::PowerStandard: return w.PowerStandard;
+        case OptionGroupId::PowerAcc: return w.PowerAcc;
+        case OptionGroupId::MDFBox: return w.MDFBox;
+        case OptionGroupId::MDFOpenCable: return w.MDFOpenCable;
+        case OptionGroupId::Arrestor: return w.Arrestor;
+    }
+    return w.PowerStandard;
+}
+
+void SelectOption(App& app, OptionGroupId id, int index) {
+    OptionGroup& group = GroupOf(app, id);
+    for (int i = group.firstIndex; i <= group.lastIndex(); ++i) group.at(i).selected = i == index;
+    switch (id) {
+        case OptionGroupId::MDFBox: MDFBoxSelected(app, index); break;
+        case OptionGroupId::PowerStandard: PowerStandardSelected(app, index); break;
+        default: RecalculateAll(app); break;
+    }
+}
+
+void DelAllAddQty_Click(App& app) {
+    for (CatalogueItem& item : app.catalogue) item.ItemAddQty = 0;
+    UpdateCostLine(app);
+}
+
+}  // namespace veltra

@@ -1,0 +1,40 @@
+#pragma once
+// The main window's event handlers. Every input ends with RecalculateAll,
+// directly or through the change handling of a field that it writes.
+
+#include <string>
+
+#include "catalogue/app.h"
+
+namespace veltra {
+
+// Writes a field's text; a different text runs the field's change handling.
+void SetFieldText(App& app, FieldId id, const std::string& text);
+void PaintField(App& app, FieldId id, Background background);
+// Writes the text and paints the field: window colour from 1, else button face.
+void ShowCount(App& app, FieldId id, const std::string& text, int value);
+
+// Checks and colours a telephone field; returns the accepted count.
+Count CheckCountField(App& app, FieldId id);
+
+// Applies the auto-count scheme that Combo1 shows.
+void Combo1_Click(App& app);
+void SelectCombo1(App& app, int index);
+
+// Sets the check box; a change runs its click handling.
+void SetMFUCheck(App& app, bool checked);
+void SetOnlyStationMDFCheck(App& app, bool checked);
+void SelectMFUFlash(App& app, int index);
+
+enum class OptionGroupId { PowerStandard, PowerAcc, MDFBox, MDFOpenCable, Arrestor };
+OptionGroup& GroupOf(App& app, OptionGroupId id);
+// Selects an element as a click on it does and runs the group's handling.
+void SelectOption(App& app, OptionGroupId id, int index);
+
+// Clears every hand-added quantity (the "Удалить все" button).
+void DelAllAddQty_Click(App& app);
+
+// The status-bar tool tip of the overload indicator.
+inline constexpr const char* kOverloadToolTip = "Внимание: потребл. мощность превышает макс.";
+
+}  // namespace veltra

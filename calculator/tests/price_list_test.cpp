@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "catalogue/price_list.h"
+#include "catalogue/recording_platform.h"
+#include "catalogue/text_decoding.h"
+
+namespace veltra {
+namespace {
+
+using namespace std::string_view_literals;
+
+Catalogue Parse(std::string_view text, char separator = ',') {
+    return ParsePriceList(text, separator, "price.txt");
+}
+
+std::string ErrorOf(std::string_view text) {
+    try {
+        Parse(text);
+    } catch (const PriceListError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(PriceList, ReadsRecordsOfThreeFields) {
+    const Catalogue c = Parse(
+        "*Шкафы,,\r\n"
+        "**Платы,,\r\n"
+        "ELU-D/32,ROF 157 5130/1,\"1250,50\"\r\n"
+        "\"Кабель, 5 м\",TSR 901 0472/3,  12\r\n"
+        "***Прочее,,\r\n"
+        "*****Звёзды,X 1,слова\r\n");
+    ASSERT_EQ(c.size(), 6u);
+    EXPECT_EQ(int(c[0].ItemLevel), 1);
+    EXPECT_EQ(c[0].ItemName, "Шкафы");
+    EXPECT_EQ(c[2].ItemCode, "ROF 157 5130/1");
+    EXPECT_EQ(c[2].ItemPrice, *Money::Parse("1250,5", ','));
+    EXPECT_EQ(c[3].ItemName, "Кабель, 5 м");
+    EXPECT_EQ(c[3].ItemPrice, Money::FromUnits(12));
+    EXPECT_EQ(int(c[4].ItemLevel), 3);
+    EXPECT_EQ(c[4].ItemName, "Прочее");
+    // A fifth asterisk stays part of the name; words give price 0.
+    EXPECT_EQ(int(c[5].ItemLevel), 4);
+    EXPECT_EQ(c[5].ItemName, "*Звёзды");
+    EXPECT_EQ(c[5].ItemPrice, Money());
+    for (const auto& item : c) {
+        EXPECT_EQ(int(item.ItemCalcQty), 0);
+        EXPECT_EQ(int(item.ItemAddQty), 0);
+    }
+}
+
+TEST(PriceList, LineEndsAndCommasBothSeparateFields) {
+    const Catalogue crlf = Parse("A,B,1\r\nC,D,2");
+    const Catalogue lf = Parse("A,B,1\nC,D,2\n");
+    const Catalogue cr = Parse("A,B,1\rC,D,2\r");
+    const Catalogue split = Parse("A\nB\n1\nC,D\r\n2\r\n");
+    for (const Catalogue* c : {&crlf, &lf, &cr, &split}) {
+        ASSERT_EQ(c->size(), 2u);
+        EXPECT_EQ((*c)[1].ItemName, "C");
+        EXPECT_EQ((*c)[1].ItemCode, "D");
+        EXPECT_EQ((*c)[1].ItemPrice, Money::FromUnits(2));
+    }
+}
+
+TEST(PriceList, KeepsCodesExactlyAndSkipsOnlyLeadingBlanks) {
+    const Catalogue c = Parse("Шкаф,   SXK 106 4147/ 2,1\r\n");
+    EXPECT_EQ(c[0].ItemCode, "SXK 106 4147/ 2");
+}
+
+TEST(PriceList, PricesFollowTheRegionalFormat) {
+    EXPECT_EQ(Parse("A,B,\"3,75\"")[0].ItemPrice, Money::FromRaw(37500));
+    EXPECT_EQ(Parse("A,B,3.75", '.')[0].ItemPrice, Money::FromRaw(37500));
+    EXPECT_EQ(Parse("A,B,3.75", ',')[0].ItemPrice, Money());
+}
+
+TEST(PriceList, RejectsFilesThatAreNotCompletePriceLists) {
+    EXPECT_NE(ErrorOf("A,B,1\r\nC,D\r\n").find("обрывается внутри записи (строка 2)"),
+              std::string::npos);
+    EXPECT_NE(ErrorOf("A,B,1\r\n\"C,D,2\r\n").find("обрывается"), std::string::npos);
+    EXPECT_NE(ErrorOf("A\r\n").find("обрывается"), std::string::npos);
+    EXPECT_NE(ErrorOf("").find("не содержит ни одной записи"), std::string::npos);
+    EXPECT_NE(ErrorOf("A,B,1\r\nC,\0D,2\r\n"sv).find("недопустимые символы (строка 2)"),
+              std::string::npos);
+}
+
+TEST(PriceList, AcceptsAtMost32767Records) {
+    std::string text;
+    for (int i = 0; i < 32767; ++i) text += "A,B,1\n";
+    EXPECT_EQ(Parse(text).size(), 32767u);
+    text += "C,D,2\n";
+    EXPECT_NE(ErrorOf(text).find("больше 32767 записей (строка 32768)"), std::string::npos);
+}
+
+TEST(PriceList, DecodesUtf8OrWindows1251) {
+    EXPECT_EQ(*DecodePriceListText("\xEF\xBB\xBF*Шкафы"), "*Шкафы");
+    EXPECT_EQ(*DecodePriceListText("*\xD8\xEA\xE0\xF4\xFB"), "*Шкафы");
+    // 0x98 is the one byte the Cyrillic code page leaves undefined.
+    EXPECT_FALSE(DecodePriceListText("\x98\x98").has_value());
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));         // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));     // surrogate
+    EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
+}
+
+TEST(PriceList, ReportsAMissingFileByName) {
+    try {
+        LoadPriceList("/nonexistent/price.txt", ',');
+        FAIL();
+    } catch (const PriceListError& error) {
+        EXPECT_NE(std::string(error.what()).find("/nonexistent/price.txt"), std::string::npos);
+    }
+    EXPECT_THROW(LoadPriceList(std::filesystem::temp_directory_path(), ','), PriceListError);
+}
+
+TEST(ShippedPriceList, IsWindows1251AndHoldsEveryPartNumberTheCalculatorUses) {
+    std::ifstream raw(VELTRA_PRICE_LIST, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(raw)), {});
+    EXPECT_FALSE(IsValidUtf8(bytes)) << "expected the Cyrillic Windows code page";
+    EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+
+    Catalogue catalogue = LoadPriceList(VELTRA_PRICE_LIST, ',');
+    EXPECT_GE(catalogue.size(), 150u);
+    EXPECT_EQ(int(catalogue[0].ItemLevel), 1);
+
+    RecordingPlatform platform;
+    std::ifstream codes(VELTRA_REQUIRED_CODES);
+    std::string code;
+    int checked = 0;
+    while (std::getline(codes, code)) {
+        if (code.empty()) continue;
+        SetItemQty(catalogue, platform, code, 1);
+        const int index = FindItem(catalogue, code);
+        ASSERT_GE(index, 0) << code;
+        EXPECT_GT(catalogue[index].ItemPrice, Money()) << code;
+        ++checked;
+    }
+    EXPECT_GE(checked, 70);
+    EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().text;
+}
+
+}  // namespace
+}  // namespace veltra
