@@ -14,15 +14,15 @@ constexpr int kMargin = 120;
 constexpr int kOptionsTop = 1050;
 constexpr int kOptionPitch = 600;
 constexpr int kFramesTop = 1620;
-constexpr int kFrameLeft = 1080, kFramePitch = 900, kFrameWidth = 780, kFrameHeight = 840;
-constexpr int kIsdnRowTop = 300, kRowPitch = 300;  // inside a frame
+constexpr int kFrameLeft = 1080, kFramePitch = 900, kFrameWidth = 780, kFrameHeight = 900;
+constexpr int kIsdnRowTop = 270, kRowPitch = 300;  // inside a frame
 
 void LayOut(E1TrunkDialog& dialog) {
     dialog.title = "Цифровые потоки Е1";
     dialog.widthTwips = kMargin + kSlotRowWidth + kMargin + 120;
     LayOutSlots(dialog.picture, kMargin, kMargin);
-    dialog.legend[0] = {
-        "BTU-D/30", kE1BoardColour, {kMargin, 750, 180, 180}, {kMargin + 240, 720, 900, 240}};
+    dialog.legend.push_back(
+        {"BTU-D/30", kE1BoardColour, {kMargin, 750, 180, 180}, {kMargin + 240, 720, 900, 240}});
 
     for (int i = 0; i <= kMaxE1Boards; ++i) {
         const int left = kMargin + 60 + i * kOptionPitch;

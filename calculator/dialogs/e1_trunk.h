@@ -3,6 +3,7 @@
 // signalling firmware of each board ("ISDN" or "CAS R2"), confirmed with OK.
 
 #include <array>
+#include <vector>
 
 #include "catalogue/app.h"
 #include "dialog_controls.h"
@@ -25,7 +26,7 @@ struct E1TrunkDialog {
     std::array<CaptionLabel, 2> rowCaptions;  // "ISDN", "CAS R2"
     FlatButton Command1;                      // OK
     FlatButton ARFlatBttn2;                   // help
-    std::array<LegendEntry, 1> legend;
+    std::vector<LegendEntry> legend;
     SlotPicture picture;
 
     std::string title;

@@ -11,7 +11,7 @@ namespace {
 constexpr int kMargin = 120;
 constexpr int kLegendTop = 720;
 constexpr int kLegendPitch = 1180;
-constexpr int kGridTop = 1110;
+constexpr int kGridTop = 1350;
 constexpr int kButtonWidth = 645, kButtonHeight = 285, kColumnPitch = 675;
 constexpr int kGridRows = 7;
 
@@ -56,14 +56,15 @@ void SetCountLabels(VariantDialog& dialog, const BoardCounts& counts) {
 
 void LayOutLegend(VariantDialog& dialog, bool mfu) {
     const VariantFamily& family = *dialog.family;
+    // Each entry is a column: the square and caption, its count below the caption.
     auto add = [&](const char* caption, Colour colour, const char* label,
                    const std::string& count) {
         const int left = kMargin + int(dialog.legend.size()) * kLegendPitch;
         dialog.legend.push_back({caption,
                                  colour,
                                  {left, kLegendTop + 30, 180, 180},
-                                 {left + 240, kLegendTop, 660, 240}});
-        dialog.countLabels.push_back({label, count, {left + 900, kLegendTop, 240, 240}});
+                                 {left + 240, kLegendTop, kLegendPitch - 240, 240}});
+        dialog.countLabels.push_back({label, count, {left + 240, kLegendTop + 240, 600, 240}});
     };
     for (int k = 0; k < family.kindCount; ++k) {
         const BoardKind& kind = family.kinds[size_t(k)];

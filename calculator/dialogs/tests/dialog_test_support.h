@@ -64,6 +64,6 @@ inline std::vector<std::string> MessageTexts(const RecordingPlatform& platform) 
     return texts;
 }
 
-inline constexpr int kFullHeight = 3315;
+inline constexpr int kFullHeight = 3555;
 
 }  // namespace veltra::testing
