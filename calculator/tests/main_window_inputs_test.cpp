@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "calculation/recalculate.h"
 #include "mainwindow/main_window_inputs.h"
 #include "test_app.h"
@@ -42,27 +44,18 @@ TEST(TelephoneFields, NonNumericTextBecomesZeroSilently) {
     EXPECT_TRUE(t.platform.messages.empty());
 }
 
+void ExpectScheme(int scheme, double d, AutoCount expected) {
+    const AutoCount a = AutoCountScheme(scheme, d);
+    EXPECT_EQ(std::tie(a.basic, a.standard, a.executive, a.dss1),
+              std::tie(expected.basic, expected.standard, expected.executive, expected.dss1))
+        << "scheme " << scheme << " at " << d;
+}
+
 TEST(AutoCount, SchemesAtSeventeenAndThreeHundredThirtyThree) {
-    const AutoCount min17 = AutoCountScheme(1, 17);
-    EXPECT_EQ(min17.basic, 10);
-    EXPECT_EQ(min17.standard, 5);
-    EXPECT_EQ(min17.executive, 2);
-    EXPECT_EQ(min17.dss1, 1);
-    const AutoCount opt17 = AutoCountScheme(2, 17);
-    EXPECT_EQ(opt17.basic, 7);
-    EXPECT_EQ(opt17.standard, 5);
-    EXPECT_EQ(opt17.executive, 5);
-    EXPECT_EQ(opt17.dss1, 5);
-    const AutoCount max17 = AutoCountScheme(3, 17);
-    EXPECT_EQ(max17.basic, 5);
-    EXPECT_EQ(max17.standard, 6);
-    EXPECT_EQ(max17.executive, 6);
-    EXPECT_EQ(max17.dss1, 7);
-    const AutoCount min333 = AutoCountScheme(1, 333);
-    EXPECT_EQ(min333.basic, 199);
-    EXPECT_EQ(min333.standard, 116);
-    EXPECT_EQ(min333.executive, 18);
-    EXPECT_EQ(min333.dss1, 14);
+    ExpectScheme(1, 17, {10, 5, 2, 1});
+    ExpectScheme(2, 17, {7, 5, 5, 5});
+    ExpectScheme(3, 17, {5, 6, 6, 7});
+    ExpectScheme(1, 333, {199, 116, 18, 14});
     // Within the line limit no scheme asks for more than 300 of anything.
     for (int scheme = 1; scheme <= 3; ++scheme) {
         for (int d = 0; d <= 340; ++d) {
