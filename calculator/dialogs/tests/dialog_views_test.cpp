@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QTimer>
 
 #include "dialog_test_support.h"
 #include "dialogs/e1_trunk_view.h"
+#include "dialogs/open_dialog.h"
 #include "dialogs/variant_dialog_view.h"
 
 namespace veltra::testing {
@@ -99,6 +101,34 @@ TEST(E1TrunkViewTest, ClosingTheWindowStoresNothing) {
     view.E1(4)->click();
     view.close();
     EXPECT_TRUE(model.closed);
+    EXPECT_EQ(t.app.state.E1Boards, 0);
+}
+
+// Ends a modal loop whatever went wrong, so that a failure cannot hang the test.
+void CloseEveryDialog() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<QDialog*>(widget)) widget->close();
+}
+
+TEST(OpenDialogTest, ShowsTheFiveLineBoardDialogsModallyWhereAsked) {
+    TestApp t;
+    EXPECT_EQ(DialogHeightTwips(DialogKind::DigExt, t.app), kFullHeight - 2 * 300);
+    EXPECT_EQ(DialogHeightTwips(DialogKind::FecuForm, t.app), 0);
+    EXPECT_FALSE(OpenDialog(DialogKind::FecuForm, t.app, nullptr, QPoint(0, 0)));
+
+    QPoint shownAt;
+    QTimer::singleShot(0, [&] {
+        auto* view = dynamic_cast<VariantDialogView*>(QApplication::activeModalWidget());
+        if (!view) return CloseEveryDialog();
+        shownAt = view->pos();
+        view->VariantButton(2)->click();
+    });
+    EXPECT_TRUE(OpenDialog(DialogKind::BriTrunk, t.app, nullptr, QPoint(30, 40)));
+    EXPECT_EQ(shownAt, QPoint(30, 40));
+    EXPECT_EQ(t.app.state.Bri16Boards, 1);
+
+    QTimer::singleShot(0, CloseEveryDialog);
+    EXPECT_TRUE(OpenDialog(DialogKind::E1Trunk, t.app, nullptr, QPoint(0, 0)));
     EXPECT_EQ(t.app.state.E1Boards, 0);
 }
 
