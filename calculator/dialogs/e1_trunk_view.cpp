@@ -1,7 +1,5 @@
 #include "e1_trunk_view.h"
 
-#include <QCloseEvent>
-
 #include "catalogue/startup.h"
 
 namespace veltra {
@@ -81,9 +79,9 @@ void E1TrunkView::Forward(Handler&& handler) {
     }
 }
 
-void E1TrunkView::closeEvent(QCloseEvent* event) {
+void E1TrunkView::reject() {
     RunEvent(app_, [&] { CloseWindow(model_); });
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 }  // namespace veltra

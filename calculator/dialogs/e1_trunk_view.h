@@ -24,8 +24,8 @@ class E1TrunkView : public QDialog {
     QPushButton* OkButton() const { return ok_; }
     void Render();
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
+    // The window's close control and Escape: the dialog closes, storing nothing.
+    void reject() override;
 
   private:
     template <class Handler>

@@ -1,7 +1,5 @@
 #include "variant_dialog_view.h"
 
-#include <QCloseEvent>
-
 #include "catalogue/startup.h"
 
 namespace veltra {
@@ -50,9 +48,9 @@ void VariantDialogView::Forward(Handler&& handler) {
     }
 }
 
-void VariantDialogView::closeEvent(QCloseEvent* event) {
+void VariantDialogView::reject() {
     RunEvent(app_, [&] { CloseButton_Click(model_); });
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 }  // namespace veltra

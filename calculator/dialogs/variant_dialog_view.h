@@ -21,8 +21,8 @@ class VariantDialogView : public QDialog {
     FlatButtonWidget* HelpButton() const { return help_; }
     void Render();
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
+    // The window's close control and Escape: the dialog closes, storing nothing.
+    void reject() override;
 
   private:
     // Runs a handler as one event, then redraws or closes.
