@@ -15,6 +15,7 @@ int Usage() {
 
 void RegisterCommands(veltra::ScenarioRunner& runner) {
     veltra::RegisterMainWindowCommands(runner);
+    veltra::RegisterDialogCommands(runner);
 }
 
 }  // namespace

@@ -40,6 +40,11 @@ void ScenarioRunner::RegisterCommand(const std::string& name, Handler handler) {
     commands_[name] = std::move(handler);
 }
 
+ScenarioRunner::Handler ScenarioRunner::FindCommand(const std::string& name) const {
+    const auto found = commands_.find(name);
+    return found == commands_.end() ? Handler() : found->second;
+}
+
 void ScenarioRunner::Error(const std::string& message) {
     out_ << "error " << line_ << ' ' << message << '\n';
     ++errors_;

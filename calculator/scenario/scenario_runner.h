@@ -25,6 +25,9 @@ class ScenarioRunner {
 
     // Adds or replaces a command. Commands run after start-up.
     void RegisterCommand(const std::string& name, Handler handler);
+    // The command registered under this name, or an empty handler; lets a later
+    // registration extend an earlier one.
+    Handler FindCommand(const std::string& name) const;
 
     // Runs every line; returns the number of error lines printed.
     int Run(std::istream& script);
@@ -58,6 +61,9 @@ class ScenarioRunner {
 
 // The commands for the main window and the calculation.
 void RegisterMainWindowCommands(ScenarioRunner& runner);
+// open, hover, close and print dialog for the line-board dialogs; click acts on
+// the top dialog while one is open. Register after the main window's commands.
+void RegisterDialogCommands(ScenarioRunner& runner);
 
 // Splits "NAME(3)" into "NAME" and 3; index -1 when there is none.
 bool SplitIndexedName(const std::string& text, std::string& name, int& index);

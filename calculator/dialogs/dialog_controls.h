@@ -1,0 +1,54 @@
+#pragma once
+// The controls a board dialog's model shows: what each one displays and where
+// it sits, in twips from the top left of its container.
+
+#include <string>
+
+#include "catalogue/platform.h"
+
+namespace veltra {
+
+struct TwipsBox {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct FlatButton {
+    std::string name;  // "Command1(3)", "ARFlatBttn1", ...
+    std::string caption;
+    bool bold = false;
+    bool visible = true;
+    bool enabled = true;
+    Colour background = 0;
+    TwipsBox box;
+};
+
+struct CaptionLabel {
+    std::string name;  // empty for fixed captions
+    std::string caption;
+    TwipsBox box;
+};
+
+struct OptionControl {
+    std::string name;  // "E1(2)", "eprom1(0)"
+    std::string caption;
+    bool selected = false;
+    bool enabled = true;
+    TwipsBox box;
+};
+
+struct FrameControl {
+    std::string name;  // "Frame2(1)"
+    std::string caption;
+    bool visible = true;
+    TwipsBox box;
+};
+
+// A coloured square with its caption, explaining one slot colour.
+struct LegendEntry {
+    std::string caption;
+    Colour colour = 0;
+    TwipsBox shape;
+    TwipsBox text;
+};
+
+}  // namespace veltra

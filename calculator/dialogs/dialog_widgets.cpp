@@ -1,0 +1,106 @@
+#include "dialog_widgets.h"
+
+#include <QPainter>
+
+namespace veltra {
+
+QRect Pixels(const TwipsBox& box) {
+    return {Pixels(box.left), Pixels(box.top), Pixels(box.width), Pixels(box.height)};
+}
+
+QColor ToQColor(Colour colour) {
+    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
+}
+
+FlatButtonWidget::FlatButtonWidget(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void FlatButtonWidget::Render(const FlatButton& model) {
+    setGeometry(Pixels(model.box));
+    setText(QString::fromStdString(model.caption));
+    QFont f = font();
+    f.setBold(model.bold);
+    setFont(f);
+    background_ = ToQColor(model.background);
+    setEnabled(model.enabled);
+    setVisible(model.visible);
+    update();
+}
+
+void FlatButtonWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    painter.fillRect(rect(), background_);
+    // Flat until the pointer is over it; raised then, sunken while pressed.
+    if (pointerOver_ && isEnabled()) {
+        const bool down = isDown();
+        painter.setPen(down ? palette().color(QPalette::Dark) : palette().color(QPalette::Light));
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(down ? palette().color(QPalette::Light) : palette().color(QPalette::Dark));
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    }
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect(), Qt::AlignCenter, text());
+}
+
+void FlatButtonWidget::enterEvent(QEnterEvent* event) {
+    pointerOver_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+    emit hovered();
+}
+
+void FlatButtonWidget::leaveEvent(QEvent* event) {
+    pointerOver_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void ShapeWidget::Render(bool solid, Colour fill) {
+    solid_ = solid;
+    if (solid) fill_ = ToQColor(fill);
+    update();
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (solid_) painter.fillRect(rect(), fill_);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+SlotRowView::SlotRowView(QWidget* parent, const SlotPicture& picture) {
+    for (int s = 0; s < kSlotCount; ++s) {
+        shapes_[size_t(s)] = new ShapeWidget(parent);
+        shapes_[size_t(s)]->setGeometry(Pixels(picture.Shape2[size_t(s)].box));
+    }
+}
+
+void SlotRowView::Render(const SlotPicture& picture) {
+    for (int s = 0; s < kSlotCount; ++s) {
+        const SlotShape& shape = picture.Shape2[size_t(s)];
+        shapes_[size_t(s)]->Render(shape.solid, shape.fill);
+    }
+}
+
+void AddLegend(QWidget* parent, const std::vector<LegendEntry>& legend) {
+    for (const LegendEntry& entry : legend) {
+        auto* shape = new ShapeWidget(parent);
+        shape->setGeometry(Pixels(entry.shape));
+        shape->Render(true, entry.colour);
+        AddLabel(parent, {"", entry.caption, entry.text});
+    }
+}
+
+QLabel* AddLabel(QWidget* parent, const CaptionLabel& label) {
+    auto* widget = new QLabel(QString::fromStdString(label.caption), parent);
+    widget->setGeometry(Pixels(label.box));
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return widget;
+}
+
+}  // namespace veltra

@@ -1,0 +1,73 @@
+#pragma once
+// Qt pieces the board dialogs share: twips and colour conversion, the flat
+// button with its pointer-over signal, and the coloured shapes of the slot
+// picture and the legend.
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QLabel>
+#include <QRect>
+#include <array>
+#include <vector>
+
+#include "dialog_controls.h"
+#include "slot_picture.h"
+
+namespace veltra {
+
+// 15 twips to the pixel at 96 dpi.
+inline int Pixels(int twips) {
+    return (twips + 7) / 15;
+}
+QRect Pixels(const TwipsBox& box);
+QColor ToQColor(Colour colour);
+
+class FlatButtonWidget : public QAbstractButton {
+    Q_OBJECT
+  public:
+    explicit FlatButtonWidget(QWidget* parent);
+    void Render(const FlatButton& model);
+
+  signals:
+    // The pointer entered the button.
+    void hovered();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    QColor background_;
+    bool pointerOver_ = false;
+};
+
+// A rectangle with a thin border, filled solid or left transparent.
+class ShapeWidget : public QWidget {
+  public:
+    explicit ShapeWidget(QWidget* parent) : QWidget(parent) {}
+    void Render(bool solid, Colour fill);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool solid_ = false;
+    QColor fill_;
+};
+
+// The 27 slot shapes.
+class SlotRowView {
+  public:
+    SlotRowView(QWidget* parent, const SlotPicture& picture);
+    void Render(const SlotPicture& picture);
+
+  private:
+    std::array<ShapeWidget*, kSlotCount> shapes_{};
+};
+
+// Legend squares with their captions; built once, they never change.
+void AddLegend(QWidget* parent, const std::vector<LegendEntry>& legend);
+QLabel* AddLabel(QWidget* parent, const CaptionLabel& label);
+
+}  // namespace veltra

@@ -1,0 +1,105 @@
+// Opens each line-board dialog in a telling state and saves a picture of it:
+//   dialog_screenshots OUTDIR
+// Prints each dialog's controls as well, to hold the picture against.
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QEnterEvent>
+#include <cstdio>
+#include <functional>
+
+#include "catalogue/recording_platform.h"
+#include "catalogue/startup.h"
+#include "dialogs/board_dialog.h"
+#include "dialogs/e1_trunk_view.h"
+#include "dialogs/variant_dialog_view.h"
+#include "mainwindow/main_window_inputs.h"
+
+using namespace veltra;
+
+namespace {
+
+void PointAt(QWidget* widget) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    QEnterEvent event(centre, widget->mapTo(widget->window(), centre), widget->mapToGlobal(centre));
+    QApplication::sendEvent(widget, &event);
+}
+
+void Save(QDialog& view, const BoardDialog& model, const QString& path) {
+    view.move(40, 40);
+    view.show();
+    QApplication::processEvents();
+    view.grab().save(path);
+    std::printf("== %s\n", qPrintable(path));
+    for (const std::string& line : PrintBoardDialog(model))
+        if (line.find("| hidden") == std::string::npos) std::printf("%s\n", line.c_str());
+    view.close();
+}
+
+struct Shot {
+    const char* file;
+    const char* dialog;
+    std::function<void(App&)> setUp;
+    int hover;  // variant button to point at, -1 for none
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // Keep the real pointer off the dialogs, so only the chosen button previews.
+    QCursor::setPos(1279, 1023);
+    const QDir out(argc > 1 ? argv[1] : ".");
+    const Shot shots[] = {
+        {"digext_preview.png", "DigExt",
+         [](App& app) {
+             SetMFUCheck(app, true);
+             app.state.DigitalExt16Boards = 2;
+             app.state.AnalogTrunkBoards = 3;
+         },
+         6},
+        {"digext_full.png", "DigExt", [](App& app) { app.state.AnalogTrunkBoards = 27; }, -1},
+        {"anext.png", "AnExt",
+         [](App& app) {
+             app.state.AnalogExt16Boards = 2;
+             app.state.AnalogExt8Boards = 1;
+         },
+         -1},
+        {"antr.png", "AnTr", [](App& app) { app.state.E1Boards = 2; }, 4},
+        {"britrunk.png", "BriTrunk",
+         [](App& app) {
+             SetMFUCheck(app, true);
+             app.state.Bri16Boards = 1;
+         },
+         3},
+        {"e1trunk.png", "E1Trunk",
+         [](App& app) {
+             app.state.AnalogTrunkBoards = 3;
+             app.state.E1Boards = 3;
+             app.state.E1PriLinks = 1;
+             app.state.E1CasLinks = 2;
+         },
+         -1},
+    };
+    for (const Shot& shot : shots) {
+        RecordingPlatform platform;
+        App app(platform);
+        StartUp(app, VELTRA_PRICE_LIST);
+        shot.setUp(app);
+        BoardDialog model = *OpenBoardDialog(app, shot.dialog);
+        const QString path = out.filePath(shot.file);
+        if (auto* variant = std::get_if<VariantDialog>(&model)) {
+            VariantDialogView view(app, *variant, nullptr);
+            if (shot.hover >= 0) {
+                view.move(40, 40);
+                view.show();
+                PointAt(view.VariantButton(shot.hover));
+            }
+            Save(view, model, path);
+        } else {
+            E1TrunkView view(app, std::get<E1TrunkDialog>(model), nullptr);
+            Save(view, model, path);
+        }
+    }
+    return 0;
+}
