@@ -57,11 +57,11 @@ std::vector<ControlPlace> BuildLayout() {
 
     // Page 2: trunks, networking software and IP telephony.
     const char* p2 = "FrameTabs(1)";
-    AddFieldRow(l, p2, "LabelAnTrunk", "AnTrunkText", "Command13", 28, 160, 48);
-    AddFieldRow(l, p2, "LabelE1Trunk", "E1TrunkText", "Command14", 58, 160, 48);
-    AddFieldRow(l, p2, "LabelBRITrunk", "BRITrunkText", "Command15", 88, 160, 48);
+    AddFieldRow(l, p2, "LabelAnTrunk", "AnTrunkText", "Command13", 28, 160, 90);
+    AddFieldRow(l, p2, "LabelE1Trunk", "E1TrunkText", "Command14", 58, 160, 90);
+    AddFieldRow(l, p2, "LabelBRITrunk", "BRITrunkText", "Command15", 88, 160, 90);
     AddFieldRow(l, p2, "LabelFecu", "FecuText", "Command1", 118, 160, 258);
-    AddFieldRow(l, p2, "LabelIPU", "IPUText", "Command3", 148, 160, 48);
+    AddFieldRow(l, p2, "LabelIPU", "IPUText", "Command3", 148, 160, 90);
     l.push_back({"Command20", p2, P(12, 294, 26, 26)});
 
     // Page 3: cordless.

@@ -36,12 +36,12 @@ AboutForm::AboutForm(App& app, Mode mode, QWidget* parent) : QDialog(parent), ap
     setFixedSize(360, 240);
     if (mode == Mode::Splash) setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
 
-    Text(this, kAbout.product, QRect(20, 18, 320, 30), 20, true)->setObjectName("Product");
-    Text(this, kAbout.salesCaption, QRect(20, 74, 140, 18));
-    Text(this, kAbout.supportCaption, QRect(20, 96, 140, 18));
+    Text(this, kAbout.product, QRect(20, 18, 230, 30), 18, true)->setObjectName("Product");
+    Text(this, kAbout.salesCaption, QRect(20, 74, 150, 18));
+    Text(this, kAbout.supportCaption, QRect(20, 96, 150, 18));
     const std::pair<AboutLink, QRect> kLinks[] = {
-        {AboutLink::SalesMail, QRect(165, 74, 180, 18)},
-        {AboutLink::SupportMail, QRect(165, 96, 180, 18)},
+        {AboutLink::SalesMail, QRect(175, 74, 170, 18)},
+        {AboutLink::SupportMail, QRect(175, 96, 170, 18)},
         {AboutLink::WebSite, QRect(20, 124, 320, 18)},
     };
     for (const auto& [link, at] : kLinks) {
@@ -98,7 +98,7 @@ void AboutForm::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), sky);
     p.fillRect(QRect(0, 56, width(), 2), QColor(0x2a, 0x5d, 0xa8));
     p.setPen(QColor(0x9d, 0xb6, 0xd8));
-    for (int i = 0; i < 9; ++i) p.drawRect(QRect(214 + 15 * i, 8, 11, 40));
+    for (int i = 0; i < 9; ++i) p.drawRect(QRect(256 + 10 * i, 10, 7, 36));
     p.setPen(QColor(0x2a, 0x5d, 0xa8));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

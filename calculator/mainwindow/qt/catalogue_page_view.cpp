@@ -66,6 +66,10 @@ void MainForm::BuildCataloguePage() {
     tree_->setIconSize(QSize(16, 16));
     tree_->setItemDelegate(new FixedRowDelegate(16, tree_));
     tree_->setIndentation(14);
+    // Long names scroll sideways instead of being cut.
+    tree_->setTextElideMode(Qt::ElideNone);
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
     tree_->viewport()->installEventFilter(this);
     for (const TreeNodeData& node : CatalogueTreeNodes(app_.catalogue)) {
         auto* item = node.parentKey.empty() ? new QTreeWidgetItem(tree_)
@@ -102,7 +106,7 @@ void MainForm::BuildCataloguePage() {
     list_->setHeaderLabels({"Наименование товара", "Код производителя", "Цена", "Кол-во", "Сумма"});
     list_->header()->setFixedHeight(17);
     list_->header()->setStretchLastSection(false);
-    for (auto [column, width] : {std::pair{0, 165}, {1, 110}, {2, 60}, {3, 50}, {4, 60}})
+    for (auto [column, width] : {std::pair{0, 150}, {1, 122}, {2, 60}, {3, 48}, {4, 60}})
         list_->setColumnWidth(column, width);
     list_->viewport()->installEventFilter(this);
     connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
@@ -185,6 +189,7 @@ void MainForm::RenderCataloguePage() {
                     QString::fromStdString(row.price), QString::number(row.qty),
                     QString::fromStdString(row.sum)});
         item->setData(0, kKeyRole, QString::fromStdString(row.key));
+        item->setToolTip(0, item->text(0));
         for (int column = 2; column <= 4; ++column)
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }

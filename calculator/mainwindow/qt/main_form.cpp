@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -66,10 +67,12 @@ MainForm::MainForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     BuildReportsPage();
     BuildStatusBar();
 
-    // The design size is the outer size; the frame is not known yet, so the
-    // client starts at it and Qt keeps at least what the pages need.
-    resize(TwipsToPixels(kMainFormWidth), TwipsToPixels(kMainFormHeight));
     Render();
+    // The pages are placed in fixed positions: the window keeps the size that
+    // holds them. With a frame of the usual size that is the design's outer
+    // size of 7165 x 6375 twips.
+    layout()->activate();
+    setFixedSize(sizeHint());
 }
 
 QWidget* MainForm::Container(const std::string& name) const { return widgets_.at(name); }
@@ -201,16 +204,22 @@ void MainForm::Render() {
 }
 
 void MainForm::RenderStatusBar() {
-    const auto widths = StatusPanelPixels(statusBar()->width() > 0 ? statusBar()->width()
-                                                                   : TwipsToPixels(kMainFormWidth));
-    for (size_t i = 0; i < panels_.size(); ++i) panels_[i]->setFixedWidth(widths[i]);
     const StatusBarModel& status = app_.main.status;
-    panels_[0]->setText(QString::fromStdString(status.panel1));
-    panels_[0]->setToolTip(panels_[0]->text());
-    panels_[3]->setText(QString::fromStdString(status.panel4));
-    panels_[3]->setToolTip(panels_[3]->text());
-    panels_[5]->setText(QString::fromStdString(status.panel6));
-    panels_[5]->setToolTip(panels_[5]->text());
+    std::array<int, 3> needed{};
+    const std::pair<size_t, const std::string*> kTexts[] = {
+        {0, &status.panel1}, {3, &status.panel4}, {5, &status.panel6}};
+    for (size_t k = 0; k < 3; ++k) {
+        QLabel* panel = panels_[kTexts[k].first];
+        panel->setText(QString::fromStdString(*kTexts[k].second));
+        panel->setToolTip(panel->text());
+        const QMargins margins = panel->contentsMargins();
+        needed[k] = panel->fontMetrics().horizontalAdvance(panel->text()) + margins.left() +
+                    margins.right() + 4;
+    }
+    const int available = statusBar()->width() > 0 ? statusBar()->width()
+                                                   : TwipsToPixels(kPageFrameRect.width);
+    const auto widths = StatusPanelPixels(available, needed);
+    for (size_t i = 0; i < panels_.size(); ++i) panels_[i]->setFixedWidth(widths[i]);
     if (status.panel3Visible) {
         panels_[2]->setPixmap(WarningPixmap(16));
         panels_[2]->setToolTip(kOverloadToolTip);

@@ -125,15 +125,27 @@ TEST(Layout, ControlsFitTheirContainersWithoutOverlapping) {
     for (const FieldButton& button : FieldButtons()) EXPECT_NO_THROW(PlaceOf(button.name));
 }
 
-TEST(StatusBar, PanelsKeepTheirDesignWidthsWhenTheyFitAndShareTheRestOtherwise) {
-    const auto wide = StatusPanelPixels(1000);
-    EXPECT_EQ(wide, (std::array<int, 6>{335, 6, 29, 223, 6, 271}));
-    const auto narrow = StatusPanelPixels(470);
+TEST(StatusBar, PanelsKeepTheirDesignWidthsWhenTheyFitAndFitTheirTextsOtherwise) {
+    const std::array<int, 3> texts{150, 120, 100};
+    EXPECT_EQ(StatusPanelPixels(1000, texts), (std::array<int, 6>{335, 6, 29, 223, 6, 271}));
+
+    // 470 - 41 = 429 for the texts: 370 needed, 59 spare shared 5028 : 3352 : 4058.
+    const auto narrow = StatusPanelPixels(470, texts);
     EXPECT_EQ(std::accumulate(narrow.begin(), narrow.end(), 0), 470);
     EXPECT_EQ(narrow[1], 6);
     EXPECT_EQ(narrow[2], 29);
-    EXPECT_GT(narrow[0], narrow[5]);
-    EXPECT_GT(narrow[5], narrow[3]);
+    EXPECT_EQ(narrow[4], 6);
+    EXPECT_EQ(narrow[0], 150 + 59 * 5028 / 12438);
+    EXPECT_EQ(narrow[3], 120 + 59 * 3352 / 12438);
+    EXPECT_GE(narrow[5], 100);
+
+    // Texts wider than the bar shrink in proportion, and nothing goes negative.
+    const auto crowded = StatusPanelPixels(241, {300, 100, 0});
+    EXPECT_EQ(crowded[0], 150);
+    EXPECT_EQ(crowded[3], 50);
+    EXPECT_EQ(crowded[5], 0);
+    const auto none = StatusPanelPixels(10, {0, 0, 0});
+    EXPECT_EQ(none[0] + none[3] + none[5], 0);
 }
 
 }  // namespace
