@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "app/chm_help_viewer.h"
 #include "mainwindow/main_window_inputs.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/look.h"
@@ -226,6 +228,45 @@ TEST(AboutFormView, SplashHidesOkAndItsTimerShowsTheMainWindowOnce) {
     about.show();
     EXPECT_TRUE(about.findChild<QPushButton*>("Command1")->isVisible());
     EXPECT_EQ(about.findChild<QTimer*>("Timer1"), nullptr);
+}
+
+TEST(ChmHelpViewerRun, NamesAMissingFileOrViewerAndHandsTheTopicToTheViewer) {
+    QTemporaryDir folder, bin;
+    ASSERT_TRUE(folder.isValid() && bin.isValid());
+    RecordingPlatform platform;
+    ChmHelpViewer viewer(platform, folder.path());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8());
+
+    viewer.Show("v4_overview.chm::/terminal_eq/terminal_eq.htm", std::nullopt);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Файл справки \"v4_overview.chm\" не найден в папке программы:\n" +
+                  folder.path().toStdString());
+
+    QFile chm(folder.filePath("v4_overview.chm"));
+    ASSERT_TRUE(chm.open(QIODevice::WriteOnly));
+    chm.close();
+    viewer.Show("v4_overview.chm::/terminal_eq/terminal_eq.htm", std::nullopt);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_NE(platform.messages[1].text.find("xchm"), std::string::npos);
+
+    // A stand-in viewer that writes down its arguments.
+    const QString log = bin.filePath("args.txt");
+    QFile script(bin.filePath("xchm"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + log + "'\n").toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    viewer.Show("v4_overview.chm::/applications\\applications_8.htm", std::nullopt);
+    qputenv("PATH", path);
+    EXPECT_EQ(platform.messages.size(), 2u);
+    QFile written(log);
+    for (int i = 0; i < 100 && !written.exists(); ++i) QTest::qWait(20);
+    QTest::qWait(20);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(written.readAll()).trimmed(),
+              "file:" + folder.filePath("v4_overview.chm") + "#xchm:/applications/applications_8.htm");
 }
 
 }  // namespace
