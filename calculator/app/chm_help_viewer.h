@@ -12,12 +12,12 @@
 namespace veltra {
 
 class ChmHelpViewer {
-public:
+  public:
     ChmHelpViewer(Platform& platform, QString folder)
         : platform_(platform), folder_(std::move(folder)) {}
     void Show(const std::string& target, std::optional<int> context);
 
-private:
+  private:
     Platform& platform_;
     QString folder_;
 };

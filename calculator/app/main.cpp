@@ -35,8 +35,9 @@ int main(int argc, char** argv) {
 
     const QString folder = QCoreApplication::applicationDirPath();
     veltra::ChmHelpViewer help(platform, folder);
-    platform.SetHelpHandler(
-        [&help](const std::string& target, std::optional<int> context) { help.Show(target, context); });
+    platform.SetHelpHandler([&help](const std::string& target, std::optional<int> context) {
+        help.Show(target, context);
+    });
     QWidget* mainWindow = nullptr;
     platform.SetPowerMessageHandler([&mainWindow] { veltra::PowerMsg::ShowCentred(mainWindow); });
 

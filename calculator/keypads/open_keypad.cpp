@@ -2,6 +2,8 @@
 
 namespace veltra {
 
-bool OpenKeypad(KeypadKind, App&, MainFormModel&, QWidget*, QPoint) { return false; }
+bool OpenKeypad(KeypadKind, App&, MainFormModel&, QWidget*, QPoint) {
+    return false;
+}
 
 }  // namespace veltra

@@ -25,13 +25,18 @@ const PowerMessageTexts kPowerMessage = {
 
 std::string AboutLinkTarget(AboutLink link) {
     switch (link) {
-        case AboutLink::WebSite: return std::string("http://") + kAbout.webSite;
-        case AboutLink::SalesMail: return std::string("mailto:") + kAbout.salesMail;
-        case AboutLink::SupportMail: return std::string("mailto:") + kAbout.supportMail;
+        case AboutLink::WebSite:
+            return std::string("http://") + kAbout.webSite;
+        case AboutLink::SalesMail:
+            return std::string("mailto:") + kAbout.salesMail;
+        case AboutLink::SupportMail:
+            return std::string("mailto:") + kAbout.supportMail;
     }
     return "";
 }
 
-void AboutLink_Click(App& app, AboutLink link) { app.platform.OpenUrl(AboutLinkTarget(link)); }
+void AboutLink_Click(App& app, AboutLink link) {
+    app.platform.OpenUrl(AboutLinkTarget(link));
+}
 
 }  // namespace veltra

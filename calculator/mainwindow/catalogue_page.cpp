@@ -19,7 +19,9 @@ const CatalogueItem* EntryOf(const App& app, const std::string& key) {
     return &app.catalogue[size_t(index)];
 }
 
-bool Priced(const CatalogueItem* item) { return item && item->ItemPrice > Money(); }
+bool Priced(const CatalogueItem* item) {
+    return item && item->ItemPrice > Money();
+}
 
 }  // namespace
 
@@ -43,7 +45,9 @@ void TreeView1_NodeClick(App& app, MainFormModel& form, const std::string& key) 
     }
 }
 
-void TreeView1_MouseDown(MainFormModel& form, float y) { form.SelectNodeY = y; }
+void TreeView1_MouseDown(MainFormModel& form, float y) {
+    form.SelectNodeY = y;
+}
 
 std::optional<TwipsPoint> TreeView1_DblClick(const App& app, const MainFormModel& form,
                                              TwipsPoint window) {
@@ -52,9 +56,13 @@ std::optional<TwipsPoint> TreeView1_DblClick(const App& app, const MainFormModel
                               form.Frame2.rect, PlaceOf("TreeView1").rect, form.SelectNodeY);
 }
 
-void ListView1_ItemClick(MainFormModel& form, const std::string& key) { form.SelectList = key; }
+void ListView1_ItemClick(MainFormModel& form, const std::string& key) {
+    form.SelectList = key;
+}
 
-void ListView1_MouseDown(MainFormModel& form, float y) { form.SelectListY = y; }
+void ListView1_MouseDown(MainFormModel& form, float y) {
+    form.SelectListY = y;
+}
 
 std::optional<TwipsPoint> ListView1_DblClick(const App& app, const MainFormModel& form,
                                              TwipsPoint window) {

@@ -12,8 +12,7 @@ const std::vector<HelpEntry>& HelpEntries() {
         {"ARFlatBttn3", "v4_overview.chm::/terminal_eq/terminal_eq.htm"},
         {"Command20", "v4_overview.chm::/overviev_veltra/overviev_veltra_3_3.htm"},
         {"HelpOverviewVeltra", "v4_overview.chm"},
-        {"HelpOverviewVeltraFunction",
-         "v4_overview.chm::/function_overview/function_overview.htm"},
+        {"HelpOverviewVeltraFunction", "v4_overview.chm::/function_overview/function_overview.htm"},
         {"HelpOverviewVeltraTechnicData",
          "v4_overview.chm::/technical_paremetrs/technical_paremetrs.htm"},
     };

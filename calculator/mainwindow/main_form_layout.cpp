@@ -50,8 +50,7 @@ std::vector<ControlPlace> BuildLayout() {
         {"LabelDss2", "Dss2Text", "ARFlatBttn11"},
     };
     for (int i = 0; i < 7; ++i) {
-        AddFieldRow(l, "Frame1", kPhones[i][0], kPhones[i][1], kPhones[i][2], 26 + 30 * i, 138,
-                    48);
+        AddFieldRow(l, "Frame1", kPhones[i][0], kPhones[i][1], kPhones[i][2], 26 + 30 * i, 138, 48);
     }
     l.push_back({"ARFlatBttn3", "Frame1", P(12, 240, 26, 26)});
 

@@ -41,7 +41,11 @@ std::vector<TwipsRect> ContainersOf(std::string_view name);
 // "FrameTabs(3)" and the like.
 std::string ArrayName(std::string_view name, int index);
 
-inline int TwipsToPixels(float twips) { return int(std::lround(twips / kTwipsPerPixel)); }
-inline float PixelsToTwips(int pixels) { return float(pixels * kTwipsPerPixel); }
+inline int TwipsToPixels(float twips) {
+    return int(std::lround(twips / kTwipsPerPixel));
+}
+inline float PixelsToTwips(int pixels) {
+    return float(pixels * kTwipsPerPixel);
+}
 
 }  // namespace veltra

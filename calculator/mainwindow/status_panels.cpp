@@ -8,7 +8,8 @@ namespace veltra {
 
 std::array<int, 6> StatusPanelPixels(int available, const std::array<int, 3>& needed) {
     std::array<int, 6> pixels{};
-    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = TwipsToPixels(float(kStatusPanelTwips[i]));
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = TwipsToPixels(float(kStatusPanelTwips[i]));
     if (std::accumulate(pixels.begin(), pixels.end(), 0) <= available) return pixels;
 
     constexpr size_t kText[3] = {0, 3, 5};

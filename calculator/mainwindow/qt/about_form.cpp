@@ -13,7 +13,8 @@ namespace veltra {
 
 namespace {
 
-QLabel* Text(QWidget* parent, const QString& text, QRect at, int pixelSize = 11, bool bold = false) {
+QLabel* Text(QWidget* parent, const QString& text, QRect at, int pixelSize = 11,
+             bool bold = false) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
     font.setPixelSize(pixelSize);

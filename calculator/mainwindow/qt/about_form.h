@@ -13,7 +13,7 @@ namespace veltra {
 
 class AboutForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Mode { Splash, Modal };
     AboutForm(App& app, Mode mode, QWidget* parent = nullptr);
 
@@ -21,10 +21,10 @@ public:
     // runs at once when the timer has already fired.
     void SetTimerAction(std::function<void()> action);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     App& app_;
     std::function<void()> timerAction_;
     bool timerFired_ = false;

@@ -22,13 +22,13 @@ namespace {
 
 // Rows of one fixed height: the keypads are placed by row arithmetic.
 class FixedRowDelegate : public QStyledItemDelegate {
-public:
+  public:
     FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
     }
 
-private:
+  private:
     int height_;
 };
 
@@ -96,7 +96,8 @@ void MainForm::BuildCataloguePage() {
     auto* priceList = new QPushButton("Прайс-лист");
     Place(priceList, "Command4");
     priceList->setToolTip("Вывод полного прайс-лсита");
-    connect(priceList, &QPushButton::clicked, this, [this] { Handle([&] { Command4_Click(app_); }); });
+    connect(priceList, &QPushButton::clicked, this,
+            [this] { Handle([&] { Command4_Click(app_); }); });
 
     list_ = new QTreeWidget;
     Place(list_, "ListView1");
@@ -170,8 +171,8 @@ void MainForm::RenderCataloguePage() {
         w->setVisible(form_.WareVisible);
     textCodeWare_->setText(QString::fromStdString(form_.TextCodeWare));
     textPriceWare_->setText(QString::fromStdString(form_.TextPriceWare));
-    labelDiscount_->setText(
-        QString::fromStdString(DiscountText(app_.state.QuotationDiscountPercent, app_.decimalSeparator)));
+    labelDiscount_->setText(QString::fromStdString(
+        DiscountText(app_.state.QuotationDiscountPercent, app_.decimalSeparator)));
 
     const AddedItemsList& shown = form_.ListView1;
     totalAddText_->setText(QString::fromStdString(shown.total));

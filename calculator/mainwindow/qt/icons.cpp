@@ -61,9 +61,12 @@ QPixmap Group() {
 
 QIcon TreeImage(int image) {
     switch (image) {
-        case 1: return QIcon(AddedItem());
-        case 2: return QIcon(PricedItem());
-        default: return QIcon(Group());
+        case 1:
+            return QIcon(AddedItem());
+        case 2:
+            return QIcon(PricedItem());
+        default:
+            return QIcon(Group());
     }
 }
 

@@ -22,8 +22,9 @@ constexpr OptionGroupId kGroups[] = {OptionGroupId::PowerStandard, OptionGroupId
                                      OptionGroupId::MDFBox, OptionGroupId::MDFOpenCable,
                                      OptionGroupId::Arrestor};
 
-QColor ToQColor(Colour c) { return QColor(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF)); }
-
+QColor ToQColor(Colour c) {
+    return QColor(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF));
+}
 
 }  // namespace
 
@@ -135,7 +136,8 @@ void MainForm::BuildFramePage() {
     BuildOptionGroup(2);
     Place(PageFrame("Открытый кроссовый кабель"), "MDFOpenCableFrame");
     BuildOptionGroup(3);
-    onlyStationCheck_ = new QCheckBox(QString::fromStdString(app_.main.OnlyStationMDFCheck.caption));
+    onlyStationCheck_ =
+        new QCheckBox(QString::fromStdString(app_.main.OnlyStationMDFCheck.caption));
     Place(onlyStationCheck_, "OnlyStationMDFCheck");
     connect(onlyStationCheck_, &QCheckBox::clicked, this,
             [this](bool checked) { Handle([&] { SetOnlyStationMDFCheck(app_, checked); }); });

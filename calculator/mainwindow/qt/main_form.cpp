@@ -4,8 +4,8 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -30,10 +30,10 @@ namespace {
 
 DialogKind KindOf(std::string_view dialog) {
     static const std::pair<const char*, DialogKind> kKinds[] = {
-        {"AnExt", DialogKind::AnExt},         {"DigExt", DialogKind::DigExt},
-        {"AnTr", DialogKind::AnTr},           {"BriTrunk", DialogKind::BriTrunk},
-        {"E1Trunk", DialogKind::E1Trunk},     {"BaseStation", DialogKind::BaseStation},
-        {"Mobile", DialogKind::Mobile},       {"FecuForm", DialogKind::FecuForm},
+        {"AnExt", DialogKind::AnExt},     {"DigExt", DialogKind::DigExt},
+        {"AnTr", DialogKind::AnTr},       {"BriTrunk", DialogKind::BriTrunk},
+        {"E1Trunk", DialogKind::E1Trunk}, {"BaseStation", DialogKind::BaseStation},
+        {"Mobile", DialogKind::Mobile},   {"FecuForm", DialogKind::FecuForm},
         {"IPUForm", DialogKind::IPUForm},
     };
     for (const auto& [name, kind] : kKinds) {
@@ -44,7 +44,9 @@ DialogKind KindOf(std::string_view dialog) {
 
 }  // namespace
 
-QWidget* PageFrame(const char* caption) { return new QGroupBox(QString::fromUtf8(caption)); }
+QWidget* PageFrame(const char* caption) {
+    return new QGroupBox(QString::fromUtf8(caption));
+}
 
 MainForm::MainForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     setObjectName("MainForm");
@@ -75,7 +77,9 @@ MainForm::MainForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     setFixedSize(sizeHint());
 }
 
-QWidget* MainForm::Container(const std::string& name) const { return widgets_.at(name); }
+QWidget* MainForm::Container(const std::string& name) const {
+    return widgets_.at(name);
+}
 
 QWidget* MainForm::Place(QWidget* widget, const char* name) {
     const ControlPlace& place = PlaceOf(name);
@@ -95,7 +99,8 @@ void MainForm::BuildMenu() {
     QMenuBar* bar = menuBar();
     QAction* newCalc = bar->addAction("Новый расчет");
     newCalc->setObjectName("NewCalc");
-    connect(newCalc, &QAction::triggered, this, [this] { Handle([&] { NewCalc_Click(app_, form_); }); });
+    connect(newCalc, &QAction::triggered, this,
+            [this] { Handle([&] { NewCalc_Click(app_, form_); }); });
 
     QMenu* help = bar->addMenu("Помощь");
     help->setObjectName("HelpMenu");
@@ -122,10 +127,13 @@ void MainForm::BuildTabStrip() {
     for (const char* caption : {"АЛ", "СЛ", "DECT", "Питание", "Кросс", "Дополнительно", "Отчеты"})
         tabStrip1_->addTab(caption);
     tabStrip1_->setExpanding(false);
-    static const char* const kCaptions[kTabCount] = {
-        "Абонентские линии", "Соединительные линии", "Беcпроводная связь DECT",
-        "Электропитание",    "Кроссовое оборудование", "",
-        "Отчеты"};
+    static const char* const kCaptions[kTabCount] = {"Абонентские линии",
+                                                     "Соединительные линии",
+                                                     "Беcпроводная связь DECT",
+                                                     "Электропитание",
+                                                     "Кроссовое оборудование",
+                                                     "",
+                                                     "Отчеты"};
     for (int i = 0; i < kTabCount; ++i)
         Place(PageFrame(kCaptions[i]), PlaceOf(ArrayName("FrameTabs", i)).name);
     // Every click runs the page switch, a click on the shown tab included;
@@ -187,10 +195,9 @@ void MainForm::OnFieldButton(const char* name) {
 void MainForm::ShowAbout() {
     AboutForm about(app_, AboutForm::Mode::Modal, this);
     const QRect frame = frameGeometry();
-    const TwipsPoint at =
-        CentreOver({PixelsToTwips(frame.x()), PixelsToTwips(frame.y()), PixelsToTwips(frame.width()),
-                    PixelsToTwips(frame.height())},
-                   PixelsToTwips(about.width()), PixelsToTwips(about.height()));
+    const TwipsPoint at = CentreOver({PixelsToTwips(frame.x()), PixelsToTwips(frame.y()),
+                                      PixelsToTwips(frame.width()), PixelsToTwips(frame.height())},
+                                     PixelsToTwips(about.width()), PixelsToTwips(about.height()));
     about.move(ToPixels(at));
     about.exec();
 }
@@ -216,8 +223,8 @@ void MainForm::RenderStatusBar() {
         needed[k] = panel->fontMetrics().horizontalAdvance(panel->text()) + margins.left() +
                     margins.right() + 4;
     }
-    const int available = statusBar()->width() > 0 ? statusBar()->width()
-                                                   : TwipsToPixels(kPageFrameRect.width);
+    const int available =
+        statusBar()->width() > 0 ? statusBar()->width() : TwipsToPixels(kPageFrameRect.width);
     const auto widths = StatusPanelPixels(available, needed);
     for (size_t i = 0; i < panels_.size(); ++i) panels_[i]->setFixedWidth(widths[i]);
     if (status.panel3Visible) {

@@ -30,7 +30,7 @@ QWidget* PageFrame(const char* caption);
 
 class MainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainForm(App& app, QWidget* parent = nullptr);
 
     MainFormModel& form() { return form_; }
@@ -39,13 +39,13 @@ public:
     // The window's outer top-left in twips.
     TwipsPoint WindowTwips() const;
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Runs a handler as one event and shows its outcome.
     template <class Handler>
     void Handle(Handler&& handler) {

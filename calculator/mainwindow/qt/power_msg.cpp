@@ -1,10 +1,10 @@
 #include "power_msg.h"
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 
 #include "icons.h"
 #include "mainwindow/about_box.h"

@@ -8,7 +8,7 @@ namespace veltra {
 
 class PowerMsg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit PowerMsg(QWidget* parent = nullptr);
 
     // Shows the box modally in the middle of the screen.

@@ -13,6 +13,8 @@ inline QRect ToPixels(const TwipsRect& r) {
             TwipsToPixels(r.height)};
 }
 
-inline QPoint ToPixels(const TwipsPoint& p) { return {TwipsToPixels(p.left), TwipsToPixels(p.top)}; }
+inline QPoint ToPixels(const TwipsPoint& p) {
+    return {TwipsToPixels(p.left), TwipsToPixels(p.top)};
+}
 
 }  // namespace veltra

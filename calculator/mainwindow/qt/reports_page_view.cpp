@@ -48,7 +48,8 @@ void MainForm::RenderPages() {
     frame("Frame3", form_.Frame3);
     for (int i = 0; i < 2; ++i) frame(ArrayName("ReportFrame", i), form_.ReportFrame[size_t(i)]);
 
-    for (auto [bar, tab] : {std::pair{tabStrip1_, form_.TabStrip1}, {tabStrip2_, form_.TabStrip2},
+    for (auto [bar, tab] : {std::pair{tabStrip1_, form_.TabStrip1},
+                            {tabStrip2_, form_.TabStrip2},
                             {tabStrip3_, form_.TabStrip3}}) {
         const QSignalBlocker block(bar);
         bar->setCurrentIndex(tab - 1);

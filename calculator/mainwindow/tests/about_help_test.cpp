@@ -32,7 +32,8 @@ TEST(HelpViewer, TakesTargetsApartAndBuildsTheViewerCommand) {
     const HelpRequest bare = ParseHelpTarget("v4_overview.chm");
     EXPECT_EQ(bare.file, "v4_overview.chm");
     EXPECT_EQ(bare.topic, "");
-    const HelpRequest slashes = ParseHelpTarget("v4_overview.chm::/applications\\applications_8.htm");
+    const HelpRequest slashes =
+        ParseHelpTarget("v4_overview.chm::/applications\\applications_8.htm");
     EXPECT_EQ(slashes.file, "v4_overview.chm");
     EXPECT_EQ(slashes.topic, "/applications/applications_8.htm");
     const HelpRequest window = ParseHelpTarget("VeltraCalculator.chm::source/dig_ext.htm>main");

@@ -28,7 +28,7 @@ namespace veltra {
 namespace {
 
 class MainFormView : public ::testing::Test {
-protected:
+  protected:
     MainFormView() : window(t.app) { window.show(); }
 
     template <class T>
@@ -53,8 +53,8 @@ TEST_F(MainFormView, ShowsTitleTabsAndTheCatalogueGroups) {
     QTabBar* tabs = Child<QTabBar>("TabStrip1");
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
-    EXPECT_EQ(captions, QStringList({"АЛ", "СЛ", "DECT", "Питание", "Кросс", "Дополнительно",
-                                     "Отчеты"}));
+    EXPECT_EQ(captions,
+              QStringList({"АЛ", "СЛ", "DECT", "Питание", "Кросс", "Дополнительно", "Отчеты"}));
 
     QTreeWidget* tree = Child<QTreeWidget>("TreeView1");
     QStringList groups;
@@ -181,7 +181,8 @@ TEST_F(MainFormView, ButtonsGuardHelpAndRecordTheCalculatorTarget) {
     ClickTab("TabStrip1", 2);
     QTest::mouseClick(Child<QToolButton>("Command17"), Qt::LeftButton);
     ASSERT_EQ(t.platform.messages.size(), 1u);
-    EXPECT_EQ(t.platform.messages[0].text, "Введите сначала необходимое количество базовых станций");
+    EXPECT_EQ(t.platform.messages[0].text,
+              "Введите сначала необходимое количество базовых станций");
 
     ClickTab("TabStrip1", 0);
     QTest::mouseClick(Child<QToolButton>("ARFlatBttn7"), Qt::LeftButton);
@@ -265,8 +266,9 @@ TEST(ChmHelpViewerRun, NamesAMissingFileOrViewerAndHandsTheTopicToTheViewer) {
     for (int i = 0; i < 100 && !written.exists(); ++i) QTest::qWait(20);
     QTest::qWait(20);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(written.readAll()).trimmed(),
-              "file:" + folder.filePath("v4_overview.chm") + "#xchm:/applications/applications_8.htm");
+    EXPECT_EQ(
+        QString::fromUtf8(written.readAll()).trimmed(),
+        "file:" + folder.filePath("v4_overview.chm") + "#xchm:/applications/applications_8.htm");
 }
 
 }  // namespace

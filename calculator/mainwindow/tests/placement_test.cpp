@@ -61,7 +61,8 @@ TEST(FieldButtons, HandsetDialogNeedsBaseStationsFirst) {
     const FieldButton& mobile = *FindButton("Command17");
     EXPECT_FALSE(DialogButton_Click(t.app, form, mobile, {0, 0}, 0));
     ASSERT_EQ(t.platform.messages.size(), 1u);
-    EXPECT_EQ(t.platform.messages[0].text, "Введите сначала необходимое количество базовых станций");
+    EXPECT_EQ(t.platform.messages[0].text,
+              "Введите сначала необходимое количество базовых станций");
     EXPECT_EQ(t.platform.messages[0].title, "Veltra Calculator");
 
     ShowCount(t.app, FieldId::BSText, "2", 2);

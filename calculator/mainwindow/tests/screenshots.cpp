@@ -47,8 +47,8 @@ int main(int argc, char** argv) {
     app.catalogue[size_t(veltra::FindItem(app.catalogue, "BDV 113 08"))].ItemAddQty = 1;
 
     auto* tabs = window.findChild<QTabBar*>("TabStrip1");
-    const char* const kPages[] = {"1-al", "2-sl", "3-dect", "4-power", "5-frame", "6-extra",
-                                  "7-reports"};
+    const char* const kPages[] = {"1-al",    "2-sl",    "3-dect",   "4-power",
+                                  "5-frame", "6-extra", "7-reports"};
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         Save(&window, dir, QString("page") + kPages[i]);
