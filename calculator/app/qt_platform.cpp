@@ -12,19 +12,30 @@ namespace veltra {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-Colour FromQColor(const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); }
+Colour FromQColor(const QColor& c) {
+    return Rgb(c.red(), c.green(), c.blue());
+}
 
 }  // namespace
 
 void QtPlatform::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
     switch (icon) {
-        case MessageIcon::Critical: qtIcon = QMessageBox::Critical; break;
-        case MessageIcon::Exclamation: qtIcon = QMessageBox::Warning; break;
-        case MessageIcon::Information: qtIcon = QMessageBox::Information; break;
-        case MessageIcon::None: break;
+        case MessageIcon::Critical:
+            qtIcon = QMessageBox::Critical;
+            break;
+        case MessageIcon::Exclamation:
+            qtIcon = QMessageBox::Warning;
+            break;
+        case MessageIcon::Information:
+            qtIcon = QMessageBox::Information;
+            break;
+        case MessageIcon::None:
+            break;
     }
     QMessageBox box(qtIcon, Q(title), Q(text), QMessageBox::Ok, parent_);
     box.exec();
@@ -34,8 +45,8 @@ void QtPlatform::ShowPowerMessage() {
     if (powerMessage_) {
         powerMessage_();
     } else {
-        ShowMessage("Потребляемая мощность превышает мощность источников питания.",
-                    " Внимание !", MessageIcon::Exclamation);
+        ShowMessage("Потребляемая мощность превышает мощность источников питания.", " Внимание !",
+                    MessageIcon::Exclamation);
     }
 }
 
@@ -51,8 +62,8 @@ void QtPlatform::OpenUrl(const std::string& url) {
 std::optional<std::string> QtPlatform::InputBox(const std::string& prompt,
                                                 const std::string& title) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent_, Q(title), Q(prompt),
-                                                 QLineEdit::Normal, QString(), &ok);
+    const QString answer =
+        QInputDialog::getText(parent_, Q(title), Q(prompt), QLineEdit::Normal, QString(), &ok);
     if (!ok) return std::nullopt;
     return answer.toStdString();
 }
@@ -60,9 +71,12 @@ std::optional<std::string> QtPlatform::InputBox(const std::string& prompt,
 Colour QtPlatform::GetSystemColour(SystemColour which) {
     const QPalette palette = QApplication::palette();
     switch (which) {
-        case SystemColour::ButtonFace: return FromQColor(palette.color(QPalette::Button));
-        case SystemColour::ButtonShadow: return FromQColor(palette.color(QPalette::Dark));
-        case SystemColour::Window: return FromQColor(palette.color(QPalette::Base));
+        case SystemColour::ButtonFace:
+            return FromQColor(palette.color(QPalette::Button));
+        case SystemColour::ButtonShadow:
+            return FromQColor(palette.color(QPalette::Dark));
+        case SystemColour::Window:
+            return FromQColor(palette.color(QPalette::Base));
     }
     return 0;
 }

@@ -9,10 +9,12 @@
 namespace veltra {
 
 class QtPlatform : public Platform {
-public:
+  public:
     // Parent window for message boxes; may change once the main window exists.
     void SetParentWindow(QWidget* parent) { parent_ = parent; }
-    void SetPowerMessageHandler(std::function<void()> handler) { powerMessage_ = std::move(handler); }
+    void SetPowerMessageHandler(std::function<void()> handler) {
+        powerMessage_ = std::move(handler);
+    }
     void SetHelpHandler(std::function<void(const std::string&, std::optional<int>)> handler) {
         help_ = std::move(handler);
     }
@@ -25,7 +27,7 @@ public:
                                         const std::string& title) override;
     Colour GetSystemColour(SystemColour which) override;
 
-private:
+  private:
     QWidget* parent_ = nullptr;
     std::function<void()> powerMessage_;
     std::function<void(const std::string&, std::optional<int>)> help_;

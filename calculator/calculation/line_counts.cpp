@@ -19,7 +19,9 @@ Count UpdateDigitalExtLines(App& app) {
     return n;
 }
 
-Count CordlessLines(const App& app) { return app.state.HandsetCount; }
+Count CordlessLines(const App& app) {
+    return app.state.HandsetCount;
+}
 
 Count UpdateAnalogTrunkLines(App& app) {
     const Count n = 8 * app.state.AnalogTrunkBoards;

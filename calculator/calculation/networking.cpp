@@ -18,7 +18,9 @@ const std::array<const char*, kFecuLevels + 1> kFecuLevelCaptions = {
     "Full Networking unlimitedt + CTI",
 };
 
-std::string FecuPackageCode(int level) { return "KDUBS 130 12/" + std::to_string(level); }
+std::string FecuPackageCode(int level) {
+    return "KDUBS 130 12/" + std::to_string(level);
+}
 
 void CalculateIpUnit(App& app) {
     const ConfigState& s = app.state;
@@ -60,8 +62,8 @@ void CalculateNetworkingLevel(App& app) {
         const int level = std::max<int>(s.FecuRequiredLevel, s.FecuChosenLevel);
         if (level >= 1 && level <= kFecuLevels) app.SetItemQty(FecuPackageCode(level), 1);
     }
-    const int shown = s.FecuChosenLevel < s.FecuRequiredLevel ? s.FecuRequiredLevel
-                                                              : s.FecuChosenLevel;
+    const int shown =
+        s.FecuChosenLevel < s.FecuRequiredLevel ? s.FecuRequiredLevel : s.FecuChosenLevel;
     if (shown >= 0 && shown <= kFecuLevels) {
         SetFieldText(app, FieldId::FecuText, kFecuLevelCaptions[shown]);
     }

@@ -12,9 +12,9 @@ void NewCalculation(App& app) {
     s.DigitalExt8Boards = s.DigitalExt16Boards = s.DigitalExt32Boards = 0;
 
     SetMFUCheck(app, false);
-    for (FieldId id : {FieldId::BasicText, FieldId::EconomyText, FieldId::StandardText,
-                       FieldId::ExecutiveText, FieldId::OperatorText, FieldId::Dss1Text,
-                       FieldId::Dss2Text}) {
+    for (FieldId id :
+         {FieldId::BasicText, FieldId::EconomyText, FieldId::StandardText, FieldId::ExecutiveText,
+          FieldId::OperatorText, FieldId::Dss1Text, FieldId::Dss2Text}) {
         SetFieldText(app, id, "0");
     }
 

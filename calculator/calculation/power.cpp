@@ -36,8 +36,8 @@ void FeedBoardItems(App& app) {
 }
 
 void TransformerSupply(App& app, Count p, Count c) {
-    app.main.status.panel4 = "P = " + std::to_string(int(p)) + " / " +
-                             std::to_string(int(180 * c)) + " Вт (Тр)";
+    app.main.status.panel4 =
+        "P = " + std::to_string(int(p)) + " / " + std::to_string(int(180 * c)) + " Вт (Тр)";
     OverloadCheck(app, p > 180 * c);
     app.state.PowerUnitCount = 0;
     app.SetItemQty("TSRBS 101 12/1500", 0);

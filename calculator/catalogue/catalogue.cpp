@@ -11,7 +11,9 @@ int ItemLevelOf(std::string_view text) {
     return level;
 }
 
-std::string ItemKey(int index) { return "a" + std::to_string(index); }
+std::string ItemKey(int index) {
+    return "a" + std::to_string(index);
+}
 
 int ItemIndexFromKey(std::string_view key) {
     if (key.empty()) return 0;
@@ -43,11 +45,24 @@ void BuildParentKeys(Catalogue& catalogue) {
     for (size_t i = 0; i < catalogue.size(); ++i) {
         CatalogueItem& item = catalogue[i];
         switch (int(item.ItemLevel)) {
-            case 0: item.ItemParentKey = ItemKey(lastHeading); break;
-            case 1: item.ItemParentKey = ""; last1 = int(i); break;
-            case 2: item.ItemParentKey = ItemKey(last1); last2 = int(i); break;
-            case 3: item.ItemParentKey = ItemKey(last2); last3 = int(i); break;
-            default: item.ItemParentKey = ItemKey(last3); break;
+            case 0:
+                item.ItemParentKey = ItemKey(lastHeading);
+                break;
+            case 1:
+                item.ItemParentKey = "";
+                last1 = int(i);
+                break;
+            case 2:
+                item.ItemParentKey = ItemKey(last1);
+                last2 = int(i);
+                break;
+            case 3:
+                item.ItemParentKey = ItemKey(last2);
+                last3 = int(i);
+                break;
+            default:
+                item.ItemParentKey = ItemKey(last3);
+                break;
         }
         if (item.ItemLevel >= 1) lastHeading = int(i);
     }

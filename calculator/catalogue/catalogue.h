@@ -13,13 +13,13 @@
 namespace veltra {
 
 struct CatalogueItem {
-    Count ItemLevel;          // 0 = orderable item, 1..4 = group heading of that depth
-    std::string ItemName;     // without its leading asterisks
-    std::string ItemCode;     // the maker's part number, compared exactly
-    Money ItemPrice;          // 0 when the price field is not a number
+    Count ItemLevel;       // 0 = orderable item, 1..4 = group heading of that depth
+    std::string ItemName;  // without its leading asterisks
+    std::string ItemCode;  // the maker's part number, compared exactly
+    Money ItemPrice;       // 0 when the price field is not a number
     std::string ItemParentKey;
-    Count ItemCalcQty;        // set by the calculation
-    Count ItemAddQty;         // added by the user by hand
+    Count ItemCalcQty;  // set by the calculation
+    Count ItemAddQty;   // added by the user by hand
 };
 
 using Catalogue = std::vector<CatalogueItem>;

@@ -51,7 +51,7 @@ struct ConfigState {
 
     // User-interface values.
     Colour DialogHighlightColour = 0;
-    int32_t TitleBarHeight = 0;  // twips
+    int32_t TitleBarHeight = 0;   // twips
     std::string InputCalcTarget;  // name of the text box the input calculator fills
     Count InputCalcMax = 0;
 

@@ -10,12 +10,12 @@
 namespace veltra {
 
 class OverflowError : public std::runtime_error {
-public:
+  public:
     OverflowError() : std::runtime_error("Переполнение") {}
 };
 
 class Count {
-public:
+  public:
     constexpr Count() = default;
     // Implicit so that literals mix with counts; out-of-range values throw.
     constexpr Count(long long v) : value_(Checked(v)) {}  // NOLINT
@@ -35,7 +35,7 @@ public:
     constexpr Count& operator+=(Count b) { return *this = *this + b; }
     constexpr Count& operator-=(Count b) { return *this = *this - b; }
 
-private:
+  private:
     static constexpr int16_t Checked(long long v) {
         if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max())
             throw OverflowError();

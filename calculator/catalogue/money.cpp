@@ -36,15 +36,21 @@ std::string Digits(int64_t raw, char separator) {
 
 }  // namespace
 
-Money Money::FromUnits(int64_t units) { return Money(CheckedMul(units, kScale)); }
+Money Money::FromUnits(int64_t units) {
+    return Money(CheckedMul(units, kScale));
+}
 
-Money operator+(Money a, Money b) { return Money(CheckedAdd(a.raw_, b.raw_)); }
+Money operator+(Money a, Money b) {
+    return Money(CheckedAdd(a.raw_, b.raw_));
+}
 Money operator-(Money a, Money b) {
     int64_t r;
     if (__builtin_sub_overflow(a.raw_, b.raw_, &r)) throw OverflowError();
     return Money(r);
 }
-Money operator*(Money a, Count qty) { return Money(CheckedMul(a.raw_, qty.value())); }
+Money operator*(Money a, Count qty) {
+    return Money(CheckedMul(a.raw_, qty.value()));
+}
 
 std::string Money::InvariantText() const {
     return (raw_ < 0 ? "-" : " ") + Digits(raw_, '.');

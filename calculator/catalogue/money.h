@@ -12,7 +12,7 @@
 namespace veltra {
 
 class Money {
-public:
+  public:
     static constexpr int64_t kScale = 10000;
 
     constexpr Money() = default;
@@ -41,7 +41,7 @@ public:
     // digits beyond the fourth decimal are rounded half to even.
     static std::optional<Money> Parse(std::string_view text, char decimalSeparator);
 
-private:
+  private:
     explicit constexpr Money(int64_t raw) : raw_(raw) {}
     int64_t raw_ = 0;
 };

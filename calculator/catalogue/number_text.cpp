@@ -37,7 +37,8 @@ std::optional<DecimalParts> SplitDecimal(std::string_view text, char decimalSepa
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
         bool negativeExponent = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            negativeExponent = text[i++] == '-';
         const size_t start = i;
         for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
             if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
@@ -69,7 +70,9 @@ bool IsNumeric(std::string_view text, char decimalSeparator) {
     return SplitDecimal(text, decimalSeparator).has_value();
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 int16_t CountFromText(std::string_view text, char decimalSeparator) {
     const auto value = ParseNumber(text, decimalSeparator);

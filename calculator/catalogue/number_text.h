@@ -13,7 +13,7 @@ namespace veltra {
 
 struct DecimalParts {
     bool negative = false;
-    std::string digits;    // integer and fraction digits, no separator
+    std::string digits;     // integer and fraction digits, no separator
     int pointPosition = 0;  // digits before the decimal point, after the exponent
 };
 

@@ -11,7 +11,9 @@ namespace veltra {
 
 using Colour = uint32_t;  // 0x00BBGGRR
 
-constexpr Colour Rgb(int r, int g, int b) { return Colour(r) | Colour(g) << 8 | Colour(b) << 16; }
+constexpr Colour Rgb(int r, int g, int b) {
+    return Colour(r) | Colour(g) << 8 | Colour(b) << 16;
+}
 
 enum class MessageIcon { None, Critical, Exclamation, Information };
 
@@ -20,7 +22,7 @@ enum class SystemColour { Window = 5, ButtonFace = 15, ButtonShadow = 16 };
 inline constexpr const char* kAppTitle = "Veltra Calculator";
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     // A modal message box with an OK button only.
     virtual void ShowMessage(const std::string& text, const std::string& title,

@@ -10,10 +10,12 @@ namespace veltra {
 
 namespace {
 
-std::string Quoted(const std::string& fileName) { return "\u00AB" + fileName + "\u00BB"; }
+std::string Quoted(const std::string& fileName) {
+    return "\u00AB" + fileName + "\u00BB";
+}
 
 class FieldReader {
-public:
+  public:
     FieldReader(std::string_view text, const std::string& fileName)
         : text_(text), fileName_(fileName) {}
 
@@ -76,7 +78,7 @@ public:
                              ").");
     }
 
-private:
+  private:
     static bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
 
     void SkipLineEnd() {
@@ -99,8 +101,8 @@ void RejectControlCharacters(std::string_view text, const std::string& fileName)
         if (c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++line;
         if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') {
             throw PriceListError("Прайс-лист " + Quoted(fileName) +
-                                 " содержит недопустимые символы (строка " +
-                                 std::to_string(line) + ").");
+                                 " содержит недопустимые символы (строка " + std::to_string(line) +
+                                 ").");
         }
     }
 }

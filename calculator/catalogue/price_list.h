@@ -12,13 +12,12 @@
 namespace veltra {
 
 class PriceListError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Parses decoded (UTF-8) text; `fileName` only names the file in messages.
-Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
-                         const std::string& fileName);
+Catalogue ParsePriceList(std::string_view text, char decimalSeparator, const std::string& fileName);
 
 // Reads, decodes and parses the file. Throws PriceListError with a message for
 // the user when the file cannot be read or is not a complete price list.

@@ -17,7 +17,7 @@ struct RecordedMessage {
 };
 
 class RecordingPlatform : public Platform {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         messages.push_back({text, title, icon});
         if (onMessage) onMessage(text);
@@ -42,9 +42,12 @@ public:
     }
     Colour GetSystemColour(SystemColour which) override {
         switch (which) {
-            case SystemColour::ButtonFace: return 0xC0C0C0;
-            case SystemColour::ButtonShadow: return 0x808080;
-            case SystemColour::Window: return 0xFFFFFF;
+            case SystemColour::ButtonFace:
+                return 0xC0C0C0;
+            case SystemColour::ButtonShadow:
+                return 0x808080;
+            case SystemColour::Window:
+                return 0xFFFFFF;
         }
         return 0;
     }

@@ -24,7 +24,9 @@ Count CountTrunkLines(const App& app) {
            4 * s.Ipu4Present;
 }
 
-Count CountAllLines(const App& app) { return CountTrunkLines(app) + CountExtensionLines(app); }
+Count CountAllLines(const App& app) {
+    return CountTrunkLines(app) + CountExtensionLines(app);
+}
 
 Colour BlendColour(Colour a, Colour b, int wa, int wb) {
     Colour result = 0;

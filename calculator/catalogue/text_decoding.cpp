@@ -37,8 +37,7 @@ bool IsValidUtf8(std::string_view bytes) {
             cp = cp << 6 | (s[i + k] & 0x3F);
         }
         static constexpr uint32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
+        if (cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
         i += length;
     }
     return true;

@@ -2,8 +2,12 @@
 
 namespace veltra {
 
-bool OpenDialog(DialogKind, App&, QWidget*, QPoint) { return false; }
+bool OpenDialog(DialogKind, App&, QWidget*, QPoint) {
+    return false;
+}
 
-int DialogHeightTwips(DialogKind, const App&) { return 0; }
+int DialogHeightTwips(DialogKind, const App&) {
+    return 0;
+}
 
 }  // namespace veltra

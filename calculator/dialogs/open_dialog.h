@@ -10,7 +10,17 @@
 
 namespace veltra {
 
-enum class DialogKind { AnExt, DigExt, AnTr, BriTrunk, E1Trunk, BaseStation, Mobile, FecuForm, IPUForm };
+enum class DialogKind {
+    AnExt,
+    DigExt,
+    AnTr,
+    BriTrunk,
+    E1Trunk,
+    BaseStation,
+    Mobile,
+    FecuForm,
+    IPUForm
+};
 
 // Returns false, showing nothing, for a dialog that this build does not have.
 bool OpenDialog(DialogKind kind, App& app, QWidget* parent, QPoint topLeft);

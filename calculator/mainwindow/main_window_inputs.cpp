@@ -38,7 +38,9 @@ double FieldValue(const App& app, FieldId id) {
     return ParseNumber(app.main.field(id).text, app.decimalSeparator).value_or(0.0);
 }
 
-std::string WholeText(double value) { return std::to_string((long long)value); }
+std::string WholeText(double value) {
+    return std::to_string((long long)value);
+}
 
 void MFUCheckClicked(App& app) {
     MainWindowModel& w = app.main;
@@ -117,6 +119,27 @@ Count CheckCountField(App& app, FieldId id) {
     return Count((long long)RoundHalfEven(*value));
 }
 
+namespace {
+
+constexpr double kBasicShare[] = {0, 0.6, 0.45, 0.35};
+constexpr double kStandardShare[] = {0, 0.35, 0.35, 0.4};
+
+long long Dss1For(int scheme, double executive) {
+    if (scheme == 2) return (long long)executive;
+    return (long long)std::floor(executive * (scheme == 1 ? 0.8 : 1.3));
+}
+
+}  // namespace
+
+AutoCount AutoCountScheme(int scheme, double d) {
+    AutoCount a;
+    a.basic = (long long)std::floor(d * kBasicShare[scheme]);
+    a.standard = (long long)std::floor(d * kStandardShare[scheme]);
+    a.executive = (long long)(d - double(a.basic) - double(a.standard));
+    a.dss1 = Dss1For(scheme, double(a.executive));
+    return a;
+}
+
 void Combo1_Click(App& app) {
     const int scheme = app.main.Combo1.index;
     if (scheme < 1 || scheme > 3) {
@@ -126,20 +149,19 @@ void Combo1_Click(App& app) {
         }
         return;
     }
-    static constexpr double kBasic[] = {0, 0.6, 0.45, 0.35};
-    static constexpr double kStandard[] = {0, 0.35, 0.35, 0.4};
+    // Each write runs that field's handling; later columns read back what the
+    // earlier fields show after it, so a refused value counts as 0.
     const double d = FieldValue(app, FieldId::DigitalExtText);
-    SetFieldText(app, FieldId::BasicText, WholeText(std::floor(d * kBasic[scheme])));
-    SetFieldText(app, FieldId::StandardText, WholeText(std::floor(d * kStandard[scheme])));
+    SetFieldText(app, FieldId::BasicText, WholeText(std::floor(d * kBasicShare[scheme])));
+    SetFieldText(app, FieldId::StandardText, WholeText(std::floor(d * kStandardShare[scheme])));
     const double executive =
         d - FieldValue(app, FieldId::BasicText) - FieldValue(app, FieldId::StandardText);
     SetFieldText(app, FieldId::ExecutiveText, WholeText(executive));
     if (scheme == 2) {
         SetFieldText(app, FieldId::Dss1Text, app.main.field(FieldId::ExecutiveText).text);
     } else {
-        const double factor = scheme == 1 ? 0.8 : 1.3;
         SetFieldText(app, FieldId::Dss1Text,
-                     WholeText(std::floor(FieldValue(app, FieldId::ExecutiveText) * factor)));
+                     std::to_string(Dss1For(scheme, FieldValue(app, FieldId::ExecutiveText))));
     }
 }
 
@@ -173,11 +195,16 @@ void SelectMFUFlash(App& app, int index) {
 OptionGroup& GroupOf(App& app, OptionGroupId id) {
     MainWindowModel& w = app.main;
     switch (id) {
-        case OptionGroupId::PowerStandard: return w.PowerStandard;
-        case OptionGroupId::PowerAcc: return w.PowerAcc;
-        case OptionGroupId::MDFBox: return w.MDFBox;
-        case OptionGroupId::MDFOpenCable: return w.MDFOpenCable;
-        case OptionGroupId::Arrestor: return w.Arrestor;
+        case OptionGroupId::PowerStandard:
+            return w.PowerStandard;
+        case OptionGroupId::PowerAcc:
+            return w.PowerAcc;
+        case OptionGroupId::MDFBox:
+            return w.MDFBox;
+        case OptionGroupId::MDFOpenCable:
+            return w.MDFOpenCable;
+        case OptionGroupId::Arrestor:
+            return w.Arrestor;
     }
     return w.PowerStandard;
 }
@@ -186,9 +213,15 @@ void SelectOption(App& app, OptionGroupId id, int index) {
     OptionGroup& group = GroupOf(app, id);
     for (int i = group.firstIndex; i <= group.lastIndex(); ++i) group.at(i).selected = i == index;
     switch (id) {
-        case OptionGroupId::MDFBox: MDFBoxSelected(app, index); break;
-        case OptionGroupId::PowerStandard: PowerStandardSelected(app, index); break;
-        default: RecalculateAll(app); break;
+        case OptionGroupId::MDFBox:
+            MDFBoxSelected(app, index);
+            break;
+        case OptionGroupId::PowerStandard:
+            PowerStandardSelected(app, index);
+            break;
+        default:
+            RecalculateAll(app);
+            break;
     }
 }
 

@@ -19,6 +19,12 @@ Count CheckCountField(App& app, FieldId id);
 
 // Applies the auto-count scheme that Combo1 shows.
 void Combo1_Click(App& app);
+
+// What scheme 1..3 writes for D digital extensions when no field is refused.
+struct AutoCount {
+    long long basic, standard, executive, dss1;
+};
+AutoCount AutoCountScheme(int scheme, double digitalLines);
 void SelectCombo1(App& app, int index);
 
 // Sets the check box; a change runs its click handling.

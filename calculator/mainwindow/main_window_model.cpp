@@ -21,7 +21,9 @@ const std::array<FieldInfo, kFieldCount> kFields = {{
     {FieldId::MobileText, "MobileText", "DECT", "Мобильные аппараты", nullptr},
 }};
 
-const FieldInfo& InfoOf(FieldId id) { return kFields[size_t(id)]; }
+const FieldInfo& InfoOf(FieldId id) {
+    return kFields[size_t(id)];
+}
 
 const FieldInfo* FindField(std::string_view name) {
     for (const FieldInfo& info : kFields) {
@@ -30,7 +32,9 @@ const FieldInfo* FindField(std::string_view name) {
     return nullptr;
 }
 
-bool IsTelephoneField(FieldId id) { return InfoOf(id).phoneCode != nullptr; }
+bool IsTelephoneField(FieldId id) {
+    return InfoOf(id).phoneCode != nullptr;
+}
 
 int OptionGroup::Selected() const {
     for (size_t i = 0; i < buttons.size(); ++i) {
@@ -56,13 +60,13 @@ MainWindowModel::MainWindowModel() {
     MFUCheck = {"Применить плату MFU", false, true};
     MFU_Flash = {{"Без речевых функций", "8 Mb Flash - 34 мин", "16 Mb Flash - 1 ч 08 мин",
                   "32 Mb Flash - 2 ч 17 мин", "48 Mb Flash - 3 ч 25 мин"},
-                 0, false, Background::ButtonFace};
-    Combo1 = {{"Нет", "Минимальный", "Оптимальный", "Максимальный"}, 0, true,
-              Background::Window};
-    PowerStandard = MakeGroup("PowerStandard", 0,
-                              {"Трансформаторный ~220V/ ~36", "Стандартный импульсный ~220V/ =48V",
-                               "Внешнее =48V"},
-                              0);
+                 0,
+                 false,
+                 Background::ButtonFace};
+    Combo1 = {{"Нет", "Минимальный", "Оптимальный", "Максимальный"}, 0, true, Background::Window};
+    PowerStandard = MakeGroup(
+        "PowerStandard", 0,
+        {"Трансформаторный ~220V/ ~36", "Стандартный импульсный ~220V/ =48V", "Внешнее =48V"}, 0);
     PowerAcc = MakeGroup("PowerAcc", 0, {"Не применяется", "Стандартное 4 х 17 Ач"}, 0, false);
     PowerAccFrameEnabled = false;
     OnlyStationMDFCheck = {"Расчет только станционной части кросса", true, true};

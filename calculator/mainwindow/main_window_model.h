@@ -66,7 +66,9 @@ struct OptionGroup {
     int firstIndex = 0;
     std::vector<OptionButton> buttons;
 
-    bool Has(int index) const { return index >= firstIndex && index < firstIndex + int(buttons.size()); }
+    bool Has(int index) const {
+        return index >= firstIndex && index < firstIndex + int(buttons.size());
+    }
     OptionButton& at(int index) { return buttons.at(index - firstIndex); }
     const OptionButton& at(int index) const { return buttons.at(index - firstIndex); }
     bool IsSelected(int index) const { return Has(index) && at(index).selected; }
@@ -88,10 +90,10 @@ struct ComboBox {
 };
 
 struct StatusBarModel {
-    std::string panel1;  // cost line
+    std::string panel1;          // cost line
     bool panel3Visible = false;  // overload indicator
-    std::string panel4;  // power line
-    std::string panel6;  // line summary
+    std::string panel4;          // power line
+    std::string panel6;          // line summary
 };
 
 struct MainWindowModel {

@@ -42,16 +42,16 @@ TEST(Catalogue, SetItemQtyChangesTheFirstEntryWithTheExactCode) {
 
 TEST(Catalogue, ParentKeysFollowTheNearestHeadings) {
     Catalogue c = ParsePriceList(
-        "*G1,,\n"          // a0
-        "Item,I0,1\n"      // a1 -> a0
-        "**G2,,\n"         // a2 -> a0
-        "***G3,,\n"        // a3 -> a2
-        "Item,I1,0\n"      // a4 -> a3
-        "****G4,,\n"       // a5 -> a3
-        "Item,I2,1\n"      // a6 -> a5
-        "**G2b,,\n"        // a7 -> a0
-        "Item,I3,1\n"      // a8 -> a7
-        "*H1,,\n",         // a9
+        "*G1,,\n"      // a0
+        "Item,I0,1\n"  // a1 -> a0
+        "**G2,,\n"     // a2 -> a0
+        "***G3,,\n"    // a3 -> a2
+        "Item,I1,0\n"  // a4 -> a3
+        "****G4,,\n"   // a5 -> a3
+        "Item,I2,1\n"  // a6 -> a5
+        "**G2b,,\n"    // a7 -> a0
+        "Item,I3,1\n"  // a8 -> a7
+        "*H1,,\n",     // a9
         ',', "p");
     BuildParentKeys(c);
     const char* expected[] = {"", "a0", "a0", "a2", "a3", "a3", "a5", "a0", "a7", ""};

@@ -99,8 +99,8 @@ TEST(PriceList, DecodesUtf8OrWindows1251) {
     EXPECT_EQ(*DecodePriceListText("*\xD8\xEA\xE0\xF4\xFB"), "*Шкафы");
     // 0x98 is the one byte the Cyrillic code page leaves undefined.
     EXPECT_FALSE(DecodePriceListText("\x98\x98").has_value());
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));         // overlong
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));     // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
 }
 

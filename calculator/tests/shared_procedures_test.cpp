@@ -81,8 +81,8 @@ TEST(ShowHelp, JoinsTrimmedFileAndWindow) {
 }
 
 TEST(InputCalcPosition, OpensJustBelowTheBox) {
-    const TwipsPoint p = InputCalcPosition({1200, 300, 600, 285}, {{120, 240, 0, 0}, {0, 420, 0, 0}},
-                                           {1000, 2000}, 0, 705);
+    const TwipsPoint p = InputCalcPosition(
+        {1200, 300, 600, 285}, {{120, 240, 0, 0}, {0, 420, 0, 0}}, {1000, 2000}, 0, 705);
     EXPECT_FLOAT_EQ(p.left, 1200 + 120 + 0 + 1000);
     EXPECT_FLOAT_EQ(p.top, 300 + 240 + 420 + 2000 + 285 + 705);
 }

@@ -1,0 +1,137 @@
+#include "scenario_runner.h"
+
+#include <istream>
+#include <ostream>
+
+#include "catalogue/number_text.h"
+#include "catalogue/price_list.h"
+#include "catalogue/startup.h"
+
+namespace veltra {
+
+namespace {
+
+std::string OneLine(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += "\\r";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+ScenarioRunner::ScenarioRunner(std::ostream& out, std::filesystem::path baseDirectory)
+    : out_(out), base_(std::move(baseDirectory)), priceList_(VELTRA_PRICE_LIST) {
+    platform_.onMessage = [this](const std::string& text) {
+        out_ << "message " << OneLine(text) << '\n';
+    };
+    platform_.onHelp = [this](const std::string& target) { out_ << "help " << target << '\n'; };
+}
+
+ScenarioRunner::~ScenarioRunner() = default;
+
+void ScenarioRunner::RegisterCommand(const std::string& name, Handler handler) {
+    commands_[name] = std::move(handler);
+}
+
+void ScenarioRunner::Error(const std::string& message) {
+    out_ << "error " << line_ << ' ' << message << '\n';
+    ++errors_;
+}
+
+void ScenarioRunner::Event(const std::function<void()>& handler) {
+    RunEvent(*app_, handler);
+}
+
+void ScenarioRunner::EnsureStarted() {
+    if (started_) return;
+    started_ = true;
+    app_ = std::make_unique<App>(platform_, decimal_);
+    try {
+        RunEvent(*app_, [&] { StartUp(*app_, priceList_); });
+    } catch (const PriceListError& error) {
+        startFailed_ = true;
+        // Name the file as the scenario did, whatever folder it runs from.
+        std::string message = error.what();
+        const std::string folder = base_.string() + "/";
+        for (size_t at; (at = message.find(folder)) != std::string::npos;)
+            message.erase(at, folder.size());
+        Error("start-up failed: " + message);
+    }
+}
+
+int ScenarioRunner::Run(std::istream& script) {
+    std::string text;
+    while (std::getline(script, text)) {
+        ++line_;
+        const std::string trimmed(TrimBlanks(text));
+        std::string_view view = trimmed;
+        while (!view.empty() && view.back() == '\r') view.remove_suffix(1);
+        if (view.empty() || view.front() == '#') continue;
+        const size_t blank = view.find(' ');
+        const std::string command(view.substr(0, blank));
+        const std::string arguments(blank == std::string_view::npos ? "" : view.substr(blank + 1));
+        Execute(command, arguments);
+    }
+    return errors_;
+}
+
+void ScenarioRunner::Execute(const std::string& command, const std::string& arguments) {
+    if (command == "pricelist" || command == "decimal") {
+        if (started_) {
+            Error(command + " must come before every other command");
+            return;
+        }
+        if (command == "pricelist") {
+            if (arguments.empty()) return Error("wrong arguments: pricelist PATH");
+            priceList_ = base_ / arguments;
+        } else {
+            if (arguments != "," && arguments != ".")
+                return Error("wrong arguments: decimal , or .");
+            decimal_ = arguments[0];
+        }
+        return;
+    }
+    const auto found = commands_.find(command);
+    if (found == commands_.end()) return Error("unknown command " + command);
+    EnsureStarted();
+    if (startFailed_) return Error("no program: start-up failed");
+    found->second(*this, arguments);
+}
+
+bool SplitIndexedName(const std::string& text, std::string& name, int& index) {
+    const size_t open = text.find('(');
+    if (open == std::string::npos) {
+        name = text;
+        index = -1;
+        return !text.empty();
+    }
+    if (text.back() != ')' || open == 0) return false;
+    name = text.substr(0, open);
+    const std::string digits = text.substr(open + 1, text.size() - open - 2);
+    if (digits.empty() || digits.size() > 4 ||
+        digits.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    index = std::stoi(digits);
+    return true;
+}
+
+std::vector<std::string> SplitWords(const std::string& text) {
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i] == ' ') ++i;
+        const size_t start = i;
+        while (i < text.size() && text[i] != ' ') ++i;
+        if (i > start) words.push_back(text.substr(start, i - start));
+    }
+    return words;
+}
+
+}  // namespace veltra
