@@ -66,6 +66,21 @@ TEST_F(MainFormView, ShowsTitleTabsAndTheCatalogueGroups) {
     EXPECT_EQ(Child<QLabel>("Panel4")->text(), "P = 40 / 180 Вт (Тр)");
 }
 
+TEST_F(MainFormView, KeepsItsNaturalSizeAndEveryPanelInside) {
+    EXPECT_EQ(window.centralWidget()->width(), 473);  // 7095 twips of page frame
+    EXPECT_EQ(window.width(), 473);
+    Child<QLineEdit>("BasicText")->setText("300");
+    Child<QLineEdit>("EconomyText")->setText("300");
+    for (int n : {1, 4, 6}) {
+        QLabel* panel = Child<QLabel>(qPrintable(QString("Panel%1").arg(n)));
+        const QRect inWindow(panel->mapTo(&window, QPoint(0, 0)), panel->size());
+        EXPECT_LE(inWindow.right(), window.width() - 1) << n;
+        EXPECT_GE(panel->contentsRect().width(),
+                  panel->fontMetrics().horizontalAdvance(panel->text()))
+            << n << " " << panel->text().toStdString();
+    }
+}
+
 TEST_F(MainFormView, WritingATelephoneCountUpdatesTheCostLineAndTheOverloadIcon) {
     QLineEdit* basic = Child<QLineEdit>("BasicText");
     EXPECT_TRUE(basic->isReadOnly());
