@@ -13,7 +13,7 @@ namespace {
 
 using testing::TestApp;
 
-TEST(Placement, ArithmeticOfTheDescription) {
+TEST(Placement, BelowAboveAndCentredPositions) {
     EXPECT_EQ(TitleBarHeightTwips(425, 378), 47 * 15);
     const TwipsRect page{0, 420, 7095, 4995}, field{1800, 450, 720, 300};
     const TwipsPoint below = DialogBelowField({1500, 3000}, 705, page, field);
