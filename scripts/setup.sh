@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need on Debian 12. Idempotent: apt is
-# only called when a package is missing.
+# Installs what the build and the tests need on Debian 12; with --run also
+# what only running the program needs (the CHM help viewer). Idempotent: apt
+# is only called when a package is missing.
 set -euo pipefail
 
 packages=(
@@ -15,6 +16,9 @@ packages=(
 packages+=(g++-mingw-w64-i686 mingw-w64-i686-dev)
 i386_packages=(wine32:i386)
 packages+=(wine)
+if [ "${1:-}" = "--run" ]; then
+  packages+=(xchm)
+fi
 
 missing=()
 for p in "${packages[@]}" "${i386_packages[@]}"; do

@@ -1,0 +1,99 @@
+#include "catalogue_page.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "calculation/new_calculation.h"
+#include "catalogue/number_text.h"
+#include "main_window_inputs.h"
+#include "placement.h"
+
+namespace veltra {
+
+namespace {
+
+const CatalogueItem* EntryOf(const App& app, const std::string& key) {
+    if (key.empty()) return nullptr;
+    const int index = ItemIndexFromKey(key);
+    if (index < 0 || index >= int(app.catalogue.size())) return nullptr;
+    return &app.catalogue[size_t(index)];
+}
+
+bool Priced(const CatalogueItem* item) {
+    return item && item->ItemPrice > Money();
+}
+
+}  // namespace
+
+std::string PriceBoxText(Money price, char decimalSeparator) {
+    // Hundredths, halves away from zero.
+    const int64_t raw = price.raw();
+    const int64_t cents = (std::llabs(raw) + 50) / 100 * (raw < 0 ? -1 : 1);
+    const int64_t whole = std::llabs(cents) / 100, fraction = std::llabs(cents) % 100;
+    std::string text = (cents < 0 ? "-" : "") + std::to_string(whole) + decimalSeparator;
+    if (fraction < 10) text += '0';
+    return text + std::to_string(fraction) + " USD";
+}
+
+void TreeView1_NodeClick(App& app, MainFormModel& form, const std::string& key) {
+    form.SelectNode = key;
+    const CatalogueItem* item = EntryOf(app, key);
+    form.WareVisible = Priced(item);
+    if (form.WareVisible) {
+        form.TextCodeWare = item->ItemCode;
+        form.TextPriceWare = PriceBoxText(item->ItemPrice, app.decimalSeparator);
+    }
+}
+
+void TreeView1_MouseDown(MainFormModel& form, float y) {
+    form.SelectNodeY = y;
+}
+
+std::optional<TwipsPoint> TreeView1_DblClick(const App& app, const MainFormModel& form,
+                                             TwipsPoint window) {
+    if (!Priced(EntryOf(app, form.SelectNode))) return std::nullopt;
+    return TreeKeypadPosition(window, app.state.TitleBarHeight, form.FrameTabs[5].rect,
+                              form.Frame2.rect, PlaceOf("TreeView1").rect, form.SelectNodeY);
+}
+
+void ListView1_ItemClick(MainFormModel& form, const std::string& key) {
+    form.SelectList = key;
+}
+
+void ListView1_MouseDown(MainFormModel& form, float y) {
+    form.SelectListY = y;
+}
+
+std::optional<TwipsPoint> ListView1_DblClick(const App& app, const MainFormModel& form,
+                                             TwipsPoint window) {
+    if (!Priced(EntryOf(app, form.SelectList))) return std::nullopt;
+    return ListKeypadPosition(window, app.state.TitleBarHeight, form.FrameTabs[5].rect,
+                              form.Frame2.rect, PlaceOf("ListView1").rect, form.SelectListY);
+}
+
+void DelAllAddQty(App& app, MainFormModel& form) {
+    DelAllAddQty_Click(app);
+    form.ListView1 = RefreshAddedItemsList(app);
+}
+
+void NewCalc_Click(App& app, MainFormModel& form) {
+    NewCalculation(app);
+    form.ListView1 = RefreshAddedItemsList(app);
+}
+
+void Command4_Click(App& app) {
+    const auto answer = app.platform.InputBox("Введите скидку+ / наценку-", "Ввод");
+    if (!answer) return;
+    const auto percent = ParseNumber(*answer, app.decimalSeparator);
+    // More than the whole price off would turn the quotation negative.
+    if (!percent || !std::isfinite(*percent) || *percent > 100) return;
+    app.state.QuotationDiscountPercent = *percent;
+}
+
+std::string DiscountText(double percent, char decimalSeparator) {
+    if (percent > 0) return "Скидка: " + NumberToText(percent, decimalSeparator) + " %";
+    if (percent < 0) return "Наценка: " + NumberToText(-percent, decimalSeparator) + " %";
+    return "Без скидки";
+}
+
+}  // namespace veltra

@@ -1,0 +1,42 @@
+#pragma once
+// Page "Дополнительно": the catalogue tree, the added-items list, "Удалить
+// все" and "Прайс-лист".
+
+#include <optional>
+#include <string>
+
+#include "catalogue/app.h"
+#include "main_form_model.h"
+
+namespace veltra {
+
+// The price box's text: two decimals with the regional separator, in the
+// price list's currency.
+std::string PriceBoxText(Money price, char decimalSeparator);
+
+void TreeView1_NodeClick(App& app, MainFormModel& form, const std::string& key);
+void TreeView1_MouseDown(MainFormModel& form, float y);
+// Where the keypad AddQty opens, or nothing for a group, an unpriced entry or
+// while no node has been clicked.
+std::optional<TwipsPoint> TreeView1_DblClick(const App& app, const MainFormModel& form,
+                                             TwipsPoint window);
+
+void ListView1_ItemClick(MainFormModel& form, const std::string& key);
+void ListView1_MouseDown(MainFormModel& form, float y);
+// Where the keypad AddListQty opens, or nothing.
+std::optional<TwipsPoint> ListView1_DblClick(const App& app, const MainFormModel& form,
+                                             TwipsPoint window);
+
+// "Удалить все": clears every hand-added quantity and refreshes the list.
+void DelAllAddQty(App& app, MainFormModel& form);
+
+// "Новый расчет": the reset, then the list it emptied.
+void NewCalc_Click(App& app, MainFormModel& form);
+
+// "Прайс-лист": asks for the quotation's discount (positive) or mark-up
+// (negative) in percent. An answer that is not a number, or a discount above
+// 100 %, changes nothing.
+void Command4_Click(App& app);
+std::string DiscountText(double percent, char decimalSeparator);
+
+}  // namespace veltra

@@ -1,0 +1,40 @@
+#pragma once
+// The help buttons and menu entries of the main window, and how a help target
+// is handed to the CHM viewer of the desktop.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/app.h"
+
+namespace veltra {
+
+struct HelpEntry {
+    const char* name;  // button or menu control
+    const char* target;
+};
+
+const std::vector<HelpEntry>& HelpEntries();
+// Calls ShowHelp with the entry's target; an unknown name does nothing.
+void ShowHelpEntry(App& app, std::string_view name);
+
+// A help target taken apart: "file.chm::/topic.htm>window".
+struct HelpRequest {
+    std::string file;
+    std::string topic;   // "" for the file's default topic; forward slashes
+    std::string window;  // "" when none is named
+};
+HelpRequest ParseHelpTarget(std::string_view target);
+
+// The command-line arguments of the CHM viewer for a file at an absolute path.
+std::vector<std::string> ChmViewerArguments(const std::string& path, const std::string& topic,
+                                            std::optional<int> context);
+
+inline constexpr const char* kChmViewer = "xchm";
+
+std::string MissingHelpFileMessage(const std::string& file, const std::string& folder);
+std::string MissingHelpViewerMessage(const std::string& file);
+
+}  // namespace veltra

@@ -1,0 +1,41 @@
+#include "main_form_pages.h"
+
+#include "report/report_hooks.h"
+
+namespace veltra {
+
+void TabStrip1_Click(App& app, MainFormModel& form, int tab) {
+    form.TabStrip1 = tab;
+    for (int i = 1; i <= kTabCount; ++i) {
+        FrameState& frame = form.FrameTabs[size_t(i - 1)];
+        frame.visible = i == tab;
+        if (frame.visible) frame.rect = kPageFrameRect;
+    }
+    if (tab == kTabCount) TabStrip3_Click(app, form, form.TabStrip3);
+}
+
+void TabStrip2_Click(App& app, MainFormModel& form, int tab) {
+    form.TabStrip2 = tab;
+    if (tab == 2) {
+        form.Frame2.visible = false;
+        form.Frame3 = {{60, 240, form.Frame2.rect.width, form.Frame2.rect.height}, true};
+        form.ListView1 = RefreshAddedItemsList(app);
+    } else {
+        form.Frame3.visible = false;
+        form.Frame2.visible = true;
+    }
+}
+
+void TabStrip3_Click(App& app, MainFormModel& form, int tab) {
+    form.TabStrip3 = tab;
+    for (int i = 1; i <= int(form.ReportFrame.size()); ++i) {
+        FrameState& frame = form.ReportFrame[size_t(i - 1)];
+        frame.visible = i == tab;
+        if (frame.visible) frame.rect = kReportFrameRect;
+    }
+    // The cabinet picture of tab 1 is drawn by the reports page's own view
+    // from the state; only the configuration text is kept in the model.
+    if (tab == 2) ShowConfiguration(app);
+}
+
+}  // namespace veltra

@@ -1,0 +1,110 @@
+#pragma once
+// MainForm: the Qt view of the main window. It builds its widgets once from
+// the layout, renders App::main and its MainFormModel after every handled
+// event, and forwards the user's events to the core's handlers.
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "catalogue/app.h"
+#include "catalogue/startup.h"
+#include "mainwindow/main_form_model.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTabBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace veltra {
+
+// A frame with a caption, as the pages and their option groups have.
+QWidget* PageFrame(const char* caption);
+
+class MainForm : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainForm(App& app, QWidget* parent = nullptr);
+
+    MainFormModel& form() { return form_; }
+    // Shows the model's state in every widget.
+    void Render();
+    // The window's outer top-left in twips.
+    TwipsPoint WindowTwips() const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Runs a handler as one event and shows its outcome.
+    template <class Handler>
+    void Handle(Handler&& handler) {
+        RunEvent(app_, handler);
+        Render();
+    }
+
+    QWidget* Place(QWidget* widget, const char* name);
+    QWidget* Container(const std::string& name) const;
+
+    void BuildMenu();
+    void BuildTabStrip();
+    void BuildStatusBar();
+    void BuildAccessPage();
+    void BuildTrunkPage();
+    void BuildCordlessPage();
+    void BuildPowerPage();
+    void BuildFramePage();
+    void BuildCataloguePage();
+    void BuildReportsPage();
+    void BuildField(const char* label, const char* field, const char* button);
+    void BuildOptionGroup(int group);
+
+    void OnFieldButton(const char* name);
+    void OnTreeDoubleClick();
+    void OnListDoubleClick();
+    void ShowAbout();
+
+    void RenderFields();
+    void RenderOptions();
+    void RenderPages();
+    void RenderCataloguePage();
+    void RenderStatusBar();
+
+    App& app_;
+    MainFormModel form_;
+    std::map<std::string, QWidget*> widgets_;
+
+    QTabBar* tabStrip1_ = nullptr;
+    QTabBar* tabStrip2_ = nullptr;
+    QTabBar* tabStrip3_ = nullptr;
+    std::array<QLineEdit*, kFieldCount> fields_{};
+    QCheckBox* mfuCheck_ = nullptr;
+    QComboBox* mfuFlash_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QCheckBox* onlyStationCheck_ = nullptr;
+    std::array<QButtonGroup*, 5> groups_{};
+
+    QTreeWidget* tree_ = nullptr;
+    std::map<std::string, QTreeWidgetItem*> treeItems_;
+    QTreeWidget* list_ = nullptr;
+    AddedItemsList shownList_;
+    QLineEdit* totalAddText_ = nullptr;
+    QLineEdit* textCodeWare_ = nullptr;
+    QLineEdit* textPriceWare_ = nullptr;
+    QLabel* labelDiscount_ = nullptr;
+    QLabel* reportTxtLabel_ = nullptr;
+
+    std::array<QLabel*, 6> panels_{};
+};
+
+}  // namespace veltra

@@ -1,0 +1,63 @@
+// Page "Отчеты" of the main window and the page switching of all three tab
+// strips.
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "main_form.h"
+#include "mainwindow/main_form_pages.h"
+#include "qt_geometry.h"
+
+namespace veltra {
+
+void MainForm::BuildReportsPage() {
+    // The cabinet picture and the configuration text come with the reports.
+    Place(new QWidget, "ReportFrame(0)");
+    Place(new QWidget, "ReportFrame(1)");
+    tabStrip3_ = new QTabBar;
+    Place(tabStrip3_, "TabStrip3");
+    tabStrip3_->setShape(QTabBar::RoundedSouth);
+    tabStrip3_->addTab("Конфигурация");
+    tabStrip3_->addTab("Отчеты");
+    connect(tabStrip3_, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0) Handle([&] { TabStrip3_Click(app_, form_, index + 1); });
+    });
+    connect(tabStrip3_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index + 1 != form_.TabStrip3) Handle([&] { TabStrip3_Click(app_, form_, index + 1); });
+    });
+
+    reportTxtLabel_ = new QLabel;
+    Place(reportTxtLabel_, "ReportTxtLabel");
+    reportTxtLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    reportTxtLabel_->setWordWrap(true);
+    auto* excel = new QPushButton("Отчет в Excel");
+    Place(excel, "Command2");
+    excel->setEnabled(false);
+}
+
+void MainForm::RenderPages() {
+    auto frame = [this](const std::string& name, const FrameState& state) {
+        QWidget* widget = Container(name);
+        widget->setGeometry(ToPixels(state.rect));
+        widget->setVisible(state.visible);
+        if (state.visible) widget->raise();
+    };
+    for (int i = 0; i < kTabCount; ++i)
+        frame(ArrayName("FrameTabs", i), form_.FrameTabs[size_t(i)]);
+    frame("Frame2", form_.Frame2);
+    frame("Frame3", form_.Frame3);
+    for (int i = 0; i < 2; ++i) frame(ArrayName("ReportFrame", i), form_.ReportFrame[size_t(i)]);
+
+    for (auto [bar, tab] : {std::pair{tabStrip1_, form_.TabStrip1},
+                            {tabStrip2_, form_.TabStrip2},
+                            {tabStrip3_, form_.TabStrip3}}) {
+        const QSignalBlocker block(bar);
+        bar->setCurrentIndex(tab - 1);
+    }
+
+    QString report = QString::fromStdString(app_.main.ReportTxtLabel);
+    report.replace('\r', '\n');
+    reportTxtLabel_->setText(report);
+}
+
+}  // namespace veltra

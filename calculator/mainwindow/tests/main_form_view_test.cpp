@@ -1,0 +1,298 @@
+// The main window under the offscreen platform, on the shipped price list.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "app/chm_help_viewer.h"
+#include "mainwindow/main_window_inputs.h"
+#include "mainwindow/qt/about_form.h"
+#include "mainwindow/qt/look.h"
+#include "mainwindow/qt/main_form.h"
+#include "tests/test_app.h"
+
+namespace veltra {
+namespace {
+
+class MainFormView : public ::testing::Test {
+  protected:
+    MainFormView() : window(t.app) { window.show(); }
+
+    template <class T>
+    T* Child(const char* name) {
+        T* child = window.findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QString Panel(int n) { return Child<QLabel>(qPrintable(QString("Panel%1").arg(n)))->text(); }
+    void ClickTab(const char* bar, int index) {
+        QTabBar* tabs = Child<QTabBar>(bar);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    }
+    bool Shown(const char* name) { return Child<QWidget>(name)->isVisible(); }
+
+    testing::TestApp t;
+    MainForm window;
+};
+
+TEST_F(MainFormView, ShowsTitleTabsAndTheCatalogueGroups) {
+    EXPECT_EQ(window.windowTitle(), " Dorvesk Veltra Calculator");
+    QTabBar* tabs = Child<QTabBar>("TabStrip1");
+    QStringList captions;
+    for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+    EXPECT_EQ(captions,
+              QStringList({"АЛ", "СЛ", "DECT", "Питание", "Кросс", "Дополнительно", "Отчеты"}));
+
+    QTreeWidget* tree = Child<QTreeWidget>("TreeView1");
+    QStringList groups;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) groups << tree->topLevelItem(i)->text(0);
+    EXPECT_EQ(groups, QStringList({"Шкафы и платы", "Системные телефоны", "Беспроводная связь DECT",
+                                   "IP-телефония", "Электропитание", "Кроссовое оборудование",
+                                   "Программное обеспечение", "Кабели и принадлежности",
+                                   "Документация и услуги"}));
+    EXPECT_EQ(Child<QLabel>("Panel4")->text(), "P = 40 / 180 Вт (Тр)");
+}
+
+TEST_F(MainFormView, KeepsItsNaturalSizeAndEveryPanelInside) {
+    EXPECT_EQ(window.centralWidget()->width(), 473);  // 7095 twips of page frame
+    EXPECT_EQ(window.width(), 473);
+    Child<QLineEdit>("BasicText")->setText("300");
+    Child<QLineEdit>("EconomyText")->setText("300");
+    for (int n : {1, 4, 6}) {
+        QLabel* panel = Child<QLabel>(qPrintable(QString("Panel%1").arg(n)));
+        const QRect inWindow(panel->mapTo(&window, QPoint(0, 0)), panel->size());
+        EXPECT_LE(inWindow.right(), window.width() - 1) << n;
+        EXPECT_GE(panel->contentsRect().width(),
+                  panel->fontMetrics().horizontalAdvance(panel->text()))
+            << n << " " << panel->text().toStdString();
+    }
+}
+
+TEST_F(MainFormView, WritingATelephoneCountUpdatesTheCostLineAndTheOverloadIcon) {
+    QLineEdit* basic = Child<QLineEdit>("BasicText");
+    EXPECT_TRUE(basic->isReadOnly());
+    const QString before = Panel(1);
+    const QColor face = basic->palette().color(QPalette::Base);
+
+    basic->setText("100");
+    EXPECT_NE(Panel(1), before);
+    EXPECT_EQ(Panel(1).toStdString(), t.app.main.status.panel1);
+    EXPECT_EQ(int(t.Qty("DBC 210 01/01021")), 100);
+    EXPECT_NE(basic->palette().color(QPalette::Base), face);  // window colour from 1
+    EXPECT_TRUE(Child<QLabel>("Panel3")->pixmap().isNull());
+
+    // 0.9 × 300 + 1.4 × 300 + 40 = 730 W: more than three power units give.
+    basic->setText("300");
+    Child<QLineEdit>("EconomyText")->setText("300");
+    EXPECT_FALSE(Child<QLabel>("Panel3")->pixmap().isNull());
+    EXPECT_EQ(Child<QLabel>("Panel3")->toolTip(), "Внимание: потребл. мощность превышает макс.");
+    EXPECT_EQ(t.platform.powerMessages, 1);
+    EXPECT_EQ(Panel(4), "P = 730 / 720 Вт (Имп)");
+
+    Child<QLineEdit>("EconomyText")->setText("0");
+    EXPECT_TRUE(Child<QLabel>("Panel3")->pixmap().isNull());
+    EXPECT_TRUE(Child<QLabel>("Panel3")->toolTip().isEmpty());
+    EXPECT_EQ(Child<QLineEdit>("EconomyText")->palette().color(QPalette::Base), face);
+}
+
+TEST_F(MainFormView, TabsSwitchPagesAndSubPages) {
+    EXPECT_TRUE(Shown("FrameTabs(0)"));
+    ClickTab("TabStrip1", 5);
+    EXPECT_TRUE(Shown("FrameTabs(5)"));
+    EXPECT_FALSE(Shown("FrameTabs(0)"));
+    EXPECT_TRUE(Shown("Frame2"));
+
+    t.app.catalogue[size_t(FindItem(t.app.catalogue, "BDV 113 08"))].ItemAddQty = 2;
+    ClickTab("TabStrip2", 1);
+    EXPECT_FALSE(Shown("Frame2"));
+    EXPECT_TRUE(Shown("Frame3"));
+    QTreeWidget* list = Child<QTreeWidget>("ListView1");
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "BDV 113 08");
+    EXPECT_EQ(list->topLevelItem(0)->text(3), "2");
+    EXPECT_EQ(list->columnCount(), 5);
+    EXPECT_EQ(Child<QLineEdit>("TotalAddText")->text(), "2090");
+
+    QTest::mouseClick(Child<QPushButton>("DelAllAddQty"), Qt::LeftButton);
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_EQ(Child<QLineEdit>("TotalAddText")->text(), "0");
+
+    ClickTab("TabStrip1", 6);
+    EXPECT_TRUE(Shown("FrameTabs(6)"));
+    EXPECT_TRUE(Shown("ReportFrame(0)"));
+    ClickTab("TabStrip3", 1);
+    EXPECT_TRUE(Shown("ReportFrame(1)"));
+    EXPECT_FALSE(Shown("ReportFrame(0)"));
+    EXPECT_FALSE(Child<QPushButton>("Command2")->isEnabled());
+}
+
+TEST_F(MainFormView, TreeClicksShowCodeAndPriceOnlyForPricedItems) {
+    ClickTab("TabStrip1", 5);
+    QTreeWidget* tree = Child<QTreeWidget>("TreeView1");
+    QTreeWidgetItem* group = tree->topLevelItem(0);
+    tree->expandAll();
+    QTreeWidgetItem* cabinet = group->child(0)->child(0);
+    ASSERT_EQ(cabinet->text(0), "Шкаф системы Veltra на 9 плат");
+    tree->scrollToItem(cabinet);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(cabinet).center());
+    EXPECT_TRUE(Shown("TextCodeWare"));
+    EXPECT_EQ(Child<QLineEdit>("TextCodeWare")->text(), "BDV 113 08");
+    EXPECT_EQ(Child<QLineEdit>("TextPriceWare")->text(), "1045,00 USD");
+    EXPECT_GT(window.form().SelectNodeY, 0);
+
+    tree->scrollToItem(group);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(group).center());
+    EXPECT_FALSE(Shown("TextCodeWare"));
+    EXPECT_FALSE(Shown("LabelPriceWare"));
+
+    // A hand-added quantity shows in the node's text after the next event.
+    t.app.catalogue[size_t(FindItem(t.app.catalogue, "BDV 113 08"))].ItemAddQty = 12;
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(group).center());
+    EXPECT_EQ(cabinet->text(0), "[12]-Шкаф системы Veltra на 9 плат");
+
+    t.platform.inputAnswers = {"7,5"};
+    QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
+    EXPECT_EQ(Child<QLabel>("LabelDiscount")->text(), "Скидка: 7,5 %");
+}
+
+TEST_F(MainFormView, InputsRunTheirHandling) {
+    QTest::mouseClick(Child<QCheckBox>("MFUCheck"), Qt::LeftButton);
+    EXPECT_TRUE(Shown("MFU_Flash"));
+    EXPECT_EQ(Child<QLineEdit>("DigitalExtText")->text(), "8");
+
+    ClickTab("TabStrip1", 4);
+    QRadioButton* none = Child<QRadioButton>("MDFBox(2)");
+    QTest::mouseClick(none, Qt::LeftButton, {}, QPoint(8, none->height() / 2));
+    EXPECT_TRUE(Child<QRadioButton>("Arrestor(2)")->isChecked());
+    EXPECT_FALSE(Child<QWidget>("ArrestorsFrame")->isEnabled());
+    EXPECT_FALSE(Child<QCheckBox>("OnlyStationMDFCheck")->isEnabled());
+
+    ClickTab("TabStrip1", 3);
+    EXPECT_FALSE(Child<QWidget>("PowerAccFrame")->isEnabled());
+    QTest::mouseClick(Child<QRadioButton>("PowerStandard(1)"), Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_TRUE(Child<QWidget>("PowerAccFrame")->isEnabled());
+    EXPECT_EQ(Panel(4), "P = 40 / 240 Вт (Имп)");
+
+    Child<QAction>("NewCalc")->trigger();
+    EXPECT_FALSE(Child<QCheckBox>("MFUCheck")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>("PowerStandard(0)")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>("MDFBox(1)")->isChecked());
+}
+
+TEST_F(MainFormView, ButtonsGuardHelpAndRecordTheCalculatorTarget) {
+    ClickTab("TabStrip1", 2);
+    QTest::mouseClick(Child<QToolButton>("Command17"), Qt::LeftButton);
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_EQ(t.platform.messages[0].text,
+              "Введите сначала необходимое количество базовых станций");
+
+    ClickTab("TabStrip1", 0);
+    QTest::mouseClick(Child<QToolButton>("ARFlatBttn7"), Qt::LeftButton);
+    EXPECT_EQ(int(t.app.state.InputCalcMax), 300);
+    EXPECT_EQ(t.app.state.InputCalcTarget, "StandardText");
+
+    QTest::mouseClick(Child<QToolButton>("ARFlatBttn3"), Qt::LeftButton);
+    Child<QAction>("HelpOverviewVeltra")->trigger();
+    EXPECT_EQ(t.platform.helpTargets,
+              (std::vector<std::string>{"v4_overview.chm::/terminal_eq/terminal_eq.htm",
+                                        "v4_overview.chm"}));
+}
+
+TEST_F(MainFormView, ActivationMeasuresTheFrameAndClosingClosesEverything) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The frame above and below the client area, the menu bar included.
+    const int frame = window.frameGeometry().height() - window.geometry().height();
+    EXPECT_EQ(t.app.state.TitleBarHeight, (frame + window.menuBar()->height()) * 15);
+
+    QWidget other;
+    other.show();
+    window.close();
+    EXPECT_FALSE(other.isVisible());
+}
+
+TEST(AboutFormView, SplashHidesOkAndItsTimerShowsTheMainWindowOnce) {
+    testing::TestApp t;
+    AboutForm splash(t.app, AboutForm::Mode::Splash);
+    splash.show();
+    EXPECT_FALSE(splash.findChild<QPushButton*>("Command1")->isVisible());
+    auto* timer = splash.findChild<QTimer*>("Timer1");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 3000);
+    EXPECT_TRUE(timer->isSingleShot());
+    int shown = 0;
+    splash.SetTimerAction([&] { ++shown; });
+    timer->start(1);
+    QTest::qWait(30);
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(splash.isVisible());
+
+    AboutForm about(t.app, AboutForm::Mode::Modal);
+    about.show();
+    EXPECT_TRUE(about.findChild<QPushButton*>("Command1")->isVisible());
+    EXPECT_EQ(about.findChild<QTimer*>("Timer1"), nullptr);
+}
+
+TEST(ChmHelpViewerRun, NamesAMissingFileOrViewerAndHandsTheTopicToTheViewer) {
+    QTemporaryDir folder, bin;
+    ASSERT_TRUE(folder.isValid() && bin.isValid());
+    RecordingPlatform platform;
+    ChmHelpViewer viewer(platform, folder.path());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8());
+
+    viewer.Show("v4_overview.chm::/terminal_eq/terminal_eq.htm", std::nullopt);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Файл справки \"v4_overview.chm\" не найден в папке программы:\n" +
+                  folder.path().toStdString());
+
+    QFile chm(folder.filePath("v4_overview.chm"));
+    ASSERT_TRUE(chm.open(QIODevice::WriteOnly));
+    chm.close();
+    viewer.Show("v4_overview.chm::/terminal_eq/terminal_eq.htm", std::nullopt);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_NE(platform.messages[1].text.find("xchm"), std::string::npos);
+
+    // A stand-in viewer that writes down its arguments.
+    const QString log = bin.filePath("args.txt");
+    QFile script(bin.filePath("xchm"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + log + "'\n").toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    viewer.Show("v4_overview.chm::/applications\\applications_8.htm", std::nullopt);
+    qputenv("PATH", path);
+    EXPECT_EQ(platform.messages.size(), 2u);
+    QFile written(log);
+    for (int i = 0; i < 100 && !written.exists(); ++i) QTest::qWait(20);
+    QTest::qWait(20);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(
+        QString::fromUtf8(written.readAll()).trimmed(),
+        "file:" + folder.filePath("v4_overview.chm") + "#xchm:/applications/applications_8.htm");
+}
+
+}  // namespace
+}  // namespace veltra
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    veltra::ApplyLook(application);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
