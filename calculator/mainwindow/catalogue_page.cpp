@@ -1,8 +1,5 @@
 #include "catalogue_page.h"
 
-#include <cmath>
-#include <cstdlib>
-
 #include "calculation/new_calculation.h"
 #include "catalogue/number_text.h"
 #include "main_window_inputs.h"
@@ -26,13 +23,8 @@ bool Priced(const CatalogueItem* item) {
 }  // namespace
 
 std::string PriceBoxText(Money price, char decimalSeparator) {
-    // Hundredths, halves away from zero.
-    const int64_t raw = price.raw();
-    const int64_t cents = (std::llabs(raw) + 50) / 100 * (raw < 0 ? -1 : 1);
-    const int64_t whole = std::llabs(cents) / 100, fraction = std::llabs(cents) % 100;
-    std::string text = (cents < 0 ? "-" : "") + std::to_string(whole) + decimalSeparator;
-    if (fraction < 10) text += '0';
-    return text + std::to_string(fraction) + " USD";
+    // The regional text of the lists: every decimal kept, none padded.
+    return price.RegionalText(decimalSeparator);
 }
 
 void TreeView1_NodeClick(App& app, MainFormModel& form, const std::string& key) {
