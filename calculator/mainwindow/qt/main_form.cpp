@@ -167,6 +167,9 @@ void MainForm::BuildStatusBar() {
 
 void MainForm::OnFieldButton(const char* name) {
     const FieldButton& button = *FindButton(name);
+    // Without a window manager the window may never be activated; the frame is
+    // measured again here so the dialog still opens below its field.
+    MeasureTitleBar();
     switch (button.kind) {
         case ButtonKind::Help:
             Handle([&] { ShowHelpEntry(app_, name); });
@@ -237,12 +240,14 @@ void MainForm::RenderStatusBar() {
 }
 
 void MainForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        // The client area lies below the menu bar.
-        const int client = geometry().height() - menuBar()->height();
-        app_.state.TitleBarHeight = TitleBarHeightTwips(frameGeometry().height(), client);
-    }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) MeasureTitleBar();
     QMainWindow::changeEvent(event);
+}
+
+void MainForm::MeasureTitleBar() {
+    // The client area lies below the menu bar.
+    const int client = geometry().height() - menuBar()->height();
+    app_.state.TitleBarHeight = TitleBarHeightTwips(frameGeometry().height(), client);
 }
 
 void MainForm::resizeEvent(QResizeEvent* event) {

@@ -41,6 +41,7 @@ class MainForm : public QMainWindow {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void MeasureTitleBar();
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
