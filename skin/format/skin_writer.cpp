@@ -1,6 +1,5 @@
 #include "format/skin_writer.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "format/bytes.h"
@@ -36,11 +35,16 @@ std::vector<std::uint8_t> WriteSkin(const SkinSpec& spec) {
     }
     if (end > 0xFFFFFFFFu) throw SkinWriteError("the skin would exceed 4 GiB");
 
-    std::vector<std::uint8_t> out;
-    out.reserve(static_cast<std::size_t>(end));
-    out.insert(out.end(), kSignature.begin(), kSignature.end());
-    out.resize(kHeaderSize);
+    // The size is known up front: every block is copied into its place.
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(end), 0);
+    std::size_t pos = 0;
+    auto put = [&](const std::uint8_t* bytes, std::size_t n) {
+        if (n != 0) std::memcpy(&out[pos], bytes, n);
+        pos += n;
+    };
+    put(kSignature.data(), kSignature.size());
     WriteU16(&out[kSignatureSize], static_cast<std::uint16_t>(spec.windows.size()));
+    pos = kHeaderSize;
 
     for (const WindowSpec& w : spec.windows) {
         Block64 e{};
@@ -54,18 +58,18 @@ std::vector<std::uint8_t> WriteSkin(const SkinSpec& spec) {
         WriteU16(&e[38], w.imageHeight);
         WriteU16(&e[40], static_cast<std::uint16_t>(w.width));
         WriteU16(&e[42], static_cast<std::uint16_t>(w.height));
-        out.insert(out.end(), e.begin(), e.end());
+        put(e.data(), e.size());
         for (const ControlSpec& c : w.controls) {
             Block64 r = c.record;
             PutName(r.data(), c.name);
-            out.insert(out.end(), r.begin(), r.end());
+            put(r.data(), r.size());
         }
     }
     for (const auto& b : spec.bitmaps) {
         std::uint8_t length[4];
         WriteU32(length, static_cast<std::uint32_t>(b.size()));
-        out.insert(out.end(), length, length + 4);
-        out.insert(out.end(), b.begin(), b.end());
+        put(length, sizeof length);
+        put(b.data(), b.size());
     }
     return out;
 }
