@@ -5,8 +5,9 @@
 // FOLDER stands for "%Presetup%" and holds SKIN.lqs; WINDOW defaults to
 // "Welcome". The window's controls are named Title, Next, Cancel, Agree,
 // Path and Progress. The exit code is 0 when the window was skinned.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>

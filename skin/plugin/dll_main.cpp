@@ -1,6 +1,7 @@
 // Lumiq.dll: the library's start and end, and its one export.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include "format/plugin_info.h"
 #include "plugin/plugin.h"

@@ -2,8 +2,9 @@
 // lifetime, the callback the host calls, and the two skin entry points.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <array>
 #include <memory>

@@ -2,8 +2,9 @@
 // state can be inspected. These never share a window with Lumiq.dll.
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <cstring>
 
