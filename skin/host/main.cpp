@@ -25,13 +25,15 @@ struct DemoControl {
     std::uint32_t kind;
 };
 
+// Until the painting kinds exist the demo places its controls (kind 12)
+// and hides Cancel (kind 0).
 constexpr DemoControl kControls[] = {
-    {"STATIC", "Title", SS_LEFT, 10, 10, 200, 20, 9},
-    {"BUTTON", "Next", BS_PUSHBUTTON, 150, 200, 80, 24, 1},
-    {"BUTTON", "Cancel", BS_PUSHBUTTON, 240, 200, 80, 24, 1},
-    {"BUTTON", "Agree", BS_AUTOCHECKBOX, 10, 170, 120, 20, 2},
-    {"EDIT", "Path", ES_AUTOHSCROLL | WS_BORDER, 10, 40, 300, 22, 5},
-    {PROGRESS_CLASSA, "Progress", 0, 10, 80, 300, 16, 8},
+    {"STATIC", "Title", SS_LEFT, 10, 10, 200, 20, 12},
+    {"BUTTON", "Next", BS_PUSHBUTTON, 150, 200, 80, 24, 12},
+    {"BUTTON", "Cancel", BS_PUSHBUTTON, 240, 200, 80, 24, 0},
+    {"BUTTON", "Agree", BS_AUTOCHECKBOX, 10, 170, 120, 20, 12},
+    {"EDIT", "Path", ES_AUTOHSCROLL | WS_BORDER, 10, 40, 300, 22, 12},
+    {PROGRESS_CLASSA, "Progress", 0, 10, 80, 300, 16, 12},
 };
 
 int g_paints = 0;

@@ -472,6 +472,19 @@ void TControlHandler::Unhook() {
 
 void TControlHandler::Dispatch(TMessage& m) {
     if (m.msg == kPaintBackgroundMessage) PaintBackground(reinterpret_cast<HDC>(m.wParam));
+    if (m.msg == WM_WINDOWPOSCHANGED && hooked_ && !shapeBitmap_ && m.lParam) {
+        // A rectangle shape follows the control's size; otherwise a control
+        // that the skin or the host makes larger would be cut to its old size.
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.lParam);
+        if (!(pos->flags & SWP_NOSIZE)) {
+            HRGN fitted = CreateRectRgn(0, 0, pos->cx, pos->cy);
+            if (SetWindowRgn(window_, fitted, FALSE)) {
+                region_ = fitted;
+            } else {
+                DeleteObject(fitted);
+            }
+        }
+    }
     if (filter_ && filter_(*this, m)) return;
     TProcHandler::Dispatch(m);
 }

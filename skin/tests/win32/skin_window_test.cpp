@@ -141,6 +141,12 @@ TEST_F(SkinWindowTest, SkinControlNeedsTheExactWindowName) {
     EXPECT_EQ(r.top, 60);
     EXPECT_EQ(r.right - r.left, 50);
     EXPECT_EQ(r.bottom - r.top, 20);
+    // It grew from 30 x 15: its rectangle shape grew with it.
+    HRGN shape = WindowRegion(next);
+    HRGN whole = CreateRectRgn(0, 0, 50, 20);
+    EXPECT_TRUE(EqualRgn(shape, whole));
+    DeleteObject(shape);
+    DeleteObject(whole);
 }
 
 TEST_F(SkinWindowTest, MissingRecordHidesOnlyForKindZero) {
