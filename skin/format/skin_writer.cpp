@@ -18,18 +18,18 @@ void PutName(std::uint8_t* field, const std::string& name) {
     std::memcpy(field, name.data(), name.size());
 }
 
-std::vector<std::uint8_t> WriteSkin(const SkinSpec& spec) {
-    if (spec.windows.size() > 0xFFFF) throw SkinWriteError("more than 65535 windows");
+std::vector<std::uint8_t> WriteSkin(const SkinLayout& layout) {
+    if (layout.windows.size() > 0xFFFF) throw SkinWriteError("more than 65535 windows");
     std::uint64_t blocksEnd = kHeaderSize;
-    for (const WindowSpec& w : spec.windows) {
+    for (const WindowLayout& w : layout.windows) {
         blocksEnd += kBlockSize * (1 + w.controls.size());
-        if (w.bitmap >= static_cast<int>(spec.bitmaps.size())) {
+        if (w.bitmap >= static_cast<int>(layout.bitmaps.size())) {
             throw SkinWriteError("window \"" + w.name + "\" names a bitmap that does not exist");
         }
     }
     std::vector<std::uint64_t> bitmapOffsets;
     std::uint64_t end = blocksEnd;
-    for (const auto& b : spec.bitmaps) {
+    for (const auto& b : layout.bitmaps) {
         bitmapOffsets.push_back(end);
         end += 4 + b.size();
     }
@@ -43,10 +43,10 @@ std::vector<std::uint8_t> WriteSkin(const SkinSpec& spec) {
         pos += n;
     };
     put(kSignature.data(), kSignature.size());
-    WriteU16(&out[kSignatureSize], static_cast<std::uint16_t>(spec.windows.size()));
+    WriteU16(&out[kSignatureSize], static_cast<std::uint16_t>(layout.windows.size()));
     pos = kHeaderSize;
 
-    for (const WindowSpec& w : spec.windows) {
+    for (const WindowLayout& w : layout.windows) {
         Block64 e{};
         PutName(e.data(), w.name);
         WriteU32(&e[16], static_cast<std::uint32_t>(w.controls.size()));
@@ -59,13 +59,13 @@ std::vector<std::uint8_t> WriteSkin(const SkinSpec& spec) {
         WriteU16(&e[40], static_cast<std::uint16_t>(w.width));
         WriteU16(&e[42], static_cast<std::uint16_t>(w.height));
         put(e.data(), e.size());
-        for (const ControlSpec& c : w.controls) {
+        for (const ControlLayout& c : w.controls) {
             Block64 r = c.record;
             PutName(r.data(), c.name);
             put(r.data(), r.size());
         }
     }
-    for (const auto& b : spec.bitmaps) {
+    for (const auto& b : layout.bitmaps) {
         std::uint8_t length[4];
         WriteU32(length, static_cast<std::uint32_t>(b.size()));
         put(length, sizeof length);

@@ -20,13 +20,13 @@ std::vector<std::uint8_t> SmallBmp(const std::string&) {
     return MakeBmp24(PixelImage{4, 4, std::vector<std::uint32_t>(16, 0)});
 }
 
-SkinSpec Parse(const std::string& text) {
+SkinLayout Parse(const std::string& text) {
     std::istringstream in(text);
     return ParseDescription(in, "", SmallBmp);
 }
 
 Block64 OneControl(const std::string& fields) {
-    SkinSpec s = Parse("window W\n image 0 0 4 4\n control C " + fields + "\nend\n");
+    SkinLayout s = Parse("window W\n image 0 0 4 4\n control C " + fields + "\nend\n");
     return s.windows.at(0).controls.at(0).record;
 }
 
@@ -41,7 +41,7 @@ int ErrorLine(const std::string& text) {
 }
 
 TEST(Description, WindowFields) {
-    SkinSpec s = Parse(
+    SkinLayout s = Parse(
         "# comment\n"
         "window \"Main Window\"  # trailing comment\r\n"
         "  size -3 200\n"
@@ -54,7 +54,7 @@ TEST(Description, WindowFields) {
         "  bitmap a.bmp\n"
         "end\n");
     ASSERT_EQ(s.windows.size(), 2u);
-    const WindowSpec& w = s.windows[0];
+    const WindowLayout& w = s.windows[0];
     EXPECT_EQ(w.name, "Main Window");
     EXPECT_EQ(w.width, -3);
     EXPECT_EQ(w.height, 200);

@@ -46,15 +46,15 @@ BENCHMARK(BM_RegionRuns)->Arg(240)->Arg(800)->Arg(1600);
 void BM_ExtractWindow(benchmark::State& state) {
     testing::TempDir dir;
     const int w = static_cast<int>(state.range(0)), h = w * 3 / 4;
-    SkinSpec spec;
-    spec.bitmaps.push_back(MakeBmp24(Ellipse(w, h)));
-    WindowSpec win;
+    SkinLayout layout;
+    layout.bitmaps.push_back(MakeBmp24(Ellipse(w, h)));
+    WindowLayout win;
     win.name = "Main";
     win.bitmap = 0;
     win.controls.resize(20);
     for (int i = 0; i < 20; ++i) win.controls[i].name = std::to_string(i).insert(0, 1, 'C');
-    spec.windows.push_back(win);
-    const auto bytes = WriteSkin(spec);
+    layout.windows.push_back(win);
+    const auto bytes = WriteSkin(layout);
     dir.Write("s.lqs", bytes);
     for (auto _ : state) {
         Extraction ex = ExtractWindow(dir.Folder(), "s", "main");

@@ -193,7 +193,7 @@ void CheckName(const std::string& name, int lineNo) {
 }
 
 struct OpenWindow {
-    WindowSpec spec;
+    WindowLayout layout;
     int line = 0;
     bool hasSize = false, hasImage = false;
     std::map<std::string, int> controlNames;
@@ -202,20 +202,22 @@ struct OpenWindow {
 };
 
 void CloseWindow(OpenWindow& w, int lineNo) {
-    if (!w.hasImage) throw DescriptionError(lineNo, "window \"" + w.spec.name + "\" has no image");
+    if (!w.hasImage)
+        throw DescriptionError(lineNo, "window \"" + w.layout.name + "\" has no image");
     if (!w.hasSize) {
-        if (w.spec.imageWidth > 32767 || w.spec.imageHeight > 32767) {
-            throw DescriptionError(lineNo, "window \"" + w.spec.name + "\" needs a size");
+        if (w.layout.imageWidth > 32767 || w.layout.imageHeight > 32767) {
+            throw DescriptionError(lineNo, "window \"" + w.layout.name + "\" needs a size");
         }
-        w.spec.width = static_cast<std::int16_t>(w.spec.imageWidth);
-        w.spec.height = static_cast<std::int16_t>(w.spec.imageHeight);
+        w.layout.width = static_cast<std::int16_t>(w.layout.imageWidth);
+        w.layout.height = static_cast<std::int16_t>(w.layout.imageHeight);
     }
     if (w.bitmapInfo) {
         std::int64_t bw = w.bitmapInfo->width;
         std::int64_t bh =
             w.bitmapInfo->height < 0 ? -std::int64_t{w.bitmapInfo->height} : w.bitmapInfo->height;
-        if (w.spec.imageX + w.spec.imageWidth > bw || w.spec.imageY + w.spec.imageHeight > bh) {
-            throw DescriptionError(lineNo, "the image of window \"" + w.spec.name +
+        if (w.layout.imageX + w.layout.imageWidth > bw ||
+            w.layout.imageY + w.layout.imageHeight > bh) {
+            throw DescriptionError(lineNo, "the image of window \"" + w.layout.name +
                                                "\" lies outside \"" + w.bitmapPath + "\" (" +
                                                std::to_string(bw) + "x" + std::to_string(bh) + ")");
         }
@@ -224,8 +226,8 @@ void CloseWindow(OpenWindow& w, int lineNo) {
 
 }  // namespace
 
-SkinSpec ParseDescription(std::istream& in, const std::string& baseDir, const FileLoader& load) {
-    SkinSpec skin;
+SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const FileLoader& load) {
+    SkinLayout skin;
     std::map<std::string, int> bitmapIndex;
     std::vector<BmpInfo> bitmapInfos;
     std::map<std::string, int> windowNames;
@@ -252,7 +254,7 @@ SkinSpec ParseDescription(std::istream& in, const std::string& baseDir, const Fi
                                                    std::to_string(it->second));
             }
             open.emplace();
-            open->spec.name = t[1];
+            open->layout.name = t[1];
             open->line = lineNo;
             continue;
         }
@@ -261,17 +263,18 @@ SkinSpec ParseDescription(std::istream& in, const std::string& baseDir, const Fi
         if (word == "end") {
             need(1, "end");
             CloseWindow(*open, lineNo);
-            skin.windows.push_back(std::move(open->spec));
+            skin.windows.push_back(std::move(open->layout));
             open.reset();
         } else if (word == "size") {
             need(3, "size WIDTH HEIGHT");
-            open->spec.width = static_cast<std::int16_t>(Number(t[1], -32768, 32767, lineNo, word));
-            open->spec.height =
+            open->layout.width =
+                static_cast<std::int16_t>(Number(t[1], -32768, 32767, lineNo, word));
+            open->layout.height =
                 static_cast<std::int16_t>(Number(t[2], -32768, 32767, lineNo, word));
             open->hasSize = true;
         } else if (word == "image") {
             need(5, "image X Y WIDTH HEIGHT");
-            auto& s = open->spec;
+            auto& s = open->layout;
             s.imageX = static_cast<std::uint16_t>(Number(t[1], 0, 65535, lineNo, word));
             s.imageY = static_cast<std::uint16_t>(Number(t[2], 0, 65535, lineNo, word));
             s.imageWidth = static_cast<std::uint16_t>(Number(t[3], 0, 65535, lineNo, word));
@@ -279,7 +282,7 @@ SkinSpec ParseDescription(std::istream& in, const std::string& baseDir, const Fi
             open->hasImage = true;
         } else if (word == "transparent") {
             need(2, "transparent COLOUR");
-            open->spec.transparentColour =
+            open->layout.transparentColour =
                 static_cast<std::uint32_t>(Number(t[1], 0, 0xFFFFFF, lineNo, word));
         } else if (word == "bitmap") {
             need(2, "bitmap FILE");
@@ -302,12 +305,12 @@ SkinSpec ParseDescription(std::istream& in, const std::string& baseDir, const Fi
                 skin.bitmaps.push_back(std::move(bytes));
                 bitmapInfos.push_back(*info);
             }
-            open->spec.bitmap = found->second;
+            open->layout.bitmap = found->second;
             open->bitmapPath = path;
             open->bitmapInfo = bitmapInfos[found->second];
         } else if (word == "control") {
             if (t.size() < 3) throw DescriptionError(lineNo, "usage: control NAME kind=K ...");
-            ControlSpec c;
+            ControlLayout c;
             c.name = t[1];
             CheckName(c.name, lineNo);
             auto [it, fresh] = open->controlNames.emplace(Lower(c.name), lineNo);
@@ -342,13 +345,13 @@ SkinSpec ParseDescription(std::istream& in, const std::string& baseDir, const Fi
                 }
                 PutField(c.record, *def, value, lineNo);
             }
-            open->spec.controls.push_back(std::move(c));
+            open->layout.controls.push_back(std::move(c));
         } else {
             throw DescriptionError(lineNo, "unknown word \"" + word + "\"");
         }
     }
     if (open) {
-        throw DescriptionError(lineNo, "window \"" + open->spec.name + "\" opened on line " +
+        throw DescriptionError(lineNo, "window \"" + open->layout.name + "\" opened on line " +
                                            std::to_string(open->line) + " has no \"end\"");
     }
     return skin;

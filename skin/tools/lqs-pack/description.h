@@ -36,8 +36,8 @@ using FileLoader = std::function<std::vector<std::uint8_t>(const std::string& pa
 std::vector<std::uint8_t> LoadFile(const std::string& path);
 
 // baseDir is prefixed to relative bitmap paths ("" or ending in a separator).
-SkinSpec ParseDescription(std::istream& in, const std::string& baseDir,
-                          const FileLoader& load = LoadFile);
+SkinLayout ParseDescription(std::istream& in, const std::string& baseDir,
+                            const FileLoader& load = LoadFile);
 
 enum class FieldType { Pair, Colour, Place, PlaceUnsigned };
 
