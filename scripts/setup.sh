@@ -16,6 +16,7 @@ packages=(
 packages+=(g++-mingw-w64-i686 mingw-w64-i686-dev)
 i386_packages=(wine32:i386)
 packages+=(wine)
+packages+=(wine64 g++-mingw-w64-x86-64)  # Lumiq's Windows tests where 32-bit programs cannot run
 if [ "${1:-}" = "--run" ]; then
   packages+=(xchm)
 fi

@@ -1,0 +1,66 @@
+# Builds the Windows part of Lumiq in cross-compiled sub-builds and runs its
+# tests under Wine. The product is the 32-bit build; where a 64-bit
+# mingw-w64 is present the same code is also built for 64-bit Windows, so the
+# Windows tests can run on machines whose kernel runs no 32-bit programs.
+include(ExternalProject)
+
+find_program(LUMIQ_MINGW32_CXX i686-w64-mingw32-g++-posix)
+if(NOT LUMIQ_MINGW32_CXX)
+  message(FATAL_ERROR "Lumiq needs i686-w64-mingw32-g++-posix: run scripts/setup.sh, "
+                      "or configure with -DLUMIQ_WIN32=OFF")
+endif()
+find_program(LUMIQ_MINGW64_CXX x86_64-w64-mingw32-g++-posix)
+if(LUMIQ_MINGW64_CXX)
+  set(_lumiq_win64_default ON)
+else()
+  set(_lumiq_win64_default OFF)
+endif()
+option(LUMIQ_WIN64_CHECK "Also build and run the Windows tests as 64-bit programs"
+       ${_lumiq_win64_default})
+
+set(_lumiq_build_type ${CMAKE_BUILD_TYPE})
+if(NOT _lumiq_build_type)
+  set(_lumiq_build_type Release)
+endif()
+
+set(_lumiq_runner ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/run-wine.sh)
+set(_lumiq_demo ${CMAKE_CURRENT_BINARY_DIR}/demo)
+file(MAKE_DIRECTORY ${_lumiq_demo})
+
+add_test(NAME lumiq_demo_skin
+  COMMAND lqs-pack ${CMAKE_CURRENT_SOURCE_DIR}/host/demo/demo.txt ${_lumiq_demo}/Demo.lqs)
+set_tests_properties(lumiq_demo_skin PROPERTIES FIXTURES_SETUP lumiq_demo LABELS lumiq)
+
+function(lumiq_windows_build arch toolchain)
+  set(name lumiq_${arch})
+  set(dir ${CMAKE_CURRENT_BINARY_DIR}/${arch})
+  ExternalProject_Add(${name}
+    SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}/win32
+    BINARY_DIR ${dir}
+    PREFIX ${CMAKE_CURRENT_BINARY_DIR}/${name}-ep
+    CMAKE_ARGS
+      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_SOURCE_DIR}/cmake/${toolchain}
+      -DCMAKE_BUILD_TYPE=${_lumiq_build_type}
+      ${ARGN}
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    BUILD_BYPRODUCTS ${dir}/bin/Lumiq.dll ${dir}/bin/lumiq_win32_tests.exe
+                     ${dir}/bin/lumiq-host.exe)
+
+  set(prefix ${CMAKE_CURRENT_BINARY_DIR}/wineprefix-${arch})
+  add_test(NAME lumiq_${arch}_tests
+    COMMAND ${_lumiq_runner} ${arch} ${prefix} ${dir}/bin/lumiq_win32_tests.exe)
+  add_test(NAME lumiq_${arch}_host
+    COMMAND ${_lumiq_runner} ${arch} ${prefix} ${dir}/bin/lumiq-host.exe
+            --close-after 1500 Z:${_lumiq_demo} Demo)
+  set_tests_properties(lumiq_${arch}_tests lumiq_${arch}_host PROPERTIES
+    SKIP_RETURN_CODE 77 RESOURCE_LOCK lumiq_wine TIMEOUT 900 LABELS "lumiq;wine")
+  # The exit code says whether the window was skinned; the report says how.
+  set_tests_properties(lumiq_${arch}_host PROPERTIES FIXTURES_REQUIRED lumiq_demo
+    FAIL_REGULAR_EXPRESSION "region none|caption kept")
+endfunction()
+
+lumiq_windows_build(win32 mingw-i686.cmake)
+if(LUMIQ_WIN64_CHECK)
+  lumiq_windows_build(win64 mingw-x86_64.cmake -DLUMIQ_LOW_IMAGE_BASE=ON)
+endif()

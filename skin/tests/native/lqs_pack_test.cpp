@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+#include "format/bmp.h"
+#include "format/bytes.h"
+#include "format/skin_format.h"
+#include "tests/common/sample_skins.h"
+#include "tests/native/temp_dir.h"
+#include "tools/lqs-pack/description.h"
+
+namespace lumiq {
+namespace {
+
+std::vector<std::uint8_t> SmallBmp(const std::string&) {
+    return MakeBmp24(PixelImage{4, 4, std::vector<std::uint32_t>(16, 0)});
+}
+
+SkinLayout Parse(const std::string& text) {
+    std::istringstream in(text);
+    return ParseDescription(in, "", SmallBmp);
+}
+
+Block64 OneControl(const std::string& fields) {
+    SkinLayout s = Parse("window W\n image 0 0 4 4\n control C " + fields + "\nend\n");
+    return s.windows.at(0).controls.at(0).record;
+}
+
+// The line number a description error reports, or 0 when it parses.
+int ErrorLine(const std::string& text) {
+    try {
+        Parse(text);
+    } catch (const DescriptionError& e) {
+        return e.line;
+    }
+    return 0;
+}
+
+TEST(Description, WindowFields) {
+    SkinLayout s = Parse(
+        "# comment\n"
+        "window \"Main Window\"  # trailing comment\r\n"
+        "  size -3 200\n"
+        "  image 1 0 3 4\n"
+        "  transparent 0x00FF00\n"
+        "  bitmap a.bmp\n"
+        "end\n"
+        "window Other\n"
+        "  image 0 0 4 3\n"
+        "  bitmap a.bmp\n"
+        "end\n");
+    ASSERT_EQ(s.windows.size(), 2u);
+    const WindowLayout& w = s.windows[0];
+    EXPECT_EQ(w.name, "Main Window");
+    EXPECT_EQ(w.width, -3);
+    EXPECT_EQ(w.height, 200);
+    EXPECT_EQ(w.imageX, 1);
+    EXPECT_EQ(w.imageHeight, 4);
+    EXPECT_EQ(w.transparentColour, 0x00FF00u);
+    EXPECT_EQ(s.windows[1].width, 4);  // size defaults to the image
+    EXPECT_EQ(s.windows[1].height, 3);
+    EXPECT_EQ(s.bitmaps.size(), 1u);  // shared, stored once
+    EXPECT_EQ(s.windows[0].bitmap, 0);
+    EXPECT_EQ(s.windows[1].bitmap, 0);
+}
+
+TEST(Description, ControlFieldsLandAtTheirKindsOffsets) {
+    Block64 b = OneControl(
+        "kind=1 face=80,24 pressed=1,2 normal=3,4 focused=5,6 disabled=7,8 "
+        "place=-10,20,30,40");
+    EXPECT_EQ(ReadS16(&b[16]), 80);
+    EXPECT_EQ(ReadS16(&b[22]), 2);
+    EXPECT_EQ(ReadS16(&b[24]), 3);
+    EXPECT_EQ(ReadS16(&b[28]), 5);
+    EXPECT_EQ(ReadS16(&b[34]), 8);
+    EXPECT_EQ(ReadS16(&b[40]), -10);
+    EXPECT_EQ(ReadS16(&b[46]), 40);
+
+    Block64 two = OneControl(
+        "kind=3 checked=1,2 checkedfocused=3,4 checkeddisabled=5,6 "
+        "place=7,8,9,10");
+    EXPECT_EQ(ReadS16(&two[40]), 1);
+    EXPECT_EQ(ReadS16(&two[44]), 3);
+    EXPECT_EQ(ReadS16(&two[48]), 5);
+    EXPECT_EQ(ReadS16(&two[56]), 7);
+
+    Block64 field = OneControl("kind=6 text=0x112233 back=0x445566 place=1,2,3,4");
+    EXPECT_EQ(ReadU32(&field[16]), 0x112233u);
+    EXPECT_EQ(ReadU32(&field[20]), 0x445566u);
+    EXPECT_EQ(ReadS16(&field[24]), 1);
+
+    Block64 bar = OneControl("kind=8 bar=100,10 empty=0,50 full=0,60 place=5,6,7,8");
+    EXPECT_EQ(ReadS16(&bar[18]), 10);
+    EXPECT_EQ(ReadS16(&bar[22]), 50);
+    EXPECT_EQ(ReadS16(&bar[26]), 60);
+    EXPECT_EQ(ReadS16(&bar[32]), 5);
+
+    Block64 rich = OneControl("kind=11 back=0xABCDEF place=1,2,3,4");
+    EXPECT_EQ(ReadU32(&rich[16]), 0xABCDEFu);
+    EXPECT_EQ(ReadS16(&rich[20]), 1);
+
+    Block64 fixed = OneControl("kind=12 place=40000,2,65535,4");
+    EXPECT_EQ(ReadU16(&fixed[16]), 40000);
+    EXPECT_EQ(ReadU16(&fixed[20]), 65535);
+
+    Block64 raw = OneControl("kind=200 u32@60=0xDEADBEEF s16@16=-1 u16@18=7");
+    EXPECT_EQ(ReadU32(&raw[60]), 0xDEADBEEFu);
+    EXPECT_EQ(ReadS16(&raw[16]), -1);
+    EXPECT_EQ(ReadU16(&raw[18]), 7);
+
+    Block64 hidden = OneControl("kind=0");
+    EXPECT_TRUE(std::all_of(hidden.begin() + 16, hidden.end(), [](auto v) { return v == 0; }));
+}
+
+TEST(Description, ErrorsNameTheirLine) {
+    EXPECT_EQ(ErrorLine("window W\n image 0 0 4 4\nend\n"), 0);
+    EXPECT_EQ(ErrorLine("window ABCDEFGHIJKLMNOPQ\n"), 1);  // name too long
+    EXPECT_EQ(ErrorLine("\nimage 0 0 1 1\n"), 2);           // outside a window
+    EXPECT_EQ(ErrorLine("window W\n image 0 0 4 4\n"), 2);  // no end
+    EXPECT_EQ(ErrorLine("window W\nend\n"), 2);             // no image
+    EXPECT_EQ(ErrorLine("window W\n image 0 0 4 4\n control C\nend\n"), 3);
+    EXPECT_EQ(ErrorLine("window W\n image 0 0 4 4\n control C kind=1 place=1,2\nend\n"), 3);
+    EXPECT_EQ(ErrorLine("window W\n image 0 0 4 4\n control C kind=9 face=1,2\nend\n"), 3);
+    EXPECT_EQ(ErrorLine("window W\n image 0 0 4 4\n control C kind=9 place=1,2,3,40000\n"), 3);
+    EXPECT_EQ(ErrorLine("window W\n image 0 0 4 4\n control C kind=0\n control c kind=0\n"), 4);
+    EXPECT_EQ(ErrorLine("window W\n image 0 0 4 4\nend\nwindow w\n"), 4);       // duplicate
+    EXPECT_EQ(ErrorLine("window W\n image 0 0 5 4\n bitmap a.bmp\nend\n"), 4);  // outside
+    EXPECT_EQ(ErrorLine("window W\n size 1\n"), 2);
+    EXPECT_EQ(ErrorLine("window \"W\n"), 1);
+    EXPECT_EQ(ErrorLine("window W\n colour 1\n"), 2);
+}
+
+TEST(Description, BitmapsAreChecked) {
+    std::istringstream in("window W\n image 0 0 1 1\n bitmap x.bmp\nend\n");
+    auto notBmp = [](const std::string&) { return std::vector<std::uint8_t>(60, 'x'); };
+    EXPECT_THROW(ParseDescription(in, "", notBmp), DescriptionError);
+    std::istringstream in2("window W\n image 0 0 1 1\n bitmap x.bmp\nend\n");
+    std::string seen;
+    auto recordPath = [&](const std::string& p) { return seen = p, SmallBmp(p); };
+    ParseDescription(in2, "/skins/", recordPath);
+    EXPECT_EQ(seen, "/skins/x.bmp");
+}
+
+TEST(Description, RoundTripsThroughTheReader) {
+    auto bytes = testing::PackDescription(testing::kSampleDescription);
+    ParsedSkin parsed = ParseSkin(bytes);
+    ASSERT_TRUE(parsed.error.empty()) << parsed.error;
+    EXPECT_TRUE(parsed.signatureOk);
+    ASSERT_EQ(parsed.windows.size(), 2u);
+    EXPECT_EQ(parsed.windows[0].entry.name, "Setup Wizard");
+    EXPECT_EQ(parsed.windows[0].records.size(), 4u);
+    EXPECT_EQ(StoredName(parsed.windows[0].records[3].data()), "Agree Box");
+    EXPECT_EQ(parsed.windows[0].bitmapLength, MakeBmp24(testing::SampleImage()).size());
+    EXPECT_EQ(parsed.windows[1].entry.bitmapOffset, 0u);
+    // The bitmap follows the last window block.
+    EXPECT_EQ(parsed.windows[0].entry.bitmapOffset, 16u + 7 * 64);
+}
+
+TEST(ListSkin, ShowsWindowsControlsAndDamage) {
+    auto bytes = testing::PackDescription(testing::kSampleDescription);
+    std::ostringstream out;
+    EXPECT_TRUE(ListSkin(bytes, out));
+    const std::string text = out.str();
+    EXPECT_NE(text.find("windows: 2\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("window \"Setup Wizard\": 4 controls, size 121x91, image 4,2 120x90, "
+                        "transparent 0xff00ff, bitmap at 464 ("),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("128x96x24)"), std::string::npos) << text;
+    EXPECT_NE(text.find("  control \"Next\": 60 60 50 20\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  control \"Cancel\":\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("window \"About Box\": 1 controls, size 200x120, image 0,0 200x120, "
+                        "transparent 0x000000, no bitmap"),
+              std::string::npos)
+        << text;
+
+    bytes.resize(bytes.size() - 1);
+    std::ostringstream cut;
+    EXPECT_FALSE(ListSkin(bytes, cut));
+    EXPECT_NE(cut.str().find("damaged: bitmap block of window entry 1 runs past the end"),
+              std::string::npos)
+        << cut.str();
+}
+
+int RunTool(const std::string& args) {
+    int status =
+        std::system((std::string(LQS_PACK_PATH) + " " + args + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(LqsPackTool, PacksListsAndRefusesBadInput) {
+    testing::TempDir dir;
+    dir.Write("sample.bmp", MakeBmp24(testing::SampleImage()));
+    const std::string desc = testing::kSampleDescription;
+    dir.Write("skin.txt", std::vector<std::uint8_t>(desc.begin(), desc.end()));
+    const std::string folder = dir.Folder();
+
+    ASSERT_EQ(RunTool("'" + folder + "skin.txt' '" + folder + "Blue Sky.lqs'"), 0);
+    EXPECT_EQ(dir.Read("Blue Sky.lqs"), testing::PackDescription(desc));
+    EXPECT_EQ(RunTool("--list '" + folder + "Blue Sky.lqs'"), 0);
+
+    auto cut = dir.Read("Blue Sky.lqs");
+    cut.resize(100);
+    dir.Write("cut.lqs", cut);
+    EXPECT_EQ(RunTool("--list '" + folder + "cut.lqs'"), 1);
+
+    const std::string bad = "window W\n image 0 0 1 1\n bitmap missing.bmp\nend\n";
+    dir.Write("bad.txt", std::vector<std::uint8_t>(bad.begin(), bad.end()));
+    EXPECT_EQ(RunTool("'" + folder + "bad.txt' '" + folder + "bad.lqs'"), 1);
+    EXPECT_EQ(RunTool("--list '" + folder + "none.lqs'"), 1);
+    EXPECT_EQ(RunTool(""), 2);
+    // A failed run leaves neither the target nor its temporary file.
+    auto files = dir.Files();
+    EXPECT_EQ(std::count_if(files.begin(), files.end(),
+                            [](const std::string& f) { return f.rfind("bad.lqs", 0) == 0; }),
+              0);
+}
+
+}  // namespace
+}  // namespace lumiq

@@ -1,0 +1,409 @@
+#include "tools/lqs-pack/description.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <iomanip>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+#include "format/bmp.h"
+#include "format/bytes.h"
+
+namespace lumiq {
+
+DescriptionError::DescriptionError(int l, const std::string& what)
+    : std::runtime_error("line " + std::to_string(l) + ": " + what), line(l) {}
+
+std::vector<std::uint8_t> LoadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot open \"" + path + "\"");
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<FieldDef> KindFields(std::uint32_t kind) {
+    using T = FieldType;
+    switch (kind) {
+        case 1:
+            return {{"face", 16, T::Pair},    {"pressed", 20, T::Pair},  {"normal", 24, T::Pair},
+                    {"focused", 28, T::Pair}, {"disabled", 32, T::Pair}, {"place", 40, T::Place}};
+        case 2:
+        case 3:
+            // Checked faces sit 16 bytes after their unchecked ones, where the
+            // button painting looks for them.
+            return {{"face", 16, T::Pair},           {"pressed", 20, T::Pair},
+                    {"normal", 24, T::Pair},         {"focused", 28, T::Pair},
+                    {"disabled", 32, T::Pair},       {"checked", 40, T::Pair},
+                    {"checkedfocused", 44, T::Pair}, {"checkeddisabled", 48, T::Pair},
+                    {"place", 56, T::Place}};
+        case 4:
+        case 9:
+            return {{"place", 16, T::Place}};
+        case 5:
+        case 6:
+        case 7:
+        case 10:
+            return {{"text", 16, T::Colour}, {"back", 20, T::Colour}, {"place", 24, T::Place}};
+        case 8:
+            return {{"bar", 16, T::Pair},
+                    {"empty", 20, T::Pair},
+                    {"full", 24, T::Pair},
+                    {"place", 32, T::Place}};
+        case 11:
+            return {{"back", 16, T::Colour}, {"place", 20, T::Place}};
+        case 12:
+            return {{"place", 16, T::PlaceUnsigned}};
+        default:
+            return {};
+    }
+}
+
+namespace {
+
+std::vector<std::string> Tokenize(const std::string& line, int lineNo) {
+    std::vector<std::string> tokens;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        unsigned char c = static_cast<unsigned char>(line[i]);
+        if (std::isspace(c)) {
+            ++i;
+            continue;
+        }
+        if (c == '#') break;
+        std::string token;
+        while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i]))) {
+            if (line[i] == '"') {
+                ++i;
+                while (i < line.size() && line[i] != '"') {
+                    if (line[i] == '\\' && i + 1 < line.size()) ++i;
+                    token += line[i++];
+                }
+                if (i == line.size()) throw DescriptionError(lineNo, "unterminated quoted text");
+                ++i;
+            } else {
+                token += line[i++];
+            }
+        }
+        tokens.push_back(token);
+    }
+    return tokens;
+}
+
+std::optional<std::int64_t> ParseInteger(std::string_view s) {
+    bool negative = false;
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
+        negative = s[0] == '-';
+        s.remove_prefix(1);
+    }
+    int base = 10;
+    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        base = 16;
+        s.remove_prefix(2);
+    }
+    if (s.empty() || s.size() > 12) return std::nullopt;
+    std::int64_t v = 0;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v, base);
+    if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+    return negative ? -v : v;
+}
+
+std::int64_t Number(std::string_view s, std::int64_t lo, std::int64_t hi, int lineNo,
+                    const std::string& what) {
+    auto v = ParseInteger(s);
+    if (!v || *v < lo || *v > hi) {
+        throw DescriptionError(lineNo, what + ": \"" + std::string(s) + "\" is not a number from " +
+                                           std::to_string(lo) + " to " + std::to_string(hi));
+    }
+    return *v;
+}
+
+std::vector<std::string_view> SplitCommas(std::string_view s) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t comma = s.find(',', start);
+        parts.push_back(s.substr(start, comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    return parts;
+}
+
+void PutField(Block64& rec, const FieldDef& f, std::string_view value, int lineNo) {
+    auto* p = rec.data() + f.offset;
+    const std::string what = std::string("field ") + f.name;
+    switch (f.type) {
+        case FieldType::Colour:
+            WriteU32(p, static_cast<std::uint32_t>(Number(value, 0, 0xFFFFFFFF, lineNo, what)));
+            return;
+        case FieldType::Pair:
+        case FieldType::Place:
+        case FieldType::PlaceUnsigned: {
+            std::size_t count = f.type == FieldType::Pair ? 2 : 4;
+            auto parts = SplitCommas(value);
+            if (parts.size() != count) {
+                throw DescriptionError(
+                    lineNo, what + " needs " + std::to_string(count) + " comma-separated numbers");
+            }
+            bool unsig = f.type == FieldType::PlaceUnsigned;
+            for (std::size_t i = 0; i < count; ++i) {
+                auto v = Number(parts[i], unsig ? 0 : -32768, unsig ? 65535 : 32767, lineNo, what);
+                WriteU16(p + 2 * i, static_cast<std::uint16_t>(v));
+            }
+            return;
+        }
+    }
+}
+
+// "u16@N=", "s16@N=", "u32@N=": any offset of the record after its name.
+bool PutRawField(Block64& rec, std::string_view key, std::string_view value, int lineNo) {
+    auto at = key.find('@');
+    if (at == std::string_view::npos) return false;
+    std::string_view type = key.substr(0, at);
+    int width = type == "u32" ? 4 : (type == "u16" || type == "s16") ? 2 : 0;
+    if (width == 0) return false;
+    auto offset = Number(key.substr(at + 1), 16, 64 - width, lineNo, "raw field offset");
+    std::uint8_t* p = rec.data() + offset;
+    if (type == "u32") {
+        WriteU32(p, static_cast<std::uint32_t>(Number(value, 0, 0xFFFFFFFF, lineNo, "u32")));
+    } else if (type == "u16") {
+        WriteU16(p, static_cast<std::uint16_t>(Number(value, 0, 65535, lineNo, "u16")));
+    } else {
+        WriteU16(p, static_cast<std::uint16_t>(Number(value, -32768, 32767, lineNo, "s16")));
+    }
+    return true;
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+void CheckName(const std::string& name, int lineNo) {
+    try {
+        std::uint8_t field[kNameSize];
+        PutName(field, name);
+    } catch (const SkinWriteError& e) {
+        throw DescriptionError(lineNo, e.what());
+    }
+}
+
+struct OpenWindow {
+    WindowLayout layout;
+    int line = 0;
+    bool hasSize = false, hasImage = false;
+    std::map<std::string, int> controlNames;
+    std::string bitmapPath;
+    std::optional<BmpInfo> bitmapInfo;
+};
+
+void CloseWindow(OpenWindow& w, int lineNo) {
+    if (!w.hasImage)
+        throw DescriptionError(lineNo, "window \"" + w.layout.name + "\" has no image");
+    if (!w.hasSize) {
+        if (w.layout.imageWidth > 32767 || w.layout.imageHeight > 32767) {
+            throw DescriptionError(lineNo, "window \"" + w.layout.name + "\" needs a size");
+        }
+        w.layout.width = static_cast<std::int16_t>(w.layout.imageWidth);
+        w.layout.height = static_cast<std::int16_t>(w.layout.imageHeight);
+    }
+    if (w.bitmapInfo) {
+        std::int64_t bw = w.bitmapInfo->width;
+        std::int64_t bh =
+            w.bitmapInfo->height < 0 ? -std::int64_t{w.bitmapInfo->height} : w.bitmapInfo->height;
+        if (w.layout.imageX + w.layout.imageWidth > bw ||
+            w.layout.imageY + w.layout.imageHeight > bh) {
+            throw DescriptionError(lineNo, "the image of window \"" + w.layout.name +
+                                               "\" lies outside \"" + w.bitmapPath + "\" (" +
+                                               std::to_string(bw) + "x" + std::to_string(bh) + ")");
+        }
+    }
+}
+
+}  // namespace
+
+SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const FileLoader& load) {
+    SkinLayout skin;
+    std::map<std::string, int> bitmapIndex;
+    std::vector<BmpInfo> bitmapInfos;
+    std::map<std::string, int> windowNames;
+    std::optional<OpenWindow> open;
+    std::string line;
+    int lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        auto t = Tokenize(line, lineNo);
+        if (t.empty()) continue;
+        const std::string& word = t[0];
+        auto need = [&](std::size_t n, const char* usage) {
+            if (t.size() != n) throw DescriptionError(lineNo, std::string("usage: ") + usage);
+        };
+
+        if (word == "window") {
+            if (open) throw DescriptionError(lineNo, "\"window\" inside a window: missing \"end\"");
+            need(2, "window NAME");
+            CheckName(t[1], lineNo);
+            auto [it, fresh] = windowNames.emplace(Lower(t[1]), lineNo);
+            if (!fresh) {
+                throw DescriptionError(lineNo, "window \"" + t[1] + "\" already defined on line " +
+                                                   std::to_string(it->second));
+            }
+            open.emplace();
+            open->layout.name = t[1];
+            open->line = lineNo;
+            continue;
+        }
+        if (!open) throw DescriptionError(lineNo, "\"" + word + "\" outside a window");
+
+        if (word == "end") {
+            need(1, "end");
+            CloseWindow(*open, lineNo);
+            skin.windows.push_back(std::move(open->layout));
+            open.reset();
+        } else if (word == "size") {
+            need(3, "size WIDTH HEIGHT");
+            open->layout.width =
+                static_cast<std::int16_t>(Number(t[1], -32768, 32767, lineNo, word));
+            open->layout.height =
+                static_cast<std::int16_t>(Number(t[2], -32768, 32767, lineNo, word));
+            open->hasSize = true;
+        } else if (word == "image") {
+            need(5, "image X Y WIDTH HEIGHT");
+            auto& s = open->layout;
+            s.imageX = static_cast<std::uint16_t>(Number(t[1], 0, 65535, lineNo, word));
+            s.imageY = static_cast<std::uint16_t>(Number(t[2], 0, 65535, lineNo, word));
+            s.imageWidth = static_cast<std::uint16_t>(Number(t[3], 0, 65535, lineNo, word));
+            s.imageHeight = static_cast<std::uint16_t>(Number(t[4], 0, 65535, lineNo, word));
+            open->hasImage = true;
+        } else if (word == "transparent") {
+            need(2, "transparent COLOUR");
+            open->layout.transparentColour =
+                static_cast<std::uint32_t>(Number(t[1], 0, 0xFFFFFF, lineNo, word));
+        } else if (word == "bitmap") {
+            need(2, "bitmap FILE");
+            std::string path = t[1];
+            bool absolute = !path.empty() && (path[0] == '/' || path[0] == '\\' ||
+                                              (path.size() > 1 && path[1] == ':'));
+            if (!absolute) path = baseDir + path;
+            auto found = bitmapIndex.find(path);
+            if (found == bitmapIndex.end()) {
+                std::vector<std::uint8_t> bytes;
+                try {
+                    bytes = load(path);
+                } catch (const std::exception& e) {
+                    throw DescriptionError(lineNo, e.what());
+                }
+                std::string why;
+                auto info = ReadBmpInfo(bytes, &why);
+                if (!info) throw DescriptionError(lineNo, "\"" + path + "\" " + why);
+                found = bitmapIndex.emplace(path, static_cast<int>(skin.bitmaps.size())).first;
+                skin.bitmaps.push_back(std::move(bytes));
+                bitmapInfos.push_back(*info);
+            }
+            open->layout.bitmap = found->second;
+            open->bitmapPath = path;
+            open->bitmapInfo = bitmapInfos[found->second];
+        } else if (word == "control") {
+            if (t.size() < 3) throw DescriptionError(lineNo, "usage: control NAME kind=K ...");
+            ControlLayout c;
+            c.name = t[1];
+            CheckName(c.name, lineNo);
+            auto [it, fresh] = open->controlNames.emplace(Lower(c.name), lineNo);
+            if (!fresh) {
+                throw DescriptionError(lineNo, "control \"" + c.name +
+                                                   "\" already defined on line " +
+                                                   std::to_string(it->second));
+            }
+            std::optional<std::uint32_t> kind;
+            std::vector<std::pair<std::string, std::string>> fields;
+            for (std::size_t i = 2; i < t.size(); ++i) {
+                auto eq = t[i].find('=');
+                if (eq == std::string::npos) {
+                    throw DescriptionError(lineNo, "expected NAME=VALUE, got \"" + t[i] + "\"");
+                }
+                std::string key = t[i].substr(0, eq), value = t[i].substr(eq + 1);
+                if (key == "kind") {
+                    kind = static_cast<std::uint32_t>(Number(value, 0, 0xFFFFFFFF, lineNo, "kind"));
+                } else {
+                    fields.emplace_back(key, value);
+                }
+            }
+            if (!kind) throw DescriptionError(lineNo, "control \"" + c.name + "\" has no kind");
+            auto defs = KindFields(*kind);
+            for (auto& [key, value] : fields) {
+                if (PutRawField(c.record, key, value, lineNo)) continue;
+                auto def = std::find_if(defs.begin(), defs.end(),
+                                        [&](const FieldDef& d) { return key == d.name; });
+                if (def == defs.end()) {
+                    throw DescriptionError(
+                        lineNo, "kind " + std::to_string(*kind) + " has no field \"" + key + "\"");
+                }
+                PutField(c.record, *def, value, lineNo);
+            }
+            open->layout.controls.push_back(std::move(c));
+        } else {
+            throw DescriptionError(lineNo, "unknown word \"" + word + "\"");
+        }
+    }
+    if (open) {
+        throw DescriptionError(lineNo, "window \"" + open->layout.name + "\" opened on line " +
+                                           std::to_string(open->line) + " has no \"end\"");
+    }
+    return skin;
+}
+
+bool ListSkin(const std::vector<std::uint8_t>& bytes, std::ostream& out) {
+    ParsedSkin skin = ParseSkin(bytes);
+    if (!skin.signatureOk && bytes.size() >= kSignatureSize) {
+        out << "warning: the signature is not \"LQSkin file\"\n";
+    }
+    out << "windows: " << (bytes.size() >= kHeaderSize ? ReadU16(&bytes[kSignatureSize]) : 0)
+        << "\n";
+    for (const ParsedWindow& w : skin.windows) {
+        const WindowEntry& e = w.entry;
+        out << "window \"" << e.name << "\": " << e.controlCount << " controls, size " << e.width
+            << "x" << e.height << ", image " << e.imageX << "," << e.imageY << " " << e.imageWidth
+            << "x" << e.imageHeight << ", transparent 0x" << std::hex << std::setw(6)
+            << std::setfill('0') << e.transparentColour << std::dec << std::setfill(' ');
+        if (e.bitmapOffset == 0) {
+            out << ", no bitmap\n";
+        } else {
+            out << ", bitmap at " << e.bitmapOffset << " (" << w.bitmapLength << " bytes";
+            std::uint64_t start = std::uint64_t{e.bitmapOffset} + 4;
+            if (start + w.bitmapLength <= bytes.size()) {
+                std::vector<std::uint8_t> bmp(
+                    bytes.begin() + static_cast<std::ptrdiff_t>(start),
+                    bytes.begin() + static_cast<std::ptrdiff_t>(start + w.bitmapLength));
+                std::string why;
+                if (auto info = ReadBmpInfo(bmp, &why)) {
+                    out << ", " << info->width << "x"
+                        << (info->height < 0 ? -std::int64_t{info->height} : info->height) << "x"
+                        << info->bitsPerPixel;
+                } else {
+                    out << ", not a bitmap: " << why;
+                }
+            }
+            out << ")\n";
+        }
+        for (const Block64& r : w.records) {
+            // The kind is not stored, so the fields are shown as 16-bit words.
+            int last = 63;
+            while (last >= 16 && r[last] == 0) --last;
+            out << "  control \"" << StoredName(r.data()) << "\":";
+            for (int off = 16; off <= last; off += 2) out << " " << ReadS16(&r[off]);
+            out << "\n";
+        }
+    }
+    if (!skin.error.empty()) {
+        out << "damaged: " << skin.error << "\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace lumiq

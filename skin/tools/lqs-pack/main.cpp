@@ -1,0 +1,75 @@
+// lqs-pack: builds an ".lqs" skin from a text description, or lists one.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "tools/lqs-pack/description.h"
+
+namespace {
+
+int Usage() {
+    std::cerr << "usage: lqs-pack DESCRIPTION OUTPUT.lqs\n"
+                 "       lqs-pack --list FILE.lqs\n";
+    return 2;
+}
+
+std::string FolderOf(const std::string& path) {
+    auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+int List(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = lumiq::LoadFile(path);
+    } catch (const std::exception& e) {
+        std::cerr << "lqs-pack: " << e.what() << "\n";
+        return 1;
+    }
+    return lumiq::ListSkin(bytes, std::cout) ? 0 : 1;
+}
+
+int Pack(const std::string& descriptionPath, const std::string& outputPath) {
+    std::ifstream in(descriptionPath);
+    if (!in) {
+        std::cerr << "lqs-pack: cannot open \"" << descriptionPath << "\"\n";
+        return 1;
+    }
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = lumiq::WriteSkin(lumiq::ParseDescription(in, FolderOf(descriptionPath)));
+    } catch (const std::exception& e) {
+        std::cerr << descriptionPath << ": " << e.what() << "\n";
+        return 1;
+    }
+    // Written beside the target and renamed, so a failed run never leaves a
+    // half-written skin where the installer would pick it up.
+    const std::string temp = outputPath + ".part";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::remove(temp.c_str());
+            std::cerr << "lqs-pack: cannot write \"" << outputPath << "\"\n";
+            return 1;
+        }
+    }
+    std::remove(outputPath.c_str());
+    if (std::rename(temp.c_str(), outputPath.c_str()) != 0) {
+        std::remove(temp.c_str());
+        std::cerr << "lqs-pack: cannot write \"" << outputPath << "\"\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--list") return List(argv[2]);
+    if (argc == 3 && argv[1][0] != '-') return Pack(argv[1], argv[2]);
+    return Usage();
+}
