@@ -18,12 +18,10 @@ double PhoneCount(const App& app, FieldId id) {
 void OverloadCheck(App& app, bool overloaded) {
     if (overloaded) {
         app.main.status.panel3Visible = true;
-        if (!app.state.PowerWarningShown) {
-            // Set first: the modal box must not come up again from a nested run.
-            app.state.PowerWarningShown = true;
-            app.platform.ShowPowerMessage();
-        }
+        const bool shown = app.state.PowerWarningShown;
+        // Set first: the modal box must not come up again from a nested run.
         app.state.PowerWarningShown = true;
+        if (!shown) app.platform.ShowPowerMessage();
     } else {
         app.main.status.panel3Visible = false;
         app.state.PowerWarningShown = false;
@@ -91,6 +89,9 @@ void SwitchedModeSupply(App& app, Count p, Count c) {
 void ExternalSupply(App& app, Count p, Count c) {
     app.main.status.panel4 = "P = " + std::to_string(int(p)) + " Вт";
     OverloadCheck(app, false);
+    // No switched-mode units on an external feed; the count must not keep
+    // what an earlier calculation left.
+    app.state.PowerUnitCount = 0;
     app.SetItemQty("BML 351 048", 0);
     app.SetItemQty("RPM 945 323", 0);
     app.SetItemQty("RES 147 051/1", 0);

@@ -14,7 +14,17 @@ namespace {
 void TelephoneChanged(App& app, FieldId id) {
     const Count count = CountFromText(app.main.field(id).text, app.decimalSeparator);
     app.SetItemQty(InfoOf(id).phoneCode, count);
-    RecalculateAll(app);
+    try {
+        RecalculateAll(app);
+    } catch (const OverflowError&) {
+        // A count far beyond the range can overflow the power estimate; the
+        // range check must still put "0" back, or every later calculation
+        // would overflow too. Its message then explains the refusal.
+        const std::string refused = app.main.field(id).text;
+        CheckCountField(app, id);
+        if (app.main.field(id).text == refused) throw;
+        return;
+    }
     CheckCountField(app, id);
 }
 

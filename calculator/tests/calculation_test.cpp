@@ -147,7 +147,10 @@ TEST(Power, AboveSevenHundredTwentyWattsOrdersThreeUnitsAndWarnsOnce) {
 
 TEST(Power, ExternalFeedOrdersFeedCablesOnly) {
     TestApp t;
+    SelectOption(t.app, OptionGroupId::PowerStandard, 1);
+    EXPECT_EQ(int(t.app.state.PowerUnitCount), 1);
     SelectOption(t.app, OptionGroupId::PowerStandard, 2);
+    EXPECT_EQ(int(t.app.state.PowerUnitCount), 0);
     EXPECT_EQ(t.app.main.status.panel4, "P = 40 Вт");
     EXPECT_EQ(int(t.Qty("TRE 990 113/850")), 1);
     EXPECT_EQ(int(t.Qty("RPM 945 323")), 0);

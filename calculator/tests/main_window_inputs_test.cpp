@@ -44,6 +44,20 @@ TEST(TelephoneFields, NonNumericTextBecomesZeroSilently) {
     EXPECT_TRUE(t.platform.messages.empty());
 }
 
+TEST(TelephoneFields, AHugeCountIsRefusedEvenWhenItOverflowsThePowerEstimate) {
+    TestApp t;
+    RunEvent(t.app, [&] { SetFieldText(t.app, FieldId::ExecutiveText, "30000"); });
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_EQ(t.platform.messages[0].title, "Диапазон значений 0...300");
+    EXPECT_EQ(t.Text(FieldId::ExecutiveText), "0");
+    EXPECT_EQ(int(t.Qty("DBC 213 01/01021")), 0);
+    EXPECT_EQ(int(t.app.state.PowerConsumption), 40);
+    // The next calculation works again.
+    RunEvent(t.app, [&] { SetFieldText(t.app, FieldId::BasicText, "10"); });
+    EXPECT_EQ(int(t.app.state.PowerConsumption), 49);
+    EXPECT_EQ(t.platform.messages.size(), 1u);
+}
+
 void ExpectScheme(int scheme, double d, AutoCount expected) {
     const AutoCount a = AutoCountScheme(scheme, d);
     EXPECT_EQ(std::tie(a.basic, a.standard, a.executive, a.dss1),
