@@ -64,3 +64,14 @@ lumiq_windows_build(win32 mingw-i686.cmake)
 if(LUMIQ_WIN64_CHECK)
   lumiq_windows_build(win64 mingw-x86_64.cmake -DLUMIQ_LOW_IMAGE_BASE=ON)
 endif()
+
+# The 32-bit product's interface, read from the DLL without running it, so
+# that it is checked on machines that cannot run 32-bit programs too.
+find_program(LUMIQ_MINGW32_OBJDUMP i686-w64-mingw32-objdump)
+find_program(LUMIQ_MINGW32_NM i686-w64-mingw32-nm)
+if(LUMIQ_MINGW32_OBJDUMP AND LUMIQ_MINGW32_NM)
+  add_test(NAME lumiq_win32_abi
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/check-abi.sh ${LUMIQ_MINGW32_OBJDUMP}
+            ${LUMIQ_MINGW32_NM} ${CMAKE_CURRENT_BINARY_DIR}/win32/bin/Lumiq.dll)
+  set_tests_properties(lumiq_win32_abi PROPERTIES LABELS lumiq)
+endif()

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "format/bmp.h"
 #include "format/bytes.h"
 #include "format/skin_format.h"
 
@@ -103,6 +104,12 @@ std::int32_t WINAPI SkinWindow(HWND window, const char* skin, const char* window
 
     HBITMAP bitmap = nullptr;
     if (ex.hasBitmap) {
+        // The loader reads as far as the bitmap's headers say, past the end
+        // of a file that holds less: such a file never reaches it.
+        if (!BmpFileIsComplete(ex.bitmapPath)) {
+            DiscardCreated(ex);
+            return 0;
+        }
         bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, ex.bitmapPath.c_str(), IMAGE_BITMAP, 0, 0,
                                                  LR_LOADFROMFILE | LR_CREATEDIBSECTION));
         // Bytes that do not form a bitmap are a damaged skin as well.

@@ -120,9 +120,19 @@ TEST_F(Handlers, UnhookRestoresStylesButKeepsCurrentVisibility) {
     HWND edit = CreateChild(window, "EDIT", "", WS_BORDER, 0, 0, 50, 20, WS_EX_CLIENTEDGE);
     const LONG style = GetWindowLongA(edit, GWL_STYLE);
     const LONG exStyle = GetWindowLongA(edit, GWL_EXSTYLE);
+    EnableWindow(window, FALSE);
+    const LONG windowStyle = GetWindowLongA(window, GWL_STYLE);
     Make();
     handler->Activate(true);
-    EXPECT_EQ(GetWindowLongA(edit, GWL_STYLE) & WS_BORDER, 0);
+    // Exactly the masks: the window keeps only visible and disabled and
+    // gains pop-up, clip siblings and clip children; a control loses border
+    // and dialog frame, and its four edge styles.
+    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE),
+              static_cast<LONG>((windowStyle & 0x18000000) | 0x86000000));
+    EXPECT_NE(GetWindowLongA(window, GWL_STYLE) & WS_DISABLED, 0);
+    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE), 0);
+    EXPECT_EQ(GetWindowLongA(edit, GWL_STYLE), (style & ~0x00C00000) | WS_CLIPCHILDREN);
+    EXPECT_EQ(GetWindowLongA(edit, GWL_EXSTYLE), exStyle & ~0x00020301);
     ShowWindow(edit, SW_HIDE);
     handler->Activate(false);
     EXPECT_EQ(GetWindowLongA(edit, GWL_STYLE), style & ~WS_VISIBLE);

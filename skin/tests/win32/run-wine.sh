@@ -45,7 +45,9 @@ if [ -z "${LUMIQ_IN_XVFB:-}" ]; then
 fi
 
 export WINEPREFIX="$prefix" WINEARCH="$arch" WINELOADER="$loader"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Without the debugger a crashing program ends at once instead of waiting
+# for a debugger console that nobody will answer.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
 mkdir -p "$(dirname "$prefix")"
 (

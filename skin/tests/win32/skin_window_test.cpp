@@ -1,6 +1,7 @@
 // SkinWindow and SkinControl through Lumiq.dll, on real windows.
 #include <gtest/gtest.h>
 
+#include "format/bmp.h"
 #include "format/bytes.h"
 #include "format/region_runs.h"
 #include "format/skin_format.h"
@@ -287,6 +288,29 @@ TEST_F(SkinWindowTest, BytesThatAreNoBitmapFailWithoutLeftovers) {
     EXPECT_EQ(folder.Files(), (std::vector<std::string>{"Blue Sky.lqs", "Tiny.lqs"}));
     const RECT after = WindowRectOf(window);
     EXPECT_EQ(after.right - after.left, before.right - before.left);
+}
+
+TEST_F(SkinWindowTest, BitmapPromisingMoreThanItsBlockFailsWithoutLeftovers) {
+    // The block's length is right, but the bitmap inside it claims rows
+    // that are not there: the system's loader would read past its end.
+    auto tiny = PackDescription(kTinyDescription);
+    const std::uint32_t at = ReadU32(&tiny[16 + 3 * 64 + 20]);
+    WriteU32(&tiny[at + 4 + 22], 5000);
+    folder.Write("Tiny.lqs", tiny);
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    EXPECT_EQ(host.SkinWindow(window, "Tiny", "Second"), 0);
+    EXPECT_EQ(folder.Files(), (std::vector<std::string>{"Blue Sky.lqs", "Tiny.lqs"}));
+    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE), style);
+    EXPECT_EQ(GetPropA(window, "__IDSELF__"), nullptr);
+
+    // A damaged extract left from before is no better; it is not ours to remove.
+    folder.Write("Tiny.lqs", PackDescription(kTinyDescription));
+    std::vector<std::uint8_t> cut = MakeBmp24(TinyImage());
+    cut.resize(cut.size() / 2);
+    folder.Write("Tiny-Second-Bitmap.tmp", cut);
+    EXPECT_EQ(host.SkinWindow(window, "Tiny", "Second"), 0);
+    EXPECT_EQ(folder.Files(),
+              (std::vector<std::string>{"Blue Sky.lqs", "Tiny-Second-Bitmap.tmp", "Tiny.lqs"}));
 }
 
 TEST(SkinWithoutHost, NothingIsSkinnedBeforeTheHostRecordArrives) {
