@@ -11,6 +11,7 @@ packages=(
   libxlsxwriter-dev
   fonts-dejavu-core
   xvfb xauth
+  clang libclang-rt-14-dev  # the fuzz targets (libFuzzer and sanitizer runtimes)
 )
 # Lumiq: 32-bit Windows cross build, tested under Wine.
 packages+=(g++-mingw-w64-i686 mingw-w64-i686-dev)

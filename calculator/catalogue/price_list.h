@@ -19,6 +19,10 @@ class PriceListError : public std::runtime_error {
 // Parses decoded (UTF-8) text; `fileName` only names the file in messages.
 Catalogue ParsePriceList(std::string_view text, char decimalSeparator, const std::string& fileName);
 
+// Decodes and parses the bytes of a price list file; `fileName` only names the
+// file in messages. Throws PriceListError as LoadPriceList does.
+Catalogue ReadPriceList(std::string_view bytes, char decimalSeparator, const std::string& fileName);
+
 // Reads, decodes and parses the file. Throws PriceListError with a message for
 // the user when the file cannot be read or is not a complete price list.
 Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator);

@@ -1,0 +1,90 @@
+// The price list reader from the bytes of a file: a list it accepts is a
+// consistent catalogue (levels, names, keys, parent keys, tree), and written
+// back out it reads as the same catalogue. Input: one byte choosing the
+// decimal separator ("." or else ","), then the file.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/price_list.h"
+#include "check.h"
+
+using namespace veltra;
+
+namespace {
+
+// The parent an entry must get: the last heading one level up (any heading
+// for an item), or entry 0 when there is none.
+std::string ExpectedParent(const Catalogue& catalogue, size_t index) {
+    const int level = catalogue[index].ItemLevel;
+    if (level == 1) return "";
+    for (size_t j = index; j-- > 0;) {
+        const int above = catalogue[j].ItemLevel;
+        if (level == 0 ? above >= 1 : above == level - 1) return ItemKey(int(j));
+    }
+    return ItemKey(0);
+}
+
+// The catalogue as a price list with every field quoted; empty when a field
+// cannot be written that way.
+std::string Written(const Catalogue& catalogue, char separator) {
+    std::string text;
+    for (const CatalogueItem& item : catalogue) {
+        const std::string fields[] = {std::string(size_t(int(item.ItemLevel)), '*') + item.ItemName,
+                                      item.ItemCode, item.ItemPrice.RegionalText(separator)};
+        for (const std::string& field : fields) {
+            if (field.find('"') != std::string::npos) return "";
+            text += '"' + field + "\",";
+        }
+        text.back() = '\r';
+        text += '\n';
+    }
+    return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const char separator = data[0] == '.' ? '.' : ',';
+    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+    Catalogue catalogue;
+    try {
+        catalogue = ReadPriceList(bytes, separator, "fuzz.txt");
+    } catch (const PriceListError&) {
+        return 0;
+    }
+    FUZZ_CHECK(!catalogue.empty() && catalogue.size() <= size_t(kMaxCatalogueEntries));
+    BuildParentKeys(catalogue);
+    for (size_t i = 0; i < catalogue.size(); ++i) {
+        const CatalogueItem& item = catalogue[i];
+        FUZZ_CHECK(item.ItemLevel >= 0 && item.ItemLevel <= 4);
+        FUZZ_CHECK(item.ItemLevel == 4 || ItemLevelOf(item.ItemName) == 0);
+        FUZZ_CHECK(ItemIndexFromKey(ItemKey(int(i))) == int(i));
+        FUZZ_CHECK(item.ItemParentKey == ExpectedParent(catalogue, i));
+    }
+    const auto nodes = CatalogueTreeNodes(catalogue);
+    FUZZ_CHECK(nodes.size() == catalogue.size());
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        FUZZ_CHECK(nodes[i].key == ItemKey(int(i)));
+        // A node hangs under an earlier node or is a root.
+        if (!nodes[i].parentKey.empty()) {
+            const int parent = ItemIndexFromKey(nodes[i].parentKey);
+            FUZZ_CHECK(parent >= 0 && size_t(parent) < i && nodes[i].parentKey == ItemKey(parent));
+        }
+    }
+
+    const std::string text = Written(catalogue, separator);
+    if (text.empty()) return 0;
+    const Catalogue again = ParsePriceList(text, separator, "written.txt");
+    FUZZ_CHECK(again.size() == catalogue.size());
+    for (size_t i = 0; i < again.size(); ++i) {
+        FUZZ_CHECK(again[i].ItemLevel == catalogue[i].ItemLevel);
+        FUZZ_CHECK(again[i].ItemName == catalogue[i].ItemName);
+        FUZZ_CHECK(again[i].ItemCode == catalogue[i].ItemCode);
+        FUZZ_CHECK(again[i].ItemPrice == catalogue[i].ItemPrice);
+    }
+    return 0;
+}
