@@ -53,7 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Catalogue catalogue;
     try {
         catalogue = ReadPriceList(bytes, separator, "fuzz.txt");
-    } catch (const PriceListError&) {
+    } catch (const PriceListError& error) {
+        // Every refusal tells the user which file it is about.
+        FUZZ_CHECK(std::string_view(error.what()).find("\u00ABfuzz.txt\u00BB") !=
+                   std::string::npos);
         return 0;
     }
     FUZZ_CHECK(!catalogue.empty() && catalogue.size() <= size_t(kMaxCatalogueEntries));
