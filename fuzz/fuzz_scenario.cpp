@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "calculation/recalculate.h"
+#include "catalogue/number_text.h"
 #include "check.h"
+#include "mainwindow/field_buttons.h"
 #include "scenario/scenario_runner.h"
 
 using namespace veltra;
@@ -84,13 +86,26 @@ bool DialogOpen(ScenarioRunner& runner, int& errors) {
     return errors == before;
 }
 
-bool MainWindowInput(std::string_view line) {
-    const size_t start = line.find_first_not_of(" \t");
-    if (start == std::string_view::npos) return false;
-    line.remove_prefix(start);
-    const std::string_view command = line.substr(0, line.find(' '));
-    return command == "open" || command == "set" || command == "check" || command == "select" ||
-           command == "newcalc";
+// Whether the program could make this input now. The main window's fields
+// are read-only: besides the calculation and the dialogs, only the input
+// calculator writes text of the user's choosing, into the fields beside its
+// buttons; "set" on any other field writes what the program never does.
+bool Reachable(std::string_view line, bool dialogOpen) {
+    // Split as the runner does.
+    line = TrimBlanks(line);
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const size_t blank = line.find(' ');
+    const std::string_view command = line.substr(0, blank);
+    if (dialogOpen)
+        return command != "open" && command != "set" && command != "check" && command != "select" &&
+               command != "newcalc";
+    if (command != "set" || blank == std::string_view::npos) return true;
+    const std::string_view arguments = line.substr(blank + 1);
+    const std::string_view field = arguments.substr(0, arguments.find(' '));
+    for (const FieldButton& button : FieldButtons()) {
+        if (button.kind == ButtonKind::InputCalc && field == button.field) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -106,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool dialogOpen = false;
     for (int lines = 0; lines < 100 && std::getline(script, line); ++lines) {
         if (line.find("pricelist") != std::string::npos) continue;
-        if (dialogOpen && MainWindowInput(line)) continue;
+        if (!Reachable(line, dialogOpen)) continue;
         std::istringstream one(line);
         const size_t overflows = runner.running() ? Overflows(runner) : 0;
         errors = runner.Run(one);
