@@ -10,7 +10,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxlsxwriter-dev
   fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth x11-utils
+  python3 fp-utils  # the help files: compiled with chmcmd, checked with chmls
 )
 # Lumiq: 32-bit Windows cross build, tested under Wine.
 packages+=(g++-mingw-w64-i686 mingw-w64-i686-dev)
