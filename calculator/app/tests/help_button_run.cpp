@@ -69,22 +69,29 @@ int main(int argc, char** argv) {
             helpClicked = true;
             poll->stop();
             dialog->HelpButton()->click();
-            QTimer::singleShot(5000, [&, dialog] {
-                const bool shown = ViewerWindowShown();
-                QGuiApplication::primaryScreen()->grabWindow(0).save(
-                    QString::fromLocal8Bit(argv[2]));
-                std::printf("viewer window %s; picture %s\n", shown ? "shown" : "NOT shown",
-                            argv[2]);
-                result = shown ? 0 : 1;
-                dialog->CloseButton()->click();
-                QTimer::singleShot(0, &application, &QApplication::quit);
+            // Wait for the viewer's window, give it time to render, then look.
+            auto* wait = new QTimer(&window);
+            QObject::connect(wait, &QTimer::timeout, [&, wait, dialog] {
+                if (!ViewerWindowShown()) return;
+                wait->stop();
+                QTimer::singleShot(2000, [&, dialog] {
+                    // The main window at the top left and the viewer over it.
+                    QGuiApplication::primaryScreen()
+                        ->grabWindow(0, 0, 0, 700, 520)
+                        .save(QString::fromLocal8Bit(argv[2]));
+                    std::printf("viewer window shown; picture %s\n", argv[2]);
+                    result = 0;
+                    dialog->CloseButton()->click();
+                    QTimer::singleShot(0, &application, &QApplication::quit);
+                });
             });
+            wait->start(250);
         });
         poll->start(100);
         window.findChild<QAbstractButton*>("ARFlatBttn4")->click();
     });
-    QTimer::singleShot(30000, &application, [&] {
-        std::printf("the dialog or the viewer did not come up\n");
+    QTimer::singleShot(45000, &application, [&] {
+        std::printf("the dialog or the viewer's window did not come up\n");
         QApplication::exit(1);
     });
     const int code = application.exec();
