@@ -19,9 +19,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
             line.priceList = args[++i];
         } else if (arg.rfind(option + "=", 0) == 0 && arg.size() > option.size() + 1) {
             line.priceList = arg.substr(option.size() + 1);
-        } else if (arg.rfind("-", 0) == 0) {
+        } else if (arg.rfind("--", 0) == 0) {
             line.error = "Неизвестный параметр: " + arg;
             return line;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            // The toolkit's own options (-platform xcb, -reverse): its business.
+            if (i + 1 < args.size() && args[i + 1].rfind("-", 0) != 0) ++i;
         } else {
             line.error = "Лишний аргумент: " + arg;
             return line;

@@ -18,7 +18,8 @@ struct CommandLine {
 };
 
 // args without the program name; priceListVariable is the environment's
-// value (nullptr or empty when not set).
+// value (nullptr or empty when not set). Single-dash words (and a value after
+// one) are the Qt toolkit's options and are passed over.
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* priceListVariable);
 
 std::string UsageText(const std::string& program);

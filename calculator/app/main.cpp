@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "app/startup.h"
 #include "catalogue/price_list.h"
@@ -30,31 +29,22 @@ QPoint CentredOnScreen(int width, int height) {
                                                    PixelsToTwips(width), PixelsToTwips(height)));
 }
 
-bool AsksForHelp(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Before the application object, so that --help needs no display.
-    if (AsksForHelp(argc, argv)) {
-        std::fputs(veltra::UsageText(argv[0]).c_str(), stdout);
-        return 0;
-    }
-    QApplication application(argc, argv);
-    std::vector<std::string> args;
-    for (const QString& arg : QCoreApplication::arguments().mid(1))
-        args.push_back(arg.toStdString());
-    const veltra::CommandLine line =
-        veltra::ParseCommandLine(args, std::getenv(veltra::kPriceListVariable));
+    // Before the application object, so that --help and a mistyped option
+    // need no display.
+    const veltra::CommandLine line = veltra::ParseCommandLine(
+        std::vector<std::string>(argv + 1, argv + argc), std::getenv(veltra::kPriceListVariable));
     if (!line.error.empty()) {
         std::fputs((line.error + "\n" + veltra::UsageText(argv[0])).c_str(), stderr);
         return 2;
     }
+    if (line.help) {
+        std::fputs(veltra::UsageText(argv[0]).c_str(), stdout);
+        return 0;
+    }
+    QApplication application(argc, argv);
     veltra::ApplyLook(application);
     veltra::QtPlatform platform;
     veltra::App app(platform, veltra::SystemDecimalSeparator());

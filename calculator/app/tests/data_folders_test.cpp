@@ -49,6 +49,11 @@ TEST(CommandLine, PriceListFromTheCommandLineOrTheEnvironment) {
     EXPECT_EQ(ParseCommandLine({"--price-list=/c.txt"}, nullptr).priceList, "/c.txt");
     EXPECT_TRUE(ParseCommandLine({"--help"}, nullptr).help);
     EXPECT_TRUE(ParseCommandLine({"-h"}, nullptr).help);
+    // The toolkit's options, with or without a value, are not ours to refuse.
+    const CommandLine qt =
+        ParseCommandLine({"-platform", "offscreen", "-reverse", "--price-list", "/p"}, nullptr);
+    EXPECT_EQ(qt.error, "");
+    EXPECT_EQ(qt.priceList, "/p");
 }
 
 TEST(CommandLine, BadArgumentsAreNamed) {
