@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Packs the example description of GUIDE.md with lqs-pack, so the guide
-cannot drift from the language lqs-pack reads.
+"""Packs the example description of GUIDE.md with lqs-pack, and a control of
+every kind with every field the guide's table names, so the guide cannot
+drift from the language lqs-pack reads.
 Usage: check_guide_example.py LQS_PACK GUIDE.md
 """
 import pathlib
+import re
 import struct
 import subprocess
 import sys
@@ -15,6 +17,28 @@ def example(guide: str) -> str:
     start = next(i for i, l in enumerate(lines) if l.startswith("    window "))
     end = next(i for i in range(start, len(lines)) if lines[i].strip() == "end")
     return "\n".join(l[4:] for l in lines[start:end + 1]) + "\n"
+
+
+def kinds_table(guide: str) -> str:
+    """A window with one control per kind of the guide's table, every field set."""
+    out = ["window Kinds", "  image 0 0 10 10"]
+    for line in guide.splitlines():
+        cells = [c.strip() for c in line.strip().strip("|").split("|")]
+        if len(cells) != 3 or not re.fullmatch(r"\d+(, \d+)*", cells[0]):
+            continue
+        fields = re.findall(r"`([a-z]+)`", cells[2])
+        for kind in cells[0].split(", "):
+            values = []
+            for name in fields:
+                if name == "place":
+                    values.append("place=1,2,3,4")
+                elif name in ("text", "back"):
+                    values.append(f"{name}=0x123456")
+                else:
+                    values.append(f"{name}=5,6")
+            out.append(f"  control K{kind} kind={kind} " + " ".join(values))
+    out.append("end")
+    return "\n".join(out) + "\n"
 
 
 def bitmap(width: int, height: int) -> bytes:
@@ -31,7 +55,8 @@ def main() -> int:
         print(__doc__)
         return 2
     lqs_pack, guide = sys.argv[1], pathlib.Path(sys.argv[2])
-    text = example(guide.read_text(encoding="utf-8"))
+    guide_text = guide.read_text(encoding="utf-8")
+    text = example(guide_text) + kinds_table(guide_text)
     with tempfile.TemporaryDirectory() as work:
         folder = pathlib.Path(work)
         (folder / "example.txt").write_text(text)
@@ -43,7 +68,7 @@ def main() -> int:
         if result.returncode != 0:
             print("FAIL: lqs-pack refuses the guide's example:\n" + text + result.stderr)
             return 1
-    print("the guide's example description packs")
+    print("the guide's example description and kind table pack")
     return 0
 
 
