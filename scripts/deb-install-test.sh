@@ -24,6 +24,24 @@ deb=$(ls -t "$build"/packages/${package}_*.deb | head -n1)
 echo "package: $deb"
 dpkg-deb -f "$deb" Depends Recommends
 
+# Every library the program links must come from a package it depends on.
+depends=$(dpkg-deb -f "$deb" Depends | sed 's/ *([^)]*)//g; s/, */\n/g')
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+for lib in $(objdump -p "$unpacked/usr/bin/VeltraCalculator" | awk '/NEEDED/ {print $2}'); do
+  path=$(readlink -f "$(ldconfig -p | awk -v l="$lib" '$1 == l && /x86-64/ {print $NF}' | sed -n 1p)")
+  # With merged /usr the package may list the library under /lib.
+  owner=$( (dpkg -S "$path" 2>/dev/null || dpkg -S "${path#/usr}" 2>/dev/null || true) |
+           sed -n '1s/:.*//p')
+  if [ -z "$owner" ] || ! grep -qxF "$owner" <<<"$depends"; then
+    echo "FAIL: $lib (package ${owner:-unknown}) is not among the dependencies"
+    rm -rf "$unpacked"
+    exit 1
+  fi
+done
+rm -rf "$unpacked"
+grep -q 'xchm' <<<"$(dpkg-deb -f "$deb" Recommends)" || { echo "FAIL: xchm is not recommended"; exit 1; }
+
 # dpkg refuses while another apt or dpkg runs; wait for it a while.
 dpkg_waiting() {
   local out
