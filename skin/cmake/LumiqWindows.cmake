@@ -89,11 +89,15 @@ add_custom_target(lumiq_zip ALL
           -DLQS_PACK_EXE=${CMAKE_CURRENT_BINARY_DIR}/win32/bin/lqs-pack.exe
           -DGUIDE=${CMAKE_CURRENT_SOURCE_DIR}/GUIDE.md
           -DDEMO_DIR=${CMAKE_CURRENT_SOURCE_DIR}/host/demo
+          -DDEMO_BUILD_DIR=${CMAKE_CURRENT_BINARY_DIR}/demo
           -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/LumiqZip.cmake
   BYPRODUCTS ${_lumiq_zip}
   COMMENT "Lumiq.zip for installer authors"
   VERBATIM)
 add_dependencies(lumiq_zip lumiq_win32 lqs-pack)
+if(TARGET lumiq_demo)  # a demo skin the build draws or packs itself
+  add_dependencies(lumiq_zip lumiq_demo)
+endif()
 find_package(Python3 COMPONENTS Interpreter)
 if(Python3_FOUND)
   add_test(NAME lumiq_zip_contents

@@ -1,8 +1,9 @@
 # Puts together Lumiq.zip for installer authors (cmake -P): the DLL, lqs-pack
-# for Linux and for Windows, the guide, and the demo folder as it is, with a
-# skin file built from each description in it.
-# Variables: OUT, WORK, DLL, LQS_PACK, LQS_PACK_EXE, GUIDE, DEMO_DIR; and
-# STRIP, WIN32_STRIP to strip the copies of the programs when set.
+# for Linux and for Windows, the guide, and the demo skin: every file of the
+# demo folder and whatever the build made for it in DEMO_BUILD_DIR (a drawn
+# bitmap, say), with a skin file packed from each description among them.
+# Variables: OUT, WORK, DLL, LQS_PACK, LQS_PACK_EXE, GUIDE, DEMO_DIR,
+# DEMO_BUILD_DIR; and STRIP, WIN32_STRIP to strip the programs when set.
 foreach(var OUT WORK DLL LQS_PACK LQS_PACK_EXE GUIDE DEMO_DIR)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "LumiqZip.cmake needs -D${var}=...")
@@ -25,23 +26,28 @@ if(STRIP)
   execute_process(COMMAND ${STRIP} ${root}/${tool_name} COMMAND_ERROR_IS_FATAL ANY)
 endif()
 
-# Whatever the demo folder holds now goes in; descriptions are .txt files.
+# Whatever the demo folders hold now goes in, but no skin files or extracts
+# from earlier runs: the skins are packed afresh below.
 file(GLOB demo_files LIST_DIRECTORIES false ${DEMO_DIR}/*)
 if(NOT demo_files)
   message(FATAL_ERROR "no demo files in ${DEMO_DIR}")
 endif()
+if(DEMO_BUILD_DIR AND IS_DIRECTORY ${DEMO_BUILD_DIR})
+  file(GLOB built_files LIST_DIRECTORIES false ${DEMO_BUILD_DIR}/*)
+  list(FILTER built_files EXCLUDE REGEX "\\.(lqs|tmp)$")
+  list(APPEND demo_files ${built_files})
+endif()
 file(COPY ${demo_files} DESTINATION ${root}/demo)
+file(GLOB descriptions ${root}/demo/*.txt)
 set(built 0)
-foreach(file IN LISTS demo_files)
-  if(file MATCHES "\\.txt$")
-    get_filename_component(stem ${file} NAME_WE)
-    execute_process(COMMAND ${LQS_PACK} ${file} ${root}/demo/${stem}.lqs
-                    RESULT_VARIABLE result ERROR_VARIABLE error)
-    if(result EQUAL 0)
-      math(EXPR built "${built} + 1")
-    else()
-      message(STATUS "Lumiq.zip: ${file} is no skin description (${error})")
-    endif()
+foreach(file IN LISTS descriptions)
+  get_filename_component(stem ${file} NAME_WE)
+  execute_process(COMMAND ${LQS_PACK} ${file} ${root}/demo/${stem}.lqs
+                  RESULT_VARIABLE result ERROR_VARIABLE error)
+  if(result EQUAL 0)
+    math(EXPR built "${built} + 1")
+  else()
+    message(STATUS "Lumiq.zip: ${file} is no skin description (${error})")
   endif()
 endforeach()
 if(built EQUAL 0)

@@ -35,6 +35,13 @@ def main() -> int:
             problems.append(f"demo file {path.name} is missing")
     if not any(n.startswith("demo/") and n.endswith(".lqs") for n in names):
         problems.append("no skin file built from the demo description")
+    # Every bitmap a demo description names is there beside it.
+    with zipfile.ZipFile(archive) as z:
+        for name in sorted(n for n in names if n.startswith("demo/") and n.endswith(".txt")):
+            for line in z.read("Lumiq/" + name).decode("utf-8", "replace").splitlines():
+                words = line.split("#")[0].split()
+                if len(words) == 2 and words[0] == "bitmap" and f"demo/{words[1].strip(chr(34))}" not in names:
+                    problems.append(f"{name} names {words[1]}, the zip lacks it")
     if names and (infos.get("lqs-pack") is None or not (infos["lqs-pack"].external_attr >> 16) & 0o100):
         problems.append("lqs-pack is missing or not executable")
     dll = infos.get("Lumiq.dll")
