@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalogue/platform.h"
+#include "mainwindow/main_window_model.h"
 
 namespace veltra {
 
@@ -40,6 +41,30 @@ struct FrameControl {
     std::string name;  // "Frame2(1)"
     std::string caption;
     bool visible = true;
+    TwipsBox box;
+};
+
+struct SliderControl {
+    std::string name;  // "Slider1"
+    int value = 0;
+    int min = 0;
+    int max = 0;
+    bool enabled = true;
+    TwipsBox box;
+};
+
+// A text box the user types into.
+struct TextBoxControl {
+    std::string name;  // "dt288"
+    std::string text;
+    Background background = Background::ButtonFace;
+    TwipsBox box;
+};
+
+// A picture that is only shown or hidden, such as a check mark.
+struct ImageControl {
+    std::string name;  // "ImageCheck(4)"
+    bool visible = false;
     TwipsBox box;
 };
 
