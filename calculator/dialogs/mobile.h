@@ -8,6 +8,7 @@
 #include <string>
 
 #include "catalogue/app.h"
+#include "catalogue/entry_box.h"
 #include "dialog_controls.h"
 
 namespace veltra {
@@ -76,6 +77,21 @@ void ErlCalc(const App& app, MobileDialog& dialog);
 void Command1_Click(App& app, MobileDialog& dialog);
 void Command3_Click(MobileDialog& dialog);
 void Command2_Click(App& app, const MobileDialog& dialog);
+
+// dt288 as an entry box: typing runs dt288_Type, leaving dt288_Validate.
+class Dt288Box : public EntryBox {
+  public:
+    Dt288Box(App& app, MobileDialog& dialog) : app_(app), dialog_(dialog) {}
+    std::string Name() const override { return dialog_.dt288.name; }
+    std::string Text() const override { return dialog_.dt288.text; }
+    bool WindowColour() const override { return dialog_.dt288.background == Background::Window; }
+    void Type(const std::string& text) override { dt288_Type(app_, dialog_, text); }
+    bool Leave() override { return dt288_Validate(app_, dialog_); }
+
+  private:
+    App& app_;
+    MobileDialog& dialog_;
+};
 
 inline constexpr const char* kHandsetRangeMessage =
     "Диапазон значений от 0 до - 210 минус количество VO-368\r"

@@ -1,0 +1,73 @@
+#include "base_station_view.h"
+
+#include <QSignalBlocker>
+
+#include "catalogue/startup.h"
+
+namespace veltra {
+
+BaseStationView::BaseStationView(App& app, BaseStationDialog& model, QWidget* parent)
+    : QDialog(parent), app_(app), model_(model), slots_(this, model.picture) {
+    setWindowTitle(QString::fromStdString(model.title));
+    AddLegend(this, model.legend);
+    for (const CaptionLabel& caption : model.captions) AddLabel(this, caption);
+    iccu_ = AddLabel(this, model.Label_ICCU);
+    iclu_ = AddLabel(this, model.Label_ICLU);
+    bsLabel_ = AddLabel(this, model.BSLabel);
+    maxLabel_ = AddLabel(this, model.MaxBSLabel);
+    maxLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    slider_ = new QSlider(Qt::Horizontal, this);
+    slider_->setObjectName("Slider1");
+    slider_->setGeometry(Pixels(model.Slider1.box));
+    slider_->setTickPosition(QSlider::TicksBelow);
+    slider_->setTickInterval(4);
+    slider_->setPageStep(4);
+    connect(slider_, &QSlider::valueChanged, this,
+            [this](int value) { Forward([&] { Slider1_Change(app_, model_, value); }); });
+
+    ok_ = AddButton(this, model.Command2);
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this,
+            [this] { Forward([&] { Command2_Click(app_, model_); }); });
+    close_ = AddButton(this, model.Command3);
+    connect(close_, &QPushButton::clicked, this,
+            [this] { Forward([&] { Command3_Click(model_); }); });
+    help_ = AddButton(this, model.Command1);
+    connect(help_, &QPushButton::clicked, this,
+            [this] { Forward([&] { Command1_Click(app_, model_); }); });
+    Render();
+}
+
+void BaseStationView::Render() {
+    setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
+    {
+        // Setting the range or value must not count as the user moving it.
+        const QSignalBlocker blocker(slider_);
+        slider_->setRange(model_.Slider1.min, model_.Slider1.max);
+        slider_->setValue(model_.Slider1.value);
+        slider_->setEnabled(model_.Slider1.enabled);
+    }
+    bsLabel_->setText(QString::fromStdString(model_.BSLabel.caption));
+    maxLabel_->setText(QString::fromStdString(model_.MaxBSLabel.caption));
+    iccu_->setText(QString::fromStdString(model_.Label_ICCU.caption));
+    iclu_->setText(QString::fromStdString(model_.Label_ICLU.caption));
+    slots_.Render(model_.picture);
+}
+
+template <class Handler>
+void BaseStationView::Forward(Handler&& handler) {
+    RunEvent(app_, handler);
+    if (model_.closed) {
+        accept();
+    } else {
+        Render();
+    }
+}
+
+void BaseStationView::reject() {
+    RunEvent(app_, [&] { Command3_Click(model_); });
+    QDialog::reject();
+}
+
+}  // namespace veltra

@@ -1,0 +1,67 @@
+#include "fecu_form_view.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "catalogue/startup.h"
+
+namespace veltra {
+
+void CheckMarkWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(
+        QPen(QColor(0, 128, 0), qMax(2, width() / 6), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const qreal w = width(), h = height();
+    QPainterPath tick;
+    tick.moveTo(w * 0.15, h * 0.55);
+    tick.lineTo(w * 0.4, h * 0.8);
+    tick.lineTo(w * 0.85, h * 0.2);
+    painter.drawPath(tick);
+}
+
+FecuFormView::FecuFormView(App& app, FecuFormDialog& model, QWidget* parent)
+    : QDialog(parent), app_(app), model_(model) {
+    setWindowTitle(QString::fromStdString(model.title));
+    QGroupBox* frame = AddFrame(this, model.frame);
+    for (int i = 0; i <= kFecuLevels; ++i) {
+        options_[size_t(i)] = AddOption(frame, model.Option1[size_t(i)]);
+        connect(options_[size_t(i)], &QRadioButton::clicked, this,
+                [this, i] { Forward([&] { Option1_Click(model_, i); }); });
+        checks_[size_t(i)] = new CheckMarkWidget(frame);
+        checks_[size_t(i)]->setGeometry(Pixels(model.ImageCheck[size_t(i)].box));
+    }
+    ok_ = AddButton(this, model.Command1);
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this,
+            [this] { Forward([&] { Command1_Click(app_, model_); }); });
+    close_ = AddButton(this, model.Command3);
+    connect(close_, &QPushButton::clicked, this,
+            [this] { Forward([&] { Command3_Click(model_); }); });
+    Render();
+}
+
+void FecuFormView::Render() {
+    setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
+    for (int i = 0; i <= kFecuLevels; ++i) {
+        RenderOption(options_[size_t(i)], model_.Option1[size_t(i)]);
+        checks_[size_t(i)]->setVisible(model_.ImageCheck[size_t(i)].visible);
+    }
+}
+
+template <class Handler>
+void FecuFormView::Forward(Handler&& handler) {
+    RunEvent(app_, handler);
+    if (model_.closed) {
+        accept();
+    } else {
+        Render();
+    }
+}
+
+void FecuFormView::reject() {
+    RunEvent(app_, [&] { Command3_Click(model_); });
+    QDialog::reject();
+}
+
+}  // namespace veltra
