@@ -2,7 +2,7 @@
 
 #include <QSignalBlocker>
 
-#include "catalogue/startup.h"
+#include "app/startup.h"
 
 namespace veltra {
 

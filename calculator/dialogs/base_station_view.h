@@ -5,7 +5,7 @@
 #include <QSlider>
 
 #include "base_station.h"
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "dialog_widgets.h"
 
 namespace veltra {

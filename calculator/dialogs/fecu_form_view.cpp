@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "catalogue/startup.h"
+#include "app/startup.h"
 
 namespace veltra {
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "dialog_widgets.h"
 #include "fecu_form.h"
 

@@ -1,6 +1,6 @@
 #include "ipu_form_view.h"
 
-#include "catalogue/startup.h"
+#include "app/startup.h"
 
 namespace veltra {
 

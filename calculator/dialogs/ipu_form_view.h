@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "dialog_widgets.h"
 #include "ipu_form.h"
 

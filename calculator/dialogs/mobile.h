@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "catalogue/entry_box.h"
 #include "dialog_controls.h"
 

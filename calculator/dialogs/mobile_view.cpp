@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 
-#include "catalogue/startup.h"
+#include "app/startup.h"
 #include "keypads/open_keypad.h"
 #include "mainwindow/qt/icons.h"
 
@@ -79,8 +79,7 @@ void MobileView::Forward(Handler&& handler) {
 void MobileView::OpenInputCalc() {
     const QPoint below = dt288_->mapToGlobal(QPoint(0, dt288_->height())) +
                          QPoint(0, Pixels(model_.inputCalc->below));
-    // TODO-merge OpenKeypad(KeypadKind::InputCalc, app_, this, below, &box_);
-    (void)below;
+    OpenKeypad(KeypadKind::InputCalc, app_, this, below, &box_);
     Forward([&] { InputCalcClosed(app_, model_); });
 }
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <array>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "dialog_widgets.h"
 #include "mobile.h"
 

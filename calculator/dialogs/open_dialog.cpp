@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "app/startup.h"
 #include "base_station_view.h"
-#include "catalogue/startup.h"
 #include "e1_trunk_view.h"
 #include "fecu_form_view.h"
 #include "ipu_form_view.h"
