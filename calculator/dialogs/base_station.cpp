@@ -28,8 +28,8 @@ void LayOut(BaseStationDialog& d) {
     d.Label_ICCU = {"Label_ICCU", "0", {kMargin + 840, 750, 480, 240}};
     d.Label_ICLU = {"Label_ICLU", "0", {2640, 750, 480, 240}};
 
-    d.captions.push_back({"", "Количество базовых станций:", {kMargin, 1140, 2520, 240}});
-    d.BSLabel = {"BSLabel", "0", {2640, 1140, 600, 240}};
+    d.captions.push_back({"", "Количество базовых станций:", {kMargin, 1140, 3000, 240}});
+    d.BSLabel = {"BSLabel", "0", {3180, 1140, 600, 240}};
     d.Slider1 = {"Slider1", 0, 0, kDesignMaximum, true, {kMargin, 1440, kSlotRowWidth, 420}};
     d.captions.push_back({"", "0", {kMargin, 1890, 480, 240}});
     d.MaxBSLabel = {"MaxBSLabel", "0", {kMargin + kSlotRowWidth - 480, 1890, 480, 240}};

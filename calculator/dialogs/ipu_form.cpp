@@ -12,7 +12,7 @@ constexpr int kButtonWidth = 1080, kButtonHeight = 345;
 
 void LayOut(IpuFormDialog& d) {
     d.title = "IP-телефония";
-    d.widthTwips = 3840;
+    d.widthTwips = 4440;
     const int inner = d.widthTwips - 2 * kMargin;
     d.caption = {"", "Количество одновременных разговоров", {kMargin, 150, inner, 255}};
     const char* captions[] = {"Нет", "4", "8"};
