@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12; with --run also
-# what only running the program needs (the CHM help viewer). Idempotent: apt
+# what only running the program needs (the CHM help viewer), with --drive
+# what driving it under a virtual X server needs. Idempotent: apt
 # is only called when a package is missing.
 set -euo pipefail
 
@@ -19,6 +20,9 @@ packages+=(wine)
 packages+=(wine64 g++-mingw-w64-x86-64)  # Lumiq's Windows tests where 32-bit programs cannot run
 if [ "${1:-}" = "--run" ]; then
   packages+=(xchm)
+fi
+if [ "${1:-}" = "--drive" ]; then
+  packages+=(xdotool scrot)  # scripts/drive_base_station.sh
 fi
 
 missing=()
