@@ -13,7 +13,6 @@ namespace veltra {
 namespace {
 
 constexpr int kMargin = 120;
-constexpr int kButtonWidth = 1320, kButtonHeight = 345;
 // The slider's maximum while not even one base station fits: it stays
 // disabled at 0, so the label does not promise stations that cannot be added.
 constexpr int kDesignMaximum = 0;
@@ -34,30 +33,11 @@ void LayOut(BaseStationDialog& d) {
     d.captions.push_back({"", "0", {kMargin, 1890, 480, 240}});
     d.MaxBSLabel = {"MaxBSLabel", "0", {kMargin + kSlotRowWidth - 480, 1890, 480, 240}};
 
-    const int top = 2280;
-    const int right = d.widthTwips - kMargin;
-    d.Command2 = {"Command2",
-                  "Ok",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - kButtonWidth, top, kButtonWidth, kButtonHeight}};
-    d.Command3 = {"Command3",
-                  "Закрыть",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - 2 * kButtonWidth - 120, top, kButtonWidth, kButtonHeight}};
-    d.Command1 = {"Command1",
-                  "Справка",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - 3 * kButtonWidth - 240, top, kButtonWidth, kButtonHeight}};
-    d.heightTwips = top + kButtonHeight + kMargin;
+    d.heightTwips = LayOutButtonRow(d.widthTwips - kMargin, 2280, 1320,
+                                    {{&d.Command2, "Command2", "Ok"},
+                                     {&d.Command3, "Command3", "Закрыть"},
+                                     {&d.Command1, "Command1", "Справка"}}) +
+                    kMargin;
 }
 
 // Whether row k fits once the cordless boards fitted now are taken out; each

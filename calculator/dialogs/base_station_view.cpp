@@ -2,13 +2,10 @@
 
 #include <QSignalBlocker>
 
-#include "app/startup.h"
-
 namespace veltra {
 
 BaseStationView::BaseStationView(App& app, BaseStationDialog& model, QWidget* parent)
-    : QDialog(parent), app_(app), model_(model), slots_(this, model.picture) {
-    setWindowTitle(QString::fromStdString(model.title));
+    : ModelDialog(app, model, parent), slots_(this, model.picture) {
     AddLegend(this, model.legend);
     for (const CaptionLabel& caption : model.captions) AddLabel(this, caption);
     iccu_ = AddLabel(this, model.Label_ICCU);
@@ -53,21 +50,6 @@ void BaseStationView::Render() {
     iccu_->setText(QString::fromStdString(model_.Label_ICCU.caption));
     iclu_->setText(QString::fromStdString(model_.Label_ICLU.caption));
     slots_.Render(model_.picture);
-}
-
-template <class Handler>
-void BaseStationView::Forward(Handler&& handler) {
-    RunEvent(app_, handler);
-    if (model_.closed) {
-        accept();
-    } else {
-        Render();
-    }
-}
-
-void BaseStationView::reject() {
-    RunEvent(app_, [&] { Command3_Click(model_); });
-    QDialog::reject();
 }
 
 }  // namespace veltra

@@ -1,32 +1,24 @@
 #pragma once
 // Renders a BaseStationDialog and forwards the slider and the buttons to it.
 
-#include <QDialog>
 #include <QSlider>
 
-#include "base_station.h"
 #include "app/app.h"
+#include "base_station.h"
 #include "dialog_widgets.h"
+#include "model_dialog.h"
 
 namespace veltra {
 
-class BaseStationView : public QDialog {
+class BaseStationView : public ModelDialog<BaseStationDialog> {
   public:
     BaseStationView(App& app, BaseStationDialog& model, QWidget* parent);
 
     QSlider* Slider() const { return slider_; }
     QPushButton* OkButton() const { return ok_; }
-    void Render();
-
-    // The window's close control and Escape: nothing is stored.
-    void reject() override;
+    void Render() override;
 
   private:
-    template <class Handler>
-    void Forward(Handler&& handler);
-
-    App& app_;
-    BaseStationDialog& model_;
     QSlider* slider_ = nullptr;
     QLabel* bsLabel_ = nullptr;
     QLabel* maxLabel_ = nullptr;

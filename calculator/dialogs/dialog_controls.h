@@ -2,6 +2,7 @@
 // The controls a board dialog's model shows: what each one displays and where
 // it sits, in twips from the top left of its container.
 
+#include <initializer_list>
 #include <string>
 
 #include "catalogue/platform.h"
@@ -75,5 +76,23 @@ struct LegendEntry {
     TwipsBox shape;
     TwipsBox text;
 };
+
+struct ButtonSpec {
+    FlatButton* button;
+    const char* name;
+    const char* caption;
+};
+
+// Lays buttons out in a row from `right` leftwards, in the order given, each
+// `width` wide with 120 twips between them; returns the row's bottom.
+inline int LayOutButtonRow(int right, int top, int width, std::initializer_list<ButtonSpec> row) {
+    constexpr int kHeight = 345, kGap = 120;
+    int left = right - width;
+    for (const ButtonSpec& spec : row) {
+        *spec.button = {spec.name, spec.caption, false, true, true, 0, {left, top, width, kHeight}};
+        left -= width + kGap;
+    }
+    return top + kHeight;
+}
 
 }  // namespace veltra

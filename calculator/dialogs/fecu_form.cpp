@@ -6,7 +6,6 @@ namespace {
 
 constexpr int kMargin = 120;
 constexpr int kRowPitch = 285, kFirstRow = 300;
-constexpr int kButtonWidth = 1320, kButtonHeight = 345;
 
 void LayOut(FecuFormDialog& d) {
     d.title = "Сетевое программное обеспечение";
@@ -24,23 +23,10 @@ void LayOut(FecuFormDialog& d) {
                                 {480, top, inner - 600, 255}};
         d.ImageCheck[size_t(i)] = {"ImageCheck(" + n + ")", false, {150, top, 240, 240}};
     }
-    const int top = kMargin + frameHeight + 180;
-    const int right = d.widthTwips - kMargin;
-    d.Command1 = {"Command1",
-                  "Ok",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - kButtonWidth, top, kButtonWidth, kButtonHeight}};
-    d.Command3 = {"Command3",
-                  "Закрыть",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - 2 * kButtonWidth - 120, top, kButtonWidth, kButtonHeight}};
-    d.heightTwips = top + kButtonHeight + kMargin;
+    d.heightTwips =
+        LayOutButtonRow(d.widthTwips - kMargin, kMargin + frameHeight + 180, 1320,
+                        {{&d.Command1, "Command1", "Ok"}, {&d.Command3, "Command3", "Закрыть"}}) +
+        kMargin;
 }
 
 }  // namespace

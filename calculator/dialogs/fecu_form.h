@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "calculation/recalculate.h"
 #include "app/app.h"
+#include "calculation/recalculate.h"
 #include "dialog_controls.h"
 
 namespace veltra {

@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "app/startup.h"
-
 namespace veltra {
 
 void CheckMarkWidget::paintEvent(QPaintEvent*) {
@@ -21,8 +19,7 @@ void CheckMarkWidget::paintEvent(QPaintEvent*) {
 }
 
 FecuFormView::FecuFormView(App& app, FecuFormDialog& model, QWidget* parent)
-    : QDialog(parent), app_(app), model_(model) {
-    setWindowTitle(QString::fromStdString(model.title));
+    : ModelDialog(app, model, parent) {
     QGroupBox* frame = AddFrame(this, model.frame);
     for (int i = 0; i <= kFecuLevels; ++i) {
         options_[size_t(i)] = AddOption(frame, model.Option1[size_t(i)]);
@@ -47,21 +44,6 @@ void FecuFormView::Render() {
         RenderOption(options_[size_t(i)], model_.Option1[size_t(i)]);
         checks_[size_t(i)]->setVisible(model_.ImageCheck[size_t(i)].visible);
     }
-}
-
-template <class Handler>
-void FecuFormView::Forward(Handler&& handler) {
-    RunEvent(app_, handler);
-    if (model_.closed) {
-        accept();
-    } else {
-        Render();
-    }
-}
-
-void FecuFormView::reject() {
-    RunEvent(app_, [&] { Command3_Click(model_); });
-    QDialog::reject();
 }
 
 }  // namespace veltra

@@ -2,12 +2,12 @@
 // Renders a FecuFormDialog: the eleven packages with the check mark beside the
 // required one.
 
-#include <QDialog>
 #include <array>
 
 #include "app/app.h"
 #include "dialog_widgets.h"
 #include "fecu_form.h"
+#include "model_dialog.h"
 
 namespace veltra {
 
@@ -20,22 +20,16 @@ class CheckMarkWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 };
 
-class FecuFormView : public QDialog {
+class FecuFormView : public ModelDialog<FecuFormDialog> {
   public:
     FecuFormView(App& app, FecuFormDialog& model, QWidget* parent);
 
     QRadioButton* Option(int level) const { return options_[size_t(level)]; }
     CheckMarkWidget* Check(int level) const { return checks_[size_t(level)]; }
     QPushButton* OkButton() const { return ok_; }
-    void Render();
-    void reject() override;
+    void Render() override;
 
   private:
-    template <class Handler>
-    void Forward(Handler&& handler);
-
-    App& app_;
-    FecuFormDialog& model_;
     std::array<QRadioButton*, kFecuLevels + 1> options_{};
     std::array<CheckMarkWidget*, kFecuLevels + 1> checks_{};
     QPushButton* ok_ = nullptr;

@@ -8,7 +8,6 @@ namespace veltra {
 namespace {
 
 constexpr int kMargin = 120;
-constexpr int kButtonWidth = 1080, kButtonHeight = 345;
 
 void LayOut(IpuFormDialog& d) {
     d.title = "IP-телефония";
@@ -23,30 +22,11 @@ void LayOut(IpuFormDialog& d) {
                                      true,
                                      {360 + i * 1200, 540, 900, 255}};
     }
-    const int top = 1080;
-    const int right = d.widthTwips - kMargin;
-    d.Command1 = {"Command1",
-                  "Ok",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - kButtonWidth, top, kButtonWidth, kButtonHeight}};
-    d.Command3 = {"Command3",
-                  "Закрыть",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - 2 * kButtonWidth - 120, top, kButtonWidth, kButtonHeight}};
-    d.Command2 = {"Command2",
-                  "Справка",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - 3 * kButtonWidth - 240, top, kButtonWidth, kButtonHeight}};
-    d.heightTwips = top + kButtonHeight + kMargin;
+    d.heightTwips = LayOutButtonRow(d.widthTwips - kMargin, 1080, 1080,
+                                    {{&d.Command1, "Command1", "Ok"},
+                                     {&d.Command3, "Command3", "Закрыть"},
+                                     {&d.Command2, "Command2", "Справка"}}) +
+                    kMargin;
 }
 
 // A unit of `lines` trunk lines in place of the one of the same size fitted

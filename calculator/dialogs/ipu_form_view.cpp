@@ -1,12 +1,9 @@
 #include "ipu_form_view.h"
 
-#include "app/startup.h"
-
 namespace veltra {
 
 IpuFormView::IpuFormView(App& app, IpuFormDialog& model, QWidget* parent)
-    : QDialog(parent), app_(app), model_(model) {
-    setWindowTitle(QString::fromStdString(model.title));
+    : ModelDialog(app, model, parent) {
     AddLabel(this, model.caption);
     for (int i = 0; i < 3; ++i) {
         options_[size_t(i)] = AddOption(this, model.IPUInterface[size_t(i)]);
@@ -29,21 +26,6 @@ IpuFormView::IpuFormView(App& app, IpuFormDialog& model, QWidget* parent)
 void IpuFormView::Render() {
     setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
     for (int i = 0; i < 3; ++i) RenderOption(options_[size_t(i)], model_.IPUInterface[size_t(i)]);
-}
-
-template <class Handler>
-void IpuFormView::Forward(Handler&& handler) {
-    RunEvent(app_, handler);
-    if (model_.closed) {
-        accept();
-    } else {
-        Render();
-    }
-}
-
-void IpuFormView::reject() {
-    RunEvent(app_, [&] { Command3_Click(model_); });
-    QDialog::reject();
 }
 
 }  // namespace veltra

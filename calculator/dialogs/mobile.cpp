@@ -25,7 +25,6 @@ const std::array<FecuModuleOption, kFecuModules> kFecuModuleOptions = {{
 namespace {
 
 constexpr int kMargin = 120;
-constexpr int kButtonWidth = 1200, kButtonHeight = 345;
 
 void LayOut(MobileDialog& d) {
     d.title = "Мобильные аппараты DECT";
@@ -44,30 +43,11 @@ void LayOut(MobileDialog& d) {
                                    {120 + column * 2280, 300 + row * 285, 2040, 255}};
     }
     d.MaErl = {"MaErl", "Нагрузка на абонента:", {kMargin, 2340, inner, 255}};
-    const int top = 2760;
-    const int right = d.widthTwips - kMargin;
-    d.Command1 = {"Command1",
-                  "Ok",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - kButtonWidth, top, kButtonWidth, kButtonHeight}};
-    d.Command3 = {"Command3",
-                  "Закрыть",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - 2 * kButtonWidth - 120, top, kButtonWidth, kButtonHeight}};
-    d.Command2 = {"Command2",
-                  "Справка",
-                  false,
-                  true,
-                  true,
-                  0,
-                  {right - 3 * kButtonWidth - 240, top, kButtonWidth, kButtonHeight}};
-    d.heightTwips = top + kButtonHeight + kMargin;
+    d.heightTwips = LayOutButtonRow(d.widthTwips - kMargin, 2760, 1200,
+                                    {{&d.Command1, "Command1", "Ok"},
+                                     {&d.Command3, "Command3", "Закрыть"},
+                                     {&d.Command2, "Command2", "Справка"}}) +
+                    kMargin;
 }
 
 void Select(MobileDialog& dialog, int k) {

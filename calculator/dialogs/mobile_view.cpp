@@ -3,15 +3,13 @@
 #include <QEvent>
 #include <QFocusEvent>
 
-#include "app/startup.h"
 #include "keypads/open_keypad.h"
 #include "mainwindow/qt/icons.h"
 
 namespace veltra {
 
 MobileView::MobileView(App& app, MobileDialog& model, QWidget* parent)
-    : QDialog(parent), app_(app), model_(model), box_(app, model) {
-    setWindowTitle(QString::fromStdString(model.title));
+    : ModelDialog(app, model, parent), box_(app, model) {
     for (const CaptionLabel& caption : model.captions) AddLabel(this, caption);
     dt288_ = new QLineEdit(this);
     dt288_->setObjectName("dt288");
@@ -63,14 +61,7 @@ void MobileView::Render() {
     maErl_->setText(QString::fromStdString(model_.MaErl.caption));
 }
 
-template <class Handler>
-void MobileView::Forward(Handler&& handler) {
-    RunEvent(app_, handler);
-    if (model_.closed) {
-        accept();
-        return;
-    }
-    Render();
+void MobileView::AfterEvent() {
     if (model_.inputCalc) OpenInputCalc();
 }
 
@@ -98,11 +89,6 @@ bool MobileView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void MobileView::reject() {
-    RunEvent(app_, [&] { Command3_Click(model_); });
-    QDialog::reject();
 }
 
 }  // namespace veltra

@@ -2,17 +2,17 @@
 // Renders a MobileDialog: forwards typing in dt288, leaving it, the FECU
 // options and the buttons, and opens the input calculator it asks for.
 
-#include <QDialog>
 #include <QLineEdit>
 #include <array>
 
 #include "app/app.h"
 #include "dialog_widgets.h"
 #include "mobile.h"
+#include "model_dialog.h"
 
 namespace veltra {
 
-class MobileView : public QDialog {
+class MobileView : public ModelDialog<MobileDialog> {
   public:
     MobileView(App& app, MobileDialog& model, QWidget* parent);
 
@@ -20,19 +20,16 @@ class MobileView : public QDialog {
     QRadioButton* Option(int k) const { return options_[size_t(k)]; }
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CalculatorButton() const { return calculator_; }
-    void Render();
-    void reject() override;
+    void Render() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Opens the input calculator the model asked for.
+    void AfterEvent() override;
 
   private:
-    template <class Handler>
-    void Forward(Handler&& handler);
     void OpenInputCalc();
 
-    App& app_;
-    MobileDialog& model_;
     Dt288Box box_;
     QLineEdit* dt288_ = nullptr;
     std::array<QRadioButton*, kFecuModules> options_{};

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <vector>
 
+#include "control_report.h"
 #include "dialogs/unit_dialog.h"
 #include "mainwindow/field_buttons.h"
 #include "scenario_runner.h"
@@ -16,22 +17,6 @@ namespace veltra {
 namespace {
 
 using UnitStack = std::vector<UnitDialog>;
-
-void Report(ScenarioRunner& r, ControlResult result, const std::string& control) {
-    switch (result) {
-        case ControlResult::Done:
-            break;
-        case ControlResult::Unknown:
-            r.Error("unknown name " + control);
-            break;
-        case ControlResult::Hidden:
-            r.Error("hidden " + control);
-            break;
-        case ControlResult::Disabled:
-            r.Error("disabled " + control);
-            break;
-    }
-}
 
 // The handset dialog opens only past its button's guard.
 bool GuardAllows(ScenarioRunner& r, const std::string& name) {
@@ -60,7 +45,7 @@ void Act(ScenarioRunner& r, UnitStack& stack, const std::string& control, bool c
         result = click ? ClickUnitControl(r.app(), stack.back(), control)
                        : HoverUnitControl(stack.back(), control);
     });
-    Report(r, result, control);
+    ReportControl(r, result, control);
     if (click) ServeInputCalc(r, stack.back());
     if (IsClosed(stack.back())) stack.pop_back();
 }
