@@ -28,13 +28,9 @@ FecuFormView::FecuFormView(App& app, FecuFormDialog& model, QWidget* parent)
         checks_[size_t(i)] = new CheckMarkWidget(frame);
         checks_[size_t(i)]->setGeometry(Pixels(model.ImageCheck[size_t(i)].box));
     }
-    ok_ = AddButton(this, model.Command1);
+    ok_ = Button(this, model.Command1, [this] { Command1_Click(app_, model_); });
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this,
-            [this] { Forward([&] { Command1_Click(app_, model_); }); });
-    close_ = AddButton(this, model.Command3);
-    connect(close_, &QPushButton::clicked, this,
-            [this] { Forward([&] { Command3_Click(model_); }); });
+    close_ = Button(this, model.Command3, [this] { Command3_Click(model_); });
     Render();
 }
 

@@ -10,16 +10,10 @@ IpuFormView::IpuFormView(App& app, IpuFormDialog& model, QWidget* parent)
         connect(options_[size_t(i)], &QRadioButton::clicked, this,
                 [this, i] { Forward([&] { IPUInterface_Click(model_, i); }); });
     }
-    ok_ = AddButton(this, model.Command1);
+    ok_ = Button(this, model.Command1, [this] { Command1_Click(app_, model_); });
     ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this,
-            [this] { Forward([&] { Command1_Click(app_, model_); }); });
-    close_ = AddButton(this, model.Command3);
-    connect(close_, &QPushButton::clicked, this,
-            [this] { Forward([&] { Command3_Click(model_); }); });
-    help_ = AddButton(this, model.Command2);
-    connect(help_, &QPushButton::clicked, this,
-            [this] { Forward([&] { Command2_Click(app_, model_); }); });
+    close_ = Button(this, model.Command3, [this] { Command3_Click(model_); });
+    help_ = Button(this, model.Command2, [this] { Command2_Click(app_, model_); });
     Render();
 }
 

@@ -19,10 +19,8 @@ MobileView::MobileView(App& app, MobileDialog& model, QWidget* parent)
         Forward([&] { dt288_Type(app_, model_, text.toStdString()); });
     });
 
-    calculator_ = AddButton(this, model.Command16);
+    calculator_ = Button(this, model.Command16, [this] { Command16_Click(app_, model_); });
     calculator_->setIcon(CalculatorButtonIcon());
-    connect(calculator_, &QPushButton::clicked, this,
-            [this] { Forward([&] { Command16_Click(app_, model_); }); });
 
     QGroupBox* frame = AddFrame(this, model.frame);
     for (int k = 0; k < kFecuModules; ++k) {
@@ -32,15 +30,9 @@ MobileView::MobileView(App& app, MobileDialog& model, QWidget* parent)
     }
     maErl_ = AddLabel(this, model.MaErl);
 
-    ok_ = AddButton(this, model.Command1);
-    connect(ok_, &QPushButton::clicked, this,
-            [this] { Forward([&] { Command1_Click(app_, model_); }); });
-    close_ = AddButton(this, model.Command3);
-    connect(close_, &QPushButton::clicked, this,
-            [this] { Forward([&] { Command3_Click(model_); }); });
-    help_ = AddButton(this, model.Command2);
-    connect(help_, &QPushButton::clicked, this,
-            [this] { Forward([&] { Command2_Click(app_, model_); }); });
+    ok_ = Button(this, model.Command1, [this] { Command1_Click(app_, model_); });
+    close_ = Button(this, model.Command3, [this] { Command3_Click(model_); });
+    help_ = Button(this, model.Command2, [this] { Command2_Click(app_, model_); });
     Render();
     dt288_->setFocus();
 }

@@ -7,6 +7,7 @@
 
 #include "app/app.h"
 #include "app/startup.h"
+#include "dialog_widgets.h"
 
 namespace veltra {
 
@@ -36,6 +37,14 @@ class ModelDialog : public QDialog {
         }
         Render();
         AfterEvent();
+    }
+    // A push button whose click runs `handler` as one event.
+    template <class Handler>
+    QPushButton* Button(QWidget* parent, const FlatButton& button, Handler handler) {
+        QPushButton* widget = AddButton(parent, button);
+        QObject::connect(widget, &QPushButton::clicked, this,
+                         [this, handler] { Forward(handler); });
+        return widget;
     }
     // Runs after each redraw, for a request the model left for its window.
     virtual void AfterEvent() {}
