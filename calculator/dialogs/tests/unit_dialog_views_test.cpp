@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include "dialog_test_support.h"
 #include "dialogs/base_station_view.h"
@@ -13,6 +16,7 @@
 #include "dialogs/ipu_form_view.h"
 #include "dialogs/mobile_view.h"
 #include "dialogs/open_dialog.h"
+#include "mainwindow/qt/main_form.h"
 
 namespace veltra::testing {
 namespace {
@@ -149,6 +153,59 @@ TEST(OpenDialogTest, OpensTheUnitDialogsModallyWhereAsked) {
         EXPECT_TRUE(OpenDialog(kind, t.app, nullptr, QPoint(0, 0)));
     }
     EXPECT_EQ(t.app.state.BaseStationCount, 0);
+}
+
+// Where the main window's buttons open the dialogs, and what OK leaves in
+// the fields and the status bar.
+TEST(MainWindowButtons, OpenTheUnitDialogsBesideTheirFields) {
+    TestApp t;
+    MainForm window(t.app);
+    window.move(100, 80);
+    window.show();
+    auto child = [&](const char* name) { return window.findChild<QWidget*>(name); };
+    window.findChild<QTabBar*>("TabStrip1")->setCurrentIndex(2);
+    const QWidget* bsText = child("BSText");
+    ASSERT_NE(bsText, nullptr);
+    const QPoint below = bsText->mapToGlobal(QPoint(0, bsText->height()));
+    const QString costBefore = window.findChild<QLabel*>("Panel1")->text();
+
+    QPoint shownAt;
+    QTimer::singleShot(0, [&] {
+        auto* view = dynamic_cast<BaseStationView*>(QApplication::activeModalWidget());
+        if (!view) return CloseEveryDialog();
+        shownAt = view->pos();
+        view->Slider()->setValue(20);
+        view->OkButton()->click();
+    });
+    static_cast<QToolButton*>(child("Command16"))->click();
+    // Twips rounding and the measured title bar leave a few pixels either way.
+    EXPECT_LE((shownAt - below).manhattanLength(), 6)
+        << shownAt.x() << "," << shownAt.y() << " for " << below.x() << "," << below.y();
+    EXPECT_EQ(static_cast<QLineEdit*>(child("BSText"))->text(), "20");
+    EXPECT_NE(window.findChild<QLabel*>("Panel1")->text(), costBefore);
+
+    // With base stations the handset button's guard lets the dialog open.
+    bool mobileOpened = false;
+    QTimer::singleShot(0, [&] {
+        mobileOpened = dynamic_cast<MobileView*>(QApplication::activeModalWidget()) != nullptr;
+        CloseEveryDialog();
+    });
+    static_cast<QToolButton*>(child("Command17"))->click();
+    EXPECT_TRUE(mobileOpened);
+    EXPECT_TRUE(t.platform.messages.empty());
+
+    // The networking software dialog opens above its field.
+    window.findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
+    const QWidget* fecuText = child("FecuText");
+    QRect fecuRect;
+    QTimer::singleShot(0, [&] {
+        if (auto* view = QApplication::activeModalWidget()) fecuRect = view->geometry();
+        CloseEveryDialog();
+    });
+    static_cast<QToolButton*>(child("Command1"))->click();
+    ASSERT_FALSE(fecuRect.isNull());
+    EXPECT_LT(fecuRect.bottom(), fecuText->mapToGlobal(QPoint(0, 0)).y());
+    EXPECT_LE(std::abs(fecuRect.left() - fecuText->mapToGlobal(QPoint(0, 0)).x()), 2);
 }
 
 }  // namespace
