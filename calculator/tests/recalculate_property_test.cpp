@@ -191,10 +191,13 @@ TEST(RecalculateAll, RandomDialogSequencesKeepTheLimitsAndAreIdempotent) {
         TestApp t;
         App& app = t.app;
         const ConfigState& s = app.state;
-        // Ticking the box later is the main window's input, not a dialog's.
-        if (Pick(rng, 0, 1)) SetMFUCheck(app, true);
         for (int step = 0; step < 30; ++step) {
-            RandomDialogAction(app, rng);
+            // The multi-function board's box is ticked and cleared between dialogs.
+            if (Pick(rng, 0, 9) == 0) {
+                SetMFUCheck(app, !app.main.MFUCheck.checked);
+            } else {
+                RandomDialogAction(app, rng);
+            }
             ASSERT_LE(CountBoards(app), s.MaxBoards) << "round " << round << " step " << step;
             ASSERT_LE(CountAllLines(app), s.MaxLines) << "round " << round << " step " << step;
             ASSERT_LE(CountTrunkLines(app), s.MaxTrunkLines)
