@@ -216,8 +216,7 @@ void PrintCabinet(ScenarioRunner& r) {
 
 void Export(ScenarioRunner& r, const std::string& arguments) {
     if (arguments.empty()) return r.Error("wrong arguments: export PATH");
-    const std::filesystem::path path = std::filesystem::absolute(arguments);
-    r.Event([&] { ExportQuotationTo(r.app(), path); });
+    r.Event([&] { ExportQuotationTo(r.app(), std::filesystem::path(arguments)); });
 }
 
 void Print(ScenarioRunner& r, const std::string& arguments) {
