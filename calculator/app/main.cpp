@@ -4,8 +4,8 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "app/startup.h"
 #include "catalogue/price_list.h"
-#include "catalogue/startup.h"
 #include "chm_help_viewer.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/qt/about_form.h"

@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include "app/startup.h"
 #include "calculation/recalculate.h"
 #include "catalogue/price_list.h"
 #include "catalogue/recording_platform.h"
-#include "catalogue/startup.h"
 #include "mainwindow/main_window_inputs.h"
 
 namespace veltra {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 

@@ -1,9 +1,9 @@
 #include "startup.h"
 
 #include "calculation/recalculate.h"
+#include "catalogue/price_list.h"
+#include "catalogue/shared_procedures.h"
 #include "mainwindow/main_window_inputs.h"
-#include "price_list.h"
-#include "shared_procedures.h"
 
 namespace veltra {
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app.h"
+#include "app/app.h"
 
 namespace veltra {
 
