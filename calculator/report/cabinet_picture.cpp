@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 

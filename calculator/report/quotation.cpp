@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "configuration_text.h"
 
 namespace veltra {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "quotation.h"
 
 namespace veltra {

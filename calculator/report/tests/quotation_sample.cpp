@@ -7,9 +7,9 @@
 #include <iostream>
 
 #include "calculation/recalculate.h"
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "catalogue/recording_platform.h"
-#include "catalogue/startup.h"
+#include "app/startup.h"
 #include "report/quotation_export.h"
 #include "rich_configuration.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "calculation/recalculate.h"
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "dialogs/board_dialog.h"
 #include "mainwindow/main_window_inputs.h"
 
