@@ -95,11 +95,7 @@ void ShowCabinet(App& app) {
 }
 
 std::string ColourToken(const SlotShapeState& shape) {
-    if (!shape.opaque) return "-";
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X%02X%02X", unsigned(shape.colour & 0xFF),
-                  unsigned(shape.colour >> 8 & 0xFF), unsigned(shape.colour >> 16 & 0xFF));
-    return text;
+    return shape.opaque ? ColourHex(shape.colour) : "-";
 }
 
 std::string HeightText(double twips) {
