@@ -1,7 +1,7 @@
 #include "configuration_text.h"
 
-#include "calculation/line_counts.h"
 #include "app/app.h"
+#include "calculation/line_counts.h"
 #include "catalogue/number_text.h"
 
 namespace veltra {

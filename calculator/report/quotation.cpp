@@ -1,6 +1,8 @@
 #include "quotation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "app/app.h"
 #include "configuration_text.h"

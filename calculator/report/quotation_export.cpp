@@ -1,7 +1,7 @@
 #include "quotation_export.h"
 
 #include <chrono>
-#include <cstdio>
+#include <ctime>
 #include <system_error>
 
 #include "app/app.h"

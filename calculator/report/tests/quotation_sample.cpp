@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "calculation/recalculate.h"
 #include "app/app.h"
-#include "catalogue/recording_platform.h"
 #include "app/startup.h"
+#include "calculation/recalculate.h"
+#include "catalogue/recording_platform.h"
 #include "report/quotation_export.h"
 #include "rich_configuration.h"
 

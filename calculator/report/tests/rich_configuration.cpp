@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "calculation/recalculate.h"
 #include "app/app.h"
+#include "calculation/recalculate.h"
 #include "dialogs/board_dialog.h"
 #include "mainwindow/main_window_inputs.h"
 
