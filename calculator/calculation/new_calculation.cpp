@@ -2,7 +2,8 @@
 
 #include "mainwindow/main_window_inputs.h"
 #include "recalculate.h"
-#include "report/report_hooks.h"
+#include "report/cabinet_picture.h"
+#include "report/configuration_text.h"
 
 namespace veltra {
 
