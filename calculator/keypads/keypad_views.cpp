@@ -14,7 +14,10 @@ QPushButton* NewKey(QWidget* parent, const FlatButton& model) {
     key->setObjectName(QString::fromStdString(model.name));
     key->setGeometry(Pixels(model.box));
     QPalette palette = key->palette();
-    palette.setColor(QPalette::Button, ToQColor(model.background));
+    const QColor face = ToQColor(model.background);
+    palette.setColor(QPalette::Button, face);
+    // The style's grey caption would vanish on the highlight colour.
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, face.darker(170));
     key->setPalette(palette);
     return key;
 }
@@ -102,13 +105,13 @@ AddQtyView::AddQtyView(App& app, AddQtyPad& model, QWidget* parent)
       keys_(this, model.Command3, model.Command2, model.Command1) {
     setObjectName(model.kind == AddPadKind::AddQty ? "AddQty" : "AddListQty");
     SetUpWindow(*this, model.title, model.widthTwips, model.heightTwips);
-    display_ = AddLabel(this, model.Text1);
+    // Shown like the calculator's display, but nothing can be typed into it.
+    display_ = new QLineEdit(this);
     display_->setObjectName("Text1");
+    display_->setGeometry(Pixels(model.Text1.box));
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    display_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    display_->setAutoFillBackground(true);
-    display_->setBackgroundRole(QPalette::Base);
-    display_->setContentsMargins(4, 0, 4, 0);
+    display_->setReadOnly(true);
+    display_->setFocusPolicy(Qt::NoFocus);
     for (int k = 0; k <= 9; ++k) {
         connect(keys_.Digit(k), &QPushButton::clicked, this,
                 [this, k] { Forward([&] { Command3_Click(model_, k); }); });

@@ -59,7 +59,7 @@ class AddQtyView : public QDialog {
     AddQtyView(App& app, AddQtyPad& model, QWidget* parent);
 
     const KeypadButtons& Keys() const { return keys_; }
-    QLabel* Display() const { return display_; }
+    QLineEdit* Display() const { return display_; }
     void Render();
 
     // The window's close control: a close like "Ok", applying the display.
@@ -74,7 +74,7 @@ class AddQtyView : public QDialog {
 
     App& app_;
     AddQtyPad& model_;
-    QLabel* display_ = nullptr;
+    QLineEdit* display_ = nullptr;
     KeypadButtons keys_;
 };
 
