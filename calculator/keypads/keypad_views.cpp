@@ -22,6 +22,17 @@ QPushButton* NewKey(QWidget* parent, const FlatButton& model) {
     return key;
 }
 
+// Runs a key or close as one event; a model that closed closes its window.
+template <class Handler, class Render>
+void RunKey(QDialog& view, App& app, const bool& closed, Handler& handler, Render render) {
+    RunEvent(app, handler);
+    if (closed) {
+        view.accept();
+    } else {
+        render();
+    }
+}
+
 void SetUpWindow(QDialog& dialog, const std::string& title, int width, int height) {
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setFixedSize(Pixels(width), Pixels(height));
@@ -85,12 +96,7 @@ void InputCalcView::Render() {
 
 template <class Handler>
 void InputCalcView::Forward(Handler&& handler) {
-    RunEvent(app_, handler);
-    if (model_.closed) {
-        accept();
-    } else {
-        Render();
-    }
+    RunKey(*this, app_, model_.closed, handler, [this] { Render(); });
 }
 
 void InputCalcView::reject() {
@@ -131,12 +137,7 @@ void AddQtyView::Render() {
 
 template <class Handler>
 void AddQtyView::Forward(Handler&& handler) {
-    RunEvent(app_, handler);
-    if (model_.closed) {
-        accept();
-    } else {
-        Render();
-    }
+    RunKey(*this, app_, model_.closed, handler, [this] { Render(); });
 }
 
 void AddQtyView::reject() {
