@@ -79,7 +79,8 @@ TEST(InputCalc, LabelKeysAndLoad) {
 struct FieldCalc {
     explicit FieldCalc(TestApp& t, FieldId id) {
         for (const FieldButton& button : FieldButtons())
-            if (button.kind == ButtonKind::InputCalc && button.field == InfoOf(id).name)
+            if (button.kind == ButtonKind::InputCalc &&
+                std::string_view(button.field) == InfoOf(id).name)
                 InputCalcButton_Click(t.app, button, {0, 0});
         box = MainFieldBoxFor(t.app);
         calc = LoadInputCalc(t.app);
