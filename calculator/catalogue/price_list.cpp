@@ -107,6 +107,23 @@ void RejectControlCharacters(std::string_view text, const std::string& fileName)
     }
 }
 
+// A price is digits with at most one decimal separator, comma or full stop,
+// whatever the regional format: the file travels between machines. Empty and
+// non-numeric prices ("по запросу") are 0; a number the money type cannot hold
+// is refused.
+Money ReadPrice(const std::string& field, char decimalSeparator, const std::string& fileName,
+                int line) {
+    for (const char separator : {decimalSeparator, ',', '.'}) {
+        if (!SplitDecimal(field, separator)) continue;
+        if (const auto price = Money::Parse(field, separator)) return *price;
+        throw PriceListError("Прайс-лист " + Quoted(fileName) + " содержит цену \u00AB" +
+                             std::string(TrimBlanks(field)) +
+                             "\u00BB, слишком большую для расчёта (строка " + std::to_string(line) +
+                             ").");
+    }
+    return Money();
+}
+
 }  // namespace
 
 Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
@@ -123,13 +140,14 @@ Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
         }
         const std::string a = reader.Read(false, recordLine);
         const std::string b = reader.Read(reader.endedLine(), recordLine);
+        const int priceLine = reader.line();
         const std::string c = reader.Read(reader.endedLine(), recordLine);
 
         CatalogueItem item;
         item.ItemLevel = ItemLevelOf(a);
         item.ItemName = a.substr(size_t(int(item.ItemLevel)));
         item.ItemCode = b;
-        item.ItemPrice = Money::Parse(c, decimalSeparator).value_or(Money());
+        item.ItemPrice = ReadPrice(c, decimalSeparator, fileName, priceLine);
         catalogue.push_back(std::move(item));
     }
     if (catalogue.empty()) {
@@ -141,12 +159,33 @@ Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
 Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator) {
     const std::string fileName = path.string();
     std::error_code error;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(path, error)) in.open(path, std::ios::binary);
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status) || std::filesystem::is_directory(status)) {
+        throw PriceListError("Не удалось открыть прайс-лист " + Quoted(fileName) + ".");
+    }
+    // Devices and pipes would be read forever or block.
+    if (!std::filesystem::is_regular_file(status)) {
+        throw PriceListError("Прайс-лист " + Quoted(fileName) + " не является обычным файлом.");
+    }
+    const auto TooLarge = [&] {
+        return PriceListError("Прайс-лист " + Quoted(fileName) +
+                              " слишком велик: допустимо не больше " +
+                              std::to_string(kMaxPriceListBytes / (1024 * 1024)) + " МБ.");
+    };
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxPriceListBytes) throw TooLarge();
+    std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) {
         throw PriceListError("Не удалось открыть прайс-лист " + Quoted(fileName) + ".");
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The file may grow between the check and the read; never read past the bound.
+    std::string bytes;
+    if (!error) bytes.reserve(size_t(size));
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, size_t(in.gcount()));
+        if (bytes.size() > kMaxPriceListBytes) throw TooLarge();
+    }
     if (in.bad()) {
         throw PriceListError("Не удалось прочитать прайс-лист " + Quoted(fileName) + ".");
     }
