@@ -14,6 +14,7 @@
 #include "mainwindow/qt/power_msg.h"
 #include "mainwindow/qt/qt_geometry.h"
 #include "qt_platform.h"
+#include "startup_timing.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     platform.SetParentWindow(&window);
     window.move(CentredOnScreen(veltra::TwipsToPixels(veltra::kMainFormWidth),
                                 veltra::TwipsToPixels(veltra::kMainFormHeight)));
+    veltra::InstallStartupTiming(window, splash);
     splash.SetTimerAction([&window] { window.show(); });
     return application.exec();
 }

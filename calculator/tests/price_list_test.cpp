@@ -120,6 +120,27 @@ TEST(PriceList, DecodesUtf8OrWindows1251) {
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
+    EXPECT_EQ(*DecodePriceListText("\xA8\xB8\xB9 \x88\x96"), "Ёё№ €–");
+    EXPECT_FALSE(DecodePriceListText("\xC0\xC1\x98\xC2").has_value());
+}
+
+TEST(PriceList, FastPathsAgreeWithTheGeneralRules) {
+    // A control character anywhere in an eight-byte word is found, on the right line.
+    for (size_t at = 0; at < 20; ++at) {
+        std::string text = "A,B,1\r\nC,D,2\r\nEEEEEEEEEEEEEEEEEEEEE,F,3\r\n";
+        text[8 + at] = '\x01';
+        const std::string error = ErrorOf(text);
+        EXPECT_NE(error.find("недопустимые символы (строка " + std::string(at < 5 ? "2" : "3")),
+                  std::string::npos)
+            << at << ": " << error;
+    }
+    for (const char* price : {"0", "12", "12,5", "1.2345", "7,", "99999999999999",
+                              "123456789012345", "1,23455", "0,00005", " 3,5 ", ",5"}) {
+        const std::string field = std::string("\"") + price + "\"";
+        const char separator =
+            std::string_view(price).find('.') != std::string_view::npos ? '.' : ',';
+        EXPECT_EQ(Parse("A,B," + field)[0].ItemPrice, *Money::Parse(price, separator)) << price;
+    }
 }
 
 TEST(PriceList, ReportsAMissingFileByName) {
