@@ -144,18 +144,6 @@ TEST(InputCalc, ClosingWithoutOkOrWithAnEmptyDisplayKeepsTheField) {
     EXPECT_EQ(t.app.main.field(FieldId::BasicText).background, Background::Window);
 }
 
-TEST(InputCalc, ATypedValueMeetsTheFieldsRangeCheck) {
-    TestApp t;
-    FieldCalc f(t, FieldId::OperatorText);
-    Text1_Change(f.calc, "301");
-    EXPECT_EQ(Enabled(f.calc.Command1), "----------");
-    Command2_Click(f.calc, *f.box);
-    ASSERT_EQ(t.platform.messages.size(), 1u);
-    EXPECT_EQ(t.platform.messages[0].title, "Диапазон значений 0...300");
-    EXPECT_EQ(t.Text(FieldId::OperatorText), "0");
-    EXPECT_EQ(t.app.main.field(FieldId::OperatorText).background, Background::ButtonFace);
-}
-
 // A box that is no main-window field, as a dialog's entry box is.
 class RecordingBox : public InputCalcBox {
   public:
@@ -202,41 +190,12 @@ struct PricedEntry {
         app.form.SelectNode = key();
         return OpenAddQty(app);
     }
-    AddQtyPad OpenFromList() {
-        app.form.SelectList = key();
-        return OpenAddListQty(app);
-    }
     App& app;
     int index;
 };
 
 void Press(AddQtyPad& pad, const std::string& digits) {
     for (char d : digits) Command3_Click(pad, d - '0');
-}
-
-TEST(AddQty, FourDigitsAtMostThenOkAddsThem) {
-    TestApp t;
-    PricedEntry e(t);
-    AddQtyPad pad = e.Open();
-    EXPECT_EQ(pad.Text1.caption, "0");
-    EXPECT_EQ(pad.Command3[0].background, t.app.state.DialogHighlightColour);
-    Press(pad, "123");
-    EXPECT_EQ(Enabled(pad.Command3), "0123456789");
-    EXPECT_EQ(pad.focus, "Command1");
-    Press(pad, "4");
-    EXPECT_EQ(pad.Text1.caption, "1234");
-    EXPECT_EQ(Enabled(pad.Command3), "----------");
-    Form_KeyPress(pad, '5');  // the keyboard runs the same digit handling
-    EXPECT_EQ(pad.Text1.caption, "1234");
-    Command1_Click(t.app, pad);
-    EXPECT_TRUE(pad.closed);
-    EXPECT_EQ(int(e.item().ItemAddQty), 1234);
-    EXPECT_EQ(e.node().text, "[1234]-Шкаф системы Veltra на 9 плат");
-    EXPECT_EQ(e.node().image, 1);
-    // 1234 x 1045 USD reaches the cost line at once.
-    EXPECT_EQ(t.app.state.AddTotal, Money::FromUnits(1234 * 1045));
-    EXPECT_NE(t.app.main.status.panel1.find(" / 1289530 USD"), std::string::npos)
-        << t.app.main.status.panel1;
 }
 
 TEST(AddQty, EveryCloseAppliesTheDisplay) {
@@ -287,67 +246,6 @@ TEST(AddQty, EveryCloseAppliesTheDisplay) {
         EXPECT_EQ(e.node().text, c.text) << c.name;
         EXPECT_EQ(e.node().image, c.qty > 0 ? 1 : 2) << c.name;
     }
-}
-
-TEST(AddQty, EscAfterFourDigitsShowsZeroAndKeepsTheKeysDisabled) {
-    TestApp t;
-    PricedEntry e(t);
-    AddQtyPad pad = e.Open();
-    Press(pad, "9876");
-    EXPECT_TRUE(Form_KeyPress(pad, kEscKey));
-    EXPECT_FALSE(pad.closed);
-    EXPECT_EQ(pad.Text1.caption, "0");
-    EXPECT_EQ(Enabled(pad.Command3), "----------");
-    Command1_Click(t.app, pad);
-    EXPECT_EQ(int(e.item().ItemAddQty), 0);
-
-    // AddListQty does not preview the keyboard.
-    t.app.catalogue[size_t(e.index)].ItemAddQty = 3;
-    AddQtyPad list = e.OpenFromList();
-    EXPECT_FALSE(Form_KeyPress(list, '5'));
-    EXPECT_FALSE(Form_KeyPress(list, kEscKey));
-    EXPECT_EQ(list.Text1.caption, "0");
-}
-
-TEST(AddListQty, AChangeFrom3To10UpdatesTreeListAndCostLine) {
-    TestApp t;
-    PricedEntry e(t);
-    AddQtyPad add = e.Open();
-    Press(add, "3");
-    Command1_Click(t.app, add);
-    const std::string before = t.app.main.status.panel1;
-
-    AddQtyPad pad = e.OpenFromList();
-    Press(pad, "10");
-    Command1_Click(t.app, pad);
-    EXPECT_EQ(e.node().text, "[10]-Шкаф системы Veltra на 9 плат");
-    EXPECT_EQ(e.node().image, 1);
-    ASSERT_EQ(t.app.form.ListView1.rows.size(), 1u);
-    EXPECT_EQ(t.app.form.ListView1.rows[0].qty, 10);
-    EXPECT_EQ(t.app.form.ListView1.rows[0].sum, "10450");
-    EXPECT_EQ(t.app.form.ListView1.total, "10450");
-    EXPECT_NE(t.app.main.status.panel1, before);
-    EXPECT_NE(t.app.main.status.panel1.find(" / 10450 USD"), std::string::npos);
-
-    // "C" takes the row out of the list.
-    AddQtyPad clear = e.OpenFromList();
-    Command2_Click(t.app, clear);
-    EXPECT_TRUE(t.app.form.ListView1.rows.empty());
-    EXPECT_EQ(t.app.form.ListView1.total, "0");
-    EXPECT_EQ(e.node().image, 2);
-}
-
-TEST(DelAllAddQty, ClearsEveryQuantityTheListAndTheTotals) {
-    TestApp t;
-    for (const char* code : {"BDV 113 08", "DBC 212 01/01021"})
-        t.app.catalogue[size_t(FindItem(t.app.catalogue, code))].ItemAddQty = 4;
-    DelAllAddQty_Click(t.app);
-    for (const CatalogueItem& item : t.app.catalogue) EXPECT_EQ(int(item.ItemAddQty), 0);
-    EXPECT_TRUE(t.app.form.ListView1.rows.empty());
-    EXPECT_EQ(t.app.form.ListView1.total, "0");
-    EXPECT_EQ(t.app.state.AddTotal, Money());
-    const std::string& panel = t.app.main.status.panel1;
-    EXPECT_EQ(panel.substr(panel.size() - 8), " / 0 USD");
 }
 
 }  // namespace
