@@ -20,8 +20,8 @@ enum class KeypadKind { AddQty, AddListQty, InputCalc };
 // InputCalcMax. Returns false, showing nothing, when there is no such field.
 bool OpenKeypad(KeypadKind kind, App& app, QWidget* parent, QPoint topLeft);
 
-// The input calculator for any box, e.g. a dialog's entry box; the caller
-// sets InputCalcTarget and InputCalcMax first.
+// The input calculator for any box, e.g. a dialog's entry box, remembered as
+// InputCalcTarget; the caller sets InputCalcMax first.
 void OpenInputCalc(App& app, InputCalcBox& box, QWidget* parent, QPoint topLeft);
 
 }  // namespace veltra

@@ -237,6 +237,7 @@ InputCalcOpener RegisterKeypadCommands(ScenarioRunner& runner) {
                            });
 
     return [stack, &runner](std::unique_ptr<InputCalcBox> box) {
+        runner.app().state.InputCalcTarget = box->Name();
         stack->push_back(CalcSession{LoadInputCalc(runner.app()), std::move(box)});
     };
 }

@@ -10,7 +10,8 @@
 namespace veltra {
 
 // Opens the input calculator on a box that is no main-window field, such as a
-// dialog's entry box; the caller sets InputCalcTarget and InputCalcMax first.
+// dialog's entry box, remembered as InputCalcTarget; the caller sets
+// InputCalcMax first.
 using InputCalcOpener = std::function<void(std::unique_ptr<InputCalcBox>)>;
 
 // open InputCalc FIELD, open AddQty KEY, open AddListQty KEY, key, type, and
