@@ -45,6 +45,9 @@ KeypadButtons::KeypadButtons(QWidget* parent, const DigitKeys& digits, const Fla
     for (int k = 0; k <= 9; ++k) digits_[size_t(k)] = NewKey(parent, digits[size_t(k)]);
     clear_ = NewKey(parent, clear);
     ok_ = NewKey(parent, ok);
+    // Enter means "Ok" wherever the focus is.
+    for (QPushButton* key : digits_) key->setAutoDefault(false);
+    clear_->setAutoDefault(false);
     ok_->setDefault(true);
 }
 
@@ -126,6 +129,7 @@ AddQtyView::AddQtyView(App& app, AddQtyPad& model, QWidget* parent)
             [this] { Forward([&] { Command2_Click(app_, model_); }); });
     connect(keys_.Ok(), &QPushButton::clicked, this,
             [this] { Forward([&] { Command1_Click(app_, model_); }); });
+    keys_.Ok()->setFocus();
     Render();
 }
 

@@ -79,7 +79,7 @@ TEST(AddQtyView, KeyboardEscapeAndOk) {
     EXPECT_TRUE(view.isVisible());
     EXPECT_EQ(view.Display()->text(), "0");
     QTest::keyClicks(&view, "6");
-    QTest::mouseClick(view.Keys().Ok(), Qt::LeftButton);
+    QTest::keyClick(&view, Qt::Key_Return);
     EXPECT_FALSE(view.isVisible());
     EXPECT_EQ(int(t.app.catalogue[size_t(index)].ItemAddQty), 6);
 }
