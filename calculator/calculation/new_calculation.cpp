@@ -1,5 +1,6 @@
 #include "new_calculation.h"
 
+#include "keypads/add_qty.h"
 #include "mainwindow/main_window_inputs.h"
 #include "recalculate.h"
 #include "report/cabinet_picture.h"

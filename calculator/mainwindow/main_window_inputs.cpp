@@ -237,9 +237,4 @@ void SelectOption(App& app, OptionGroupId id, int index) {
     }
 }
 
-void DelAllAddQty_Click(App& app) {
-    for (CatalogueItem& item : app.catalogue) item.ItemAddQty = 0;
-    UpdateCostLine(app);
-}
-
 }  // namespace veltra

@@ -211,6 +211,10 @@ TEST_F(MainFormView, ButtonsGuardHelpAndRecordTheCalculatorTarget) {
               "Введите сначала необходимое количество базовых станций");
 
     ClickTab("TabStrip1", 0);
+    // The calculator opens modally; close it at once.
+    QTimer::singleShot(0, [] {
+        if (QWidget* calculator = QApplication::activeModalWidget()) calculator->close();
+    });
     QTest::mouseClick(Child<QToolButton>("ARFlatBttn7"), Qt::LeftButton);
     EXPECT_EQ(int(t.app.state.InputCalcMax), 300);
     EXPECT_EQ(t.app.state.InputCalcTarget, "StandardText");
