@@ -11,9 +11,17 @@
 
 namespace veltra {
 
+class InputCalcBox;
+
 enum class KeypadKind { AddQty, AddListQty, InputCalc };
 
-// Returns false, showing nothing, for a keypad that this build does not have.
+// AddQty works on the tree's SelectNode, AddListQty on the list's
+// SelectList, InputCalc on the field that InputCalcTarget names, up to
+// InputCalcMax. Returns false, showing nothing, when there is no such field.
 bool OpenKeypad(KeypadKind kind, App& app, QWidget* parent, QPoint topLeft);
+
+// The input calculator for any box, e.g. a dialog's entry box, remembered as
+// InputCalcTarget; the caller sets InputCalcMax first.
+void OpenInputCalc(App& app, InputCalcBox& box, QWidget* parent, QPoint topLeft);
 
 }  // namespace veltra

@@ -49,13 +49,15 @@ double FieldValue(const App& app, FieldId id) {
 }
 
 std::string WholeText(double value) {
-    return std::to_string((long long)value);
+    return std::to_string(WholeNumber(value));
 }
 
 void MFUCheckClicked(App& app) {
     MainWindowModel& w = app.main;
+    // The board's 8 trunk lines count against the trunk limit as well.
     if (w.MFUCheck.checked &&
-        (CountBoards(app) > app.state.MaxBoards || CountAllLines(app) > app.state.MaxLines)) {
+        (CountBoards(app) > app.state.MaxBoards || CountAllLines(app) > app.state.MaxLines ||
+         CountTrunkLines(app) > app.state.MaxTrunkLines)) {
         SetMFUCheck(app, false);
         app.platform.ShowMessage("Предельная конфигурация", kAppTitle, MessageIcon::None);
         return;
@@ -135,17 +137,17 @@ constexpr double kBasicShare[] = {0, 0.6, 0.45, 0.35};
 constexpr double kStandardShare[] = {0, 0.35, 0.35, 0.4};
 
 long long Dss1For(int scheme, double executive) {
-    if (scheme == 2) return (long long)executive;
-    return (long long)std::floor(executive * (scheme == 1 ? 0.8 : 1.3));
+    if (scheme == 2) return WholeNumber(executive);
+    return WholeNumber(std::floor(executive * (scheme == 1 ? 0.8 : 1.3)));
 }
 
 }  // namespace
 
 AutoCount AutoCountScheme(int scheme, double d) {
     AutoCount a;
-    a.basic = (long long)std::floor(d * kBasicShare[scheme]);
-    a.standard = (long long)std::floor(d * kStandardShare[scheme]);
-    a.executive = (long long)(d - double(a.basic) - double(a.standard));
+    a.basic = WholeNumber(std::floor(d * kBasicShare[scheme]));
+    a.standard = WholeNumber(std::floor(d * kStandardShare[scheme]));
+    a.executive = WholeNumber(d - double(a.basic) - double(a.standard));
     a.dss1 = Dss1For(scheme, double(a.executive));
     return a;
 }
@@ -233,11 +235,6 @@ void SelectOption(App& app, OptionGroupId id, int index) {
             RecalculateAll(app);
             break;
     }
-}
-
-void DelAllAddQty_Click(App& app) {
-    for (CatalogueItem& item : app.catalogue) item.ItemAddQty = 0;
-    UpdateCostLine(app);
 }
 
 }  // namespace veltra
