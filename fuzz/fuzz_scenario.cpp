@@ -1,7 +1,6 @@
 // The scenario language: a fuzzed scenario runs line by line on the shipped
 // price list; after every line the configuration keeps within the exchange's
-// limits and one more full calculation changes nothing. Price list lines are
-// dropped: the price list target covers the reader.
+// limits and one more full calculation changes nothing.
 #include <cstdint>
 #include <cstdlib>
 #include <ostream>
@@ -14,6 +13,7 @@
 #include "catalogue/number_text.h"
 #include "check.h"
 #include "mainwindow/field_buttons.h"
+#include "scenario/keypad_commands.h"
 #include "scenario/scenario_runner.h"
 
 using namespace veltra;
@@ -76,9 +76,9 @@ size_t Overflows(ScenarioRunner& runner) {
     return count;
 }
 
-// The program's dialogs are modal: while one is open the main window takes no
-// input. The runner would act on it all the same, so such lines are dropped.
-// "print dialog" fails exactly when no dialog is open.
+// The program's dialogs and keypads are modal, but the runner would let the
+// main window act while one is open. "print dialog" fails exactly when none
+// is open.
 bool DialogOpen(ScenarioRunner& runner, int& errors) {
     std::istringstream probe("print dialog");
     const int before = errors;
@@ -86,21 +86,25 @@ bool DialogOpen(ScenarioRunner& runner, int& errors) {
     return errors == before;
 }
 
-// Whether the program could make this input now. The main window's fields
-// are read-only: besides the calculation and the dialogs, only the input
-// calculator writes text of the user's choosing, into the fields beside its
-// buttons; "set" on any other field writes what the program never does.
+// Whether the program could make this input now. While a dialog or keypad is
+// open only it takes input. The main window's fields are read-only: besides
+// the calculation and the dialogs, only the input calculator writes text of
+// the user's choosing, into the fields beside its buttons; "set" on any other
+// field writes what the program never does.
 bool Reachable(std::string_view line, bool dialogOpen) {
     // Split as the runner does.
     line = TrimBlanks(line);
     while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const size_t blank = line.find(' ');
     const std::string_view command = line.substr(0, blank);
-    if (dialogOpen)
-        return command != "open" && command != "set" && command != "check" && command != "select" &&
-               command != "newcalc";
-    if (command != "set" || blank == std::string_view::npos) return true;
-    const std::string_view arguments = line.substr(blank + 1);
+    const std::string_view arguments =
+        blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
+    if (dialogOpen) {
+        if (command == "click") return arguments != "DelAllAddQty";
+        return command == "hover" || command == "close" || command == "slider" ||
+               command == "type" || command == "leave" || command == "key" || command == "print";
+    }
+    if (command != "set") return true;
     const std::string_view field = arguments.substr(0, arguments.find(' '));
     for (const FieldButton& button : FieldButtons()) {
         if (button.kind == ButtonKind::InputCalc && field == button.field) return true;
@@ -115,12 +119,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ScenarioRunner runner(discard, ".");
     RegisterMainWindowCommands(runner);
     RegisterDialogCommands(runner);
+    RegisterUnitDialogCommands(runner);
+    RegisterKeypadCommands(runner);
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     std::string line;
     int errors = 0;
     bool dialogOpen = false;
     for (int lines = 0; lines < 100 && std::getline(script, line); ++lines) {
+        // Other price lists are the price list target's; exports would write files.
         if (line.find("pricelist") != std::string::npos) continue;
+        if (line.find("export") != std::string::npos) continue;
         if (!Reachable(line, dialogOpen)) continue;
         std::istringstream one(line);
         const size_t overflows = runner.running() ? Overflows(runner) : 0;
