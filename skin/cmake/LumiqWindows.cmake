@@ -23,6 +23,14 @@ if(NOT _lumiq_build_type)
   set(_lumiq_build_type Release)
 endif()
 
+# The sub-builds compile through the same cache as the main build.
+set(_lumiq_launchers)
+foreach(lang C CXX)
+  if(CMAKE_${lang}_COMPILER_LAUNCHER)
+    list(APPEND _lumiq_launchers -DCMAKE_${lang}_COMPILER_LAUNCHER=${CMAKE_${lang}_COMPILER_LAUNCHER})
+  endif()
+endforeach()
+
 set(_lumiq_runner ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/run-wine.sh)
 set(_lumiq_demo ${CMAKE_CURRENT_BINARY_DIR}/demo)
 file(MAKE_DIRECTORY ${_lumiq_demo})
@@ -41,6 +49,7 @@ function(lumiq_windows_build arch toolchain)
     CMAKE_ARGS
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_SOURCE_DIR}/cmake/${toolchain}
       -DCMAKE_BUILD_TYPE=${_lumiq_build_type}
+      ${_lumiq_launchers}
       ${ARGN}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
