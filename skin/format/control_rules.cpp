@@ -1,6 +1,7 @@
 #include "format/control_rules.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace lumiq {
 
@@ -21,6 +22,12 @@ int ProgressFilled(std::int64_t position, std::int64_t low, std::int64_t high, i
     const std::int64_t twice = 2 * (product % range);
     if (twice > range || (twice == range && filled % 2 != 0)) ++filled;
     return static_cast<int>(filled);
+}
+
+FontFit FitFont(int height, bool vector, int dpi) {
+    if (dpi <= 0) return {height, false};
+    const double factor = 96.0 / dpi;
+    return {static_cast<int>(std::lround(height * factor)), !vector && dpi >= 120 && factor < 1};
 }
 
 std::uint32_t LabelTextFormat(std::uint32_t style) {

@@ -21,6 +21,15 @@ int ButtonFaceOffset(std::uint32_t state, bool enabled);
 // and kept within 0..size. An empty range fills nothing.
 int ProgressFilled(std::int64_t position, std::int64_t low, std::int64_t high, int size);
 
+// A control's font at dpi dots per inch scaled to what it would be at 96:
+// the new cell height, and whether a bitmap font gives way to "Small Fonts"
+// (at 120 dots per inch and more, where it would have to shrink).
+struct FontFit {
+    int height;
+    bool smallFonts;
+};
+FontFit FitFont(int height, bool vector, int dpi);
+
 // Text drawing flags of a label: word break, centred for style bit 1,
 // right-aligned for bit 2 without bit 1, else left-aligned.
 std::uint32_t LabelTextFormat(std::uint32_t style);

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cstring>
 
 #include "format/bytes.h"
+#include "format/control_rules.h"
 #include "format/skin_format.h"
 #include "plugin/control_paint.h"
 
@@ -56,17 +56,16 @@ HFONT FittedFont(HWND control, int dpi) {
     ReleaseDC(control, dc);
     if (!read) return nullptr;
 
-    const double factor = 96.0 / dpi;
+    const FontFit fit = FitFont(tm.tmHeight, (tm.tmPitchAndFamily & TMPF_VECTOR) != 0, dpi);
     LOGFONTA lf{};
-    lf.lfHeight = static_cast<LONG>(std::lround(tm.tmHeight * factor));
+    lf.lfHeight = fit.height;
     lf.lfWeight = tm.tmWeight;
     lf.lfItalic = tm.tmItalic;
     lf.lfUnderline = tm.tmUnderlined;
     lf.lfStrikeOut = tm.tmStruckOut;
     lf.lfCharSet = tm.tmCharSet;
-    const bool vector = (tm.tmPitchAndFamily & TMPF_VECTOR) != 0;
     // Bitmap fonts do not scale down well; this one is drawn for small sizes.
-    const char* name = !vector && dpi >= 120 && factor < 1 ? "Small Fonts" : face;
+    const char* name = fit.smallFonts ? "Small Fonts" : face;
     std::memcpy(lf.lfFaceName, name, std::min<std::size_t>(std::strlen(name), LF_FACESIZE - 1));
     return CreateFontIndirectA(&lf);
 }

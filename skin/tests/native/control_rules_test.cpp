@@ -56,6 +56,28 @@ TEST(ProgressFill, RoundsHalvesToEvenAndStaysWithinTheBar) {
     }
 }
 
+TEST(FontFit, ScaledTo96DotsPerInchBitmapFontsGiveWay) {
+    struct Case {
+        int height;
+        bool vector;
+        int dpi;
+        FontFit fit;
+    } cases[] = {
+        {16, true, 96, {16, false}},   {16, false, 96, {16, false}},
+        {16, true, 144, {11, false}},                                 // 10.67
+        {16, false, 144, {11, true}},  {13, false, 120, {10, true}},  // 10.4
+        {13, false, 110, {11, false}},  // shrinks, but below 120 keeps its face
+        {13, false, 72, {17, false}},   // grows: never "Small Fonts"
+        {15, true, 120, {12, false}},   // 12.0
+        {20, true, 0, {20, false}},     // no resolution known
+    };
+    for (const Case& c : cases) {
+        FontFit fit = FitFont(c.height, c.vector, c.dpi);
+        EXPECT_EQ(fit.height, c.fit.height) << c.height << " at " << c.dpi;
+        EXPECT_EQ(fit.smallFonts, c.fit.smallFonts) << c.height << " at " << c.dpi;
+    }
+}
+
 TEST(LabelFormat, AlignmentFromTheStyleBits) {
     EXPECT_EQ(LabelTextFormat(0), 0x10u);
     EXPECT_EQ(LabelTextFormat(1), 0x11u);
