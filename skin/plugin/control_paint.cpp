@@ -15,19 +15,22 @@ namespace {
 
 using PaintFn = void (*)(TControlHandler&, HDC);
 
+// The skin first, then whatever the host draws over it (a button's text).
+void PaintWithCallback(TControlHandler& h, HDC dc, PaintFn paint) {
+    paint(h, dc);
+    if (PaintCallback callback = h.PaintCallbackFn()) callback(h.Window(), dc);
+}
+
 // Painting outside of a paint message, right after the control changed.
 void PaintNow(TControlHandler& h, PaintFn paint) {
     WindowDc dc(h.Window());
-    if (dc.Get()) paint(h, dc.Get());
+    if (dc.Get()) PaintWithCallback(h, dc.Get(), paint);
 }
 
-// The paint message: the skin first, then whatever the host adds.
+// The paint message.
 void PaintOnMessage(TControlHandler& h, TMessage& m, PaintFn paint) {
     PaintScope scope(h.Window());
-    if (scope.Get()) {
-        paint(h, scope.Get());
-        if (PaintCallback callback = h.PaintCallbackFn()) callback(h.Window(), scope.Get());
-    }
+    if (scope.Get()) PaintWithCallback(h, scope.Get(), paint);
     m.result = 0;
 }
 
