@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "format/bmp.h"
+#include "format/bytes.h"
 #include "tools/lqs-pack/description.h"
 
 namespace lumiq::testing {
@@ -104,6 +105,19 @@ window Second
   control C kind=12 place=9,10,11,12
 end
 )";
+
+std::vector<std::uint8_t> CoreHeaderBmp() {
+    std::vector<std::uint8_t> core(14 + 12 + 6 + 8, 0);
+    core[0] = 'B';
+    core[1] = 'M';
+    WriteU32(&core[10], 14 + 12 + 6);
+    WriteU32(&core[14], 12);
+    WriteU16(&core[18], 20);
+    WriteU16(&core[20], 2);
+    WriteU16(&core[22], 1);
+    WriteU16(&core[24], 1);
+    return core;
+}
 
 std::vector<std::uint8_t> PackDescription(const std::string& description) {
     std::istringstream in(description);

@@ -39,6 +39,10 @@ extern const char* const kSampleDescription;
 // "First" (no bitmap, two records) followed by "Second" (bitmap, one record).
 extern const char* const kTinyDescription;
 
+// A bitmap file with the old 12-byte header: 20 x 2 pixels of 1 bit, two
+// 3-byte colours, two rows of 4 bytes.
+std::vector<std::uint8_t> CoreHeaderBmp();
+
 // Packs a description whose bitmaps are "sample.bmp", "tiny.bmp" and
 // "controls.bmp".
 std::vector<std::uint8_t> PackDescription(const std::string& description);

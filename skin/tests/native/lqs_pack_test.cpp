@@ -258,15 +258,7 @@ TEST(LqsPackTool, RefusesEveryBadInputNamingWhere) {
     cut.resize(cut.size() - 5);
     auto huge = withU32(18, 100000);
     WriteU32(&huge[22], 100000);
-    std::vector<std::uint8_t> core(14 + 12 + 6 + 8, 0);  // 12-byte header, 20 x 2, 1 bit
-    core[0] = 'B';
-    core[1] = 'M';
-    WriteU32(&core[10], 14 + 12 + 6);
-    WriteU32(&core[14], 12);
-    WriteU16(&core[18], 20);
-    WriteU16(&core[20], 2);
-    WriteU16(&core[22], 1);
-    WriteU16(&core[24], 1);
+    const auto core = testing::CoreHeaderBmp();  // 20 x 2
     const std::pair<const char*, std::vector<std::uint8_t>> bitmaps[] = {
         {"cut.bmp", cut},
         {"huge.bmp", huge},
