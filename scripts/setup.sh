@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need on Debian 12; with --run also
-# what only running the program needs (the CHM help viewer). Idempotent: apt
-# is only called when a package is missing.
+# Installs what the build, the tests and running the program (its CHM help
+# viewer included) need on Debian 12. Idempotent: apt is only called when a
+# package is missing. run.sh's old "--run" argument changes nothing.
 set -euo pipefail
 
 packages=(
@@ -10,16 +10,16 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxlsxwriter-dev
   fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth x11-utils
+  python3 fp-utils  # the help files: compiled with chmcmd, checked with chmls
+  xchm qt6-qpa-plugins  # the help viewer, run once by the tests
+  dpkg-dev  # dpkg-shlibdeps, for the Debian package's dependencies
 )
 # Lumiq: 32-bit Windows cross build, tested under Wine.
 packages+=(g++-mingw-w64-i686 mingw-w64-i686-dev)
 i386_packages=(wine32:i386)
 packages+=(wine)
 packages+=(wine64 g++-mingw-w64-x86-64)  # Lumiq's Windows tests where 32-bit programs cannot run
-if [ "${1:-}" = "--run" ]; then
-  packages+=(xchm)
-fi
 
 missing=()
 for p in "${packages[@]}" "${i386_packages[@]}"; do

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -12,18 +13,37 @@ namespace veltra {
 
 void ChmHelpViewer::Show(const std::string& target, std::optional<int> context) {
     const HelpRequest request = ParseHelpTarget(target);
-    const QString path = QDir(folder_).filePath(QString::fromStdString(request.file));
-    if (!QFileInfo::exists(path)) {
-        platform_.ShowMessage(MissingHelpFileMessage(request.file, folder_.toStdString()),
-                              kAppTitle, MessageIcon::Exclamation);
+    const QString file = QString::fromStdString(request.file);
+    QString folder;
+    for (const QString& candidate : folders_) {
+        if (QFileInfo(QDir(candidate).filePath(file)).isFile()) {
+            folder = candidate;
+            break;
+        }
+    }
+    if (folder.isEmpty()) {
+        std::vector<std::string> searched;
+        for (const QString& candidate : folders_) searched.push_back(candidate.toStdString());
+        platform_.ShowMessage(MissingHelpFileMessage(request.file, searched), kAppTitle,
+                              MessageIcon::Exclamation);
         return;
     }
-    const QString viewer = QStandardPaths::findExecutable(kChmViewer);
+    const QString path = QDir(folder).filePath(file);
+    const QString viewerPath = QStandardPaths::findExecutable(kChmViewer);
     QStringList arguments;
     for (const std::string& argument :
          ChmViewerArguments(path.toStdString(), request.topic, context))
         arguments << QString::fromStdString(argument);
-    if (viewer.isEmpty() || !QProcess::startDetached(viewer, arguments)) {
+
+    QProcess viewer;
+    viewer.setProgram(viewerPath);
+    viewer.setArguments(arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_DIRS", QString::fromStdString(ViewerDataDirs(
+                                            folder.toStdString(),
+                                            environment.value("XDG_DATA_DIRS").toStdString())));
+    viewer.setProcessEnvironment(environment);
+    if (viewerPath.isEmpty() || !viewer.startDetached()) {
         platform_.ShowMessage(MissingHelpViewerMessage(request.file), kAppTitle,
                               MessageIcon::Exclamation);
     }

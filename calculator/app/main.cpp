@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <cstdio>
+#include <cstdlib>
 
+#include "app/startup.h"
 #include "catalogue/price_list.h"
-#include "catalogue/startup.h"
 #include "chm_help_viewer.h"
+#include "command_line.h"
+#include "data_folders.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/look.h"
@@ -14,6 +18,7 @@
 #include "mainwindow/qt/power_msg.h"
 #include "mainwindow/qt/qt_geometry.h"
 #include "qt_platform.h"
+#include "startup_timing.h"
 
 namespace {
 
@@ -28,13 +33,29 @@ QPoint CentredOnScreen(int width, int height) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before the application object, so that --help and a mistyped option
+    // need no display.
+    const veltra::CommandLine line = veltra::ParseCommandLine(
+        std::vector<std::string>(argv + 1, argv + argc), std::getenv(veltra::kPriceListVariable));
+    if (!line.error.empty()) {
+        std::fputs((line.error + "\n" + veltra::UsageText(argv[0])).c_str(), stderr);
+        return 2;
+    }
+    if (line.help) {
+        std::fputs(veltra::UsageText(argv[0]).c_str(), stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
     veltra::ApplyLook(application);
     veltra::QtPlatform platform;
     veltra::App app(platform, veltra::SystemDecimalSeparator());
 
-    const QString folder = QCoreApplication::applicationDirPath();
-    veltra::ChmHelpViewer help(platform, folder);
+    const std::vector<std::filesystem::path> folders =
+        veltra::DataFolders(QCoreApplication::applicationDirPath().toStdString());
+    std::vector<QString> helpFolders;
+    for (const std::filesystem::path& folder : folders)
+        helpFolders.push_back(QString::fromStdString(folder.string()));
+    veltra::ChmHelpViewer help(platform, helpFolders);
     platform.SetHelpHandler([&help](const std::string& target, std::optional<int> context) {
         help.Show(target, context);
     });
@@ -47,8 +68,15 @@ int main(int argc, char** argv) {
     splash.repaint();
     QCoreApplication::processEvents();
 
+    std::optional<std::filesystem::path> priceList = veltra::FindDataFile(folders, "price.txt");
+    if (line.priceList) priceList = *line.priceList;
+    if (!priceList) {
+        QMessageBox::critical(nullptr, veltra::kAppTitle,
+                              QString::fromStdString(veltra::MissingPriceListMessage(folders)));
+        return 1;
+    }
     try {
-        veltra::RunEvent(app, [&] { veltra::StartUp(app, folder.toStdString() + "/price.txt"); });
+        veltra::RunEvent(app, [&] { veltra::StartUp(app, *priceList); });
     } catch (const veltra::PriceListError& error) {
         QMessageBox::critical(nullptr, veltra::kAppTitle, QString::fromStdString(error.what()));
         return 1;
@@ -59,6 +87,7 @@ int main(int argc, char** argv) {
     platform.SetParentWindow(&window);
     window.move(CentredOnScreen(veltra::TwipsToPixels(veltra::kMainFormWidth),
                                 veltra::TwipsToPixels(veltra::kMainFormHeight)));
+    veltra::InstallStartupTiming(window, splash);
     splash.SetTimerAction([&window] { window.show(); });
     return application.exec();
 }

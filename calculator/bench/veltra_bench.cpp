@@ -1,42 +1,41 @@
+// The calculator's timings, under names that stay comparable from run to run.
+// Run them all with bench/run; each case is also selectable with
+// --benchmark_filter.
 #include <benchmark/benchmark.h>
 
+#include "app/startup.h"
+#include "bench_fixtures.h"
 #include "calculation/recalculate.h"
 #include "catalogue/price_list.h"
-#include "catalogue/recording_platform.h"
-#include "catalogue/startup.h"
-#include "mainwindow/main_window_inputs.h"
 
-namespace veltra {
+namespace veltra::bench {
 namespace {
 
-void LoadShippedPriceList(benchmark::State& state) {
+void BM_LoadPriceList_Shipped(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(LoadPriceList(VELTRA_PRICE_LIST, ','));
 }
-BENCHMARK(LoadShippedPriceList);
+BENCHMARK(BM_LoadPriceList_Shipped)->Unit(benchmark::kMicrosecond);
 
-void LoadLargestPriceList(benchmark::State& state) {
-    std::string text = "*Группа,,\r\n";
-    for (int i = 1; i < kMaxCatalogueEntries; ++i)
-        text += "Изделие " + std::to_string(i) + ",CODE " + std::to_string(i) + ",\"12,50\"\r\n";
-    for (auto _ : state) benchmark::DoNotOptimize(ParsePriceList(text, ',', "price.txt"));
+void BM_LoadPriceList_32767(benchmark::State& state) {
+    const auto& file = LargestPriceListFile();
+    for (auto _ : state) benchmark::DoNotOptimize(LoadPriceList(file, ','));
 }
-BENCHMARK(LoadLargestPriceList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadPriceList_32767)->Unit(benchmark::kMillisecond);
 
-void RecalculateRichConfiguration(benchmark::State& state) {
-    RecordingPlatform platform;
-    App app(platform);
-    StartUp(app, VELTRA_PRICE_LIST);
-    SelectCombo1(app, 2);
-    SetMFUCheck(app, true);
-    app.state.DigitalExt32Boards = 4;
-    app.state.AnalogExt16Boards = 3;
-    app.state.E1Boards = 1;
-    app.state.BaseStationCount = 10;
-    app.state.IccuBoards = 1;
-    app.state.IcluBoards = 1;
-    for (auto _ : state) RecalculateAll(app);
+void BM_RecalculateAll_Empty(benchmark::State& state) {
+    StartedApp started;
+    for (auto _ : state) RecalculateAll(started.app);
 }
-BENCHMARK(RecalculateRichConfiguration);
+BENCHMARK(BM_RecalculateAll_Empty);
+
+void BM_RecalculateAll_Full(benchmark::State& state) {
+    StartedApp started;
+    MakeFullConfiguration(started.app);
+    if (CountBoards(started.app) != 27 || !started.platform.messages.empty())
+        state.SkipWithError("the full configuration did not build");
+    for (auto _ : state) RecalculateAll(started.app);
+}
+BENCHMARK(BM_RecalculateAll_Full);
 
 }  // namespace
-}  // namespace veltra
+}  // namespace veltra::bench

@@ -2,7 +2,7 @@
 // Line counts from board counts. The Update* functions also write their field
 // on the main window, which may run that field's change handling.
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 

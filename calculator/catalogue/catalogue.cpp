@@ -23,11 +23,32 @@ int ItemIndexFromKey(std::string_view key) {
     return value;
 }
 
-int FindItem(const Catalogue& catalogue, std::string_view code) {
-    for (size_t i = 0; i < catalogue.size(); ++i) {
-        if (catalogue[i].ItemCode == code) return int(i);
+Catalogue& Catalogue::operator=(const Catalogue& other) {
+    std::vector<CatalogueItem>::operator=(other);
+    indexedData_ = nullptr;
+    return *this;
+}
+
+Catalogue& Catalogue::operator=(Catalogue&& other) noexcept {
+    std::vector<CatalogueItem>::operator=(std::move(other));
+    indexedData_ = nullptr;
+    return *this;
+}
+
+int Catalogue::Find(std::string_view code) const {
+    if (indexedData_ != data() || indexedSize_ != size() || data() == nullptr) {
+        codes_.clear();
+        codes_.reserve(size());
+        for (size_t i = 0; i < size(); ++i) codes_.try_emplace((*this)[i].ItemCode, int(i));
+        indexedData_ = data();
+        indexedSize_ = size();
     }
-    return -1;
+    const auto found = codes_.find(code);
+    return found == codes_.end() ? -1 : found->second;
+}
+
+int FindItem(const Catalogue& catalogue, std::string_view code) {
+    return catalogue.Find(code);
 }
 
 void SetItemQty(Catalogue& catalogue, Platform& platform, std::string_view code, Count qty) {

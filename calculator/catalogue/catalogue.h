@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "count.h"
@@ -22,7 +23,27 @@ struct CatalogueItem {
     Count ItemAddQty;   // added by the user by hand
 };
 
-using Catalogue = std::vector<CatalogueItem>;
+// The entries in file order, with a lookup of part numbers built on first use:
+// the calculation sets some seventy items by code on every change. Codes never
+// change once loaded; the lookup is rebuilt when the entries are replaced,
+// added or removed.
+class Catalogue : public std::vector<CatalogueItem> {
+  public:
+    using std::vector<CatalogueItem>::vector;
+    Catalogue() = default;
+    Catalogue(const Catalogue& other) : std::vector<CatalogueItem>(other) {}
+    Catalogue(Catalogue&& other) noexcept : std::vector<CatalogueItem>(std::move(other)) {}
+    Catalogue& operator=(const Catalogue& other);
+    Catalogue& operator=(Catalogue&& other) noexcept;
+
+    // Index of the first entry with this exact code, or -1.
+    int Find(std::string_view code) const;
+
+  private:
+    mutable std::unordered_map<std::string_view, int> codes_;  // views into the entries
+    mutable const CatalogueItem* indexedData_ = nullptr;
+    mutable size_t indexedSize_ = 0;
+};
 
 inline constexpr int kMaxCatalogueEntries = 32767;
 

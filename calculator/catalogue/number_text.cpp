@@ -82,6 +82,15 @@ int16_t CountFromText(std::string_view text, char decimalSeparator) {
     return static_cast<int16_t>(rounded);
 }
 
+long long WholeNumber(double value) {
+    if (std::isnan(value)) return 0;
+    // 2^63 is exact in a double; anything at or beyond it saturates.
+    constexpr double kLimit = 9223372036854775808.0;
+    if (value >= kLimit) return std::numeric_limits<long long>::max();
+    if (value <= -kLimit) return std::numeric_limits<long long>::min();
+    return static_cast<long long>(value);
+}
+
 std::string NumberToText(double value, char decimalSeparator) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);

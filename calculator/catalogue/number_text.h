@@ -28,6 +28,10 @@ double RoundHalfEven(double value);
 // half to even; other texts and values outside -32768..32767 give 0.
 int16_t CountFromText(std::string_view text, char decimalSeparator);
 
+// The whole part of a value (truncated toward zero), saturating at the limits
+// of long long; not-a-number gives 0. Typed texts such as "1e300" reach here.
+long long WholeNumber(double value);
+
 // The platform's default conversion of a double to text: up to 15 significant
 // digits, no trailing zeros, the regional separator ("12", "2,5").
 std::string NumberToText(double value, char decimalSeparator);

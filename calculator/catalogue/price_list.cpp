@@ -1,5 +1,9 @@
 #include "price_list.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -39,14 +43,14 @@ class FieldReader {
     // Reads one field and the separator after it. `afterLineEnd` tells whether
     // the previous field ended a line: a field cannot start at the end of the
     // text then, since the record would be incomplete.
-    std::string Read(bool afterLineEnd, int recordLine) {
+    std::string_view Read(bool afterLineEnd, int recordLine) {
         while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
         if (pos_ == text_.size() && afterLineEnd) Truncated(recordLine);
-        std::string value;
+        std::string_view value;
         if (pos_ < text_.size() && text_[pos_] == '"') {
             const size_t close = text_.find('"', pos_ + 1);
             if (close == std::string_view::npos) Truncated(recordLine);
-            value.assign(text_.substr(pos_ + 1, close - pos_ - 1));
+            value = text_.substr(pos_ + 1, close - pos_ - 1);
             for (char c : value) {
                 if (c == '\n') ++line_;
             }
@@ -56,7 +60,7 @@ class FieldReader {
         } else {
             const size_t start = pos_;
             while (pos_ < text_.size() && !IsSeparator(text_[pos_])) ++pos_;
-            value.assign(text_.substr(start, pos_ - start));
+            value = text_.substr(start, pos_ - start);
         }
         endedLine_ = true;
         if (pos_ < text_.size()) {
@@ -79,7 +83,12 @@ class FieldReader {
     }
 
   private:
-    static bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
+    static bool IsSeparator(char c) { return kSeparators[static_cast<unsigned char>(c)]; }
+    static constexpr auto kSeparators = [] {
+        std::array<bool, 256> table{};
+        table[','] = table['\r'] = table['\n'] = true;
+        return table;
+    }();
 
     void SkipLineEnd() {
         if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
@@ -94,17 +103,80 @@ class FieldReader {
     bool endedLine_ = false;
 };
 
+bool IsControl(unsigned char c) {
+    return c < 0x20 && c != '\t' && c != '\r' && c != '\n';
+}
+
 void RejectControlCharacters(std::string_view text, const std::string& fileName) {
+    // Eight bytes at a time: only words holding a byte below 0x20 (every line
+    // end is one) are looked at closely; lines are counted only for the message.
+    bool found = false;
+    size_t i = 0;
+    for (; i + 8 <= text.size() && !found; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (((word - 0x2020202020202020u) & ~word & 0x8080808080808080u) == 0) continue;
+        for (size_t k = i; k < i + 8; ++k) found |= IsControl(static_cast<unsigned char>(text[k]));
+    }
+    for (; i < text.size(); ++i) found |= IsControl(static_cast<unsigned char>(text[i]));
+    if (!found) return;
     int line = 1;
     for (size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c == '\n' || (c == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++line;
-        if (c < 0x20 && c != '\t' && c != '\r' && c != '\n') {
+        if (IsControl(c)) {
             throw PriceListError("Прайс-лист " + Quoted(fileName) +
                                  " содержит недопустимые символы (строка " + std::to_string(line) +
                                  ").");
         }
     }
+}
+
+size_t CountLines(std::string_view text) {
+    size_t lines = 1;
+    for (const char *p = text.data(), *end = p + text.size();
+         (p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p)))) != nullptr; ++p)
+        ++lines;
+    return lines;
+}
+
+// Most prices are plain digits with a short fraction ("1250,50"): read them
+// without building the general number's parts.
+std::optional<Money> PlainPrice(std::string_view field) {
+    int64_t raw = 0;
+    int integerDigits = 0, fractionDigits = 0;
+    bool separator = false;
+    for (const char c : field) {
+        if (c >= '0' && c <= '9') {
+            if (separator ? ++fractionDigits > 4 : ++integerDigits > 14) return std::nullopt;
+            raw = raw * 10 + (c - '0');
+        } else if ((c == ',' || c == '.') && !separator && integerDigits > 0) {
+            separator = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (integerDigits == 0) return std::nullopt;
+    for (int i = fractionDigits; i < 4; ++i) raw *= 10;
+    return Money::FromRaw(raw);
+}
+
+// A price is digits with at most one decimal separator, comma or full stop,
+// whatever the regional format: the file travels between machines. Empty and
+// non-numeric prices ("по запросу") are 0; a number the money type cannot hold
+// is refused.
+Money ReadPrice(std::string_view field, char decimalSeparator, const std::string& fileName,
+                int line) {
+    if (const auto plain = PlainPrice(field)) return *plain;
+    for (const char separator : {decimalSeparator, ',', '.'}) {
+        if (!SplitDecimal(field, separator)) continue;
+        if (const auto price = Money::Parse(field, separator)) return *price;
+        throw PriceListError("Прайс-лист " + Quoted(fileName) + " содержит цену \u00AB" +
+                             std::string(TrimBlanks(field)) +
+                             "\u00BB, слишком большую для расчёта (строка " + std::to_string(line) +
+                             ").");
+    }
+    return Money();
 }
 
 }  // namespace
@@ -113,6 +185,8 @@ Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
                          const std::string& fileName) {
     RejectControlCharacters(text, fileName);
     Catalogue catalogue;
+    // Usually one record a line; the bound keeps a pathological file cheap.
+    catalogue.reserve(std::min(CountLines(text), size_t(kMaxCatalogueEntries)));
     FieldReader reader(text, fileName);
     while (reader.AtRecordStart()) {
         const int recordLine = reader.line();
@@ -121,16 +195,17 @@ Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
                                  std::to_string(kMaxCatalogueEntries) + " записей (строка " +
                                  std::to_string(recordLine) + ").");
         }
-        const std::string a = reader.Read(false, recordLine);
-        const std::string b = reader.Read(reader.endedLine(), recordLine);
-        const std::string c = reader.Read(reader.endedLine(), recordLine);
+        const std::string_view a = reader.Read(false, recordLine);
+        const std::string_view b = reader.Read(reader.endedLine(), recordLine);
+        const int priceLine = reader.line();
+        const std::string_view c = reader.Read(reader.endedLine(), recordLine);
 
-        CatalogueItem item;
+        const Money price = ReadPrice(c, decimalSeparator, fileName, priceLine);
+        CatalogueItem& item = catalogue.emplace_back();
         item.ItemLevel = ItemLevelOf(a);
         item.ItemName = a.substr(size_t(int(item.ItemLevel)));
         item.ItemCode = b;
-        item.ItemPrice = Money::Parse(c, decimalSeparator).value_or(Money());
-        catalogue.push_back(std::move(item));
+        item.ItemPrice = price;
     }
     if (catalogue.empty()) {
         throw PriceListError("Прайс-лист " + Quoted(fileName) + " не содержит ни одной записи.");
@@ -141,12 +216,33 @@ Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
 Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator) {
     const std::string fileName = path.string();
     std::error_code error;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(path, error)) in.open(path, std::ios::binary);
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status) || std::filesystem::is_directory(status)) {
+        throw PriceListError("Не удалось открыть прайс-лист " + Quoted(fileName) + ".");
+    }
+    // Devices and pipes would be read forever or block.
+    if (!std::filesystem::is_regular_file(status)) {
+        throw PriceListError("Прайс-лист " + Quoted(fileName) + " не является обычным файлом.");
+    }
+    const auto TooLarge = [&] {
+        return PriceListError("Прайс-лист " + Quoted(fileName) +
+                              " слишком велик: допустимо не больше " +
+                              std::to_string(kMaxPriceListBytes / (1024 * 1024)) + " МБ.");
+    };
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxPriceListBytes) throw TooLarge();
+    std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) {
         throw PriceListError("Не удалось открыть прайс-лист " + Quoted(fileName) + ".");
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The file may grow between the check and the read; never read past the bound.
+    std::string bytes;
+    if (!error) bytes.reserve(size_t(size));
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, size_t(in.gcount()));
+        if (bytes.size() > kMaxPriceListBytes) throw TooLarge();
+    }
     if (in.bad()) {
         throw PriceListError("Не удалось прочитать прайс-лист " + Quoted(fileName) + ".");
     }

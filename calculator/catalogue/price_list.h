@@ -16,11 +16,15 @@ class PriceListError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A list of 32 767 records takes 1-2 MB; anything far larger is not a price list.
+inline constexpr size_t kMaxPriceListBytes = 16 * 1024 * 1024;
+
 // Parses decoded (UTF-8) text; `fileName` only names the file in messages.
 Catalogue ParsePriceList(std::string_view text, char decimalSeparator, const std::string& fileName);
 
-// Reads, decodes and parses the file. Throws PriceListError with a message for
-// the user when the file cannot be read or is not a complete price list.
+// Reads, decodes and parses a regular file of at most kMaxPriceListBytes.
+// Throws PriceListError with a message for the user when the file cannot be
+// read or is not a complete price list.
 Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator);
 
 }  // namespace veltra

@@ -2,30 +2,26 @@
 
 namespace veltra {
 
-Count CountBoards(const App& app) {
-    const ConfigState& s = app.state;
+Count CountBoards(const ConfigState& s, bool mfu) {
     return s.FixedBoards + s.AnalogExt8Boards + s.AnalogExt16Boards + s.DigitalExt8Boards +
-           s.DigitalExt16Boards + s.DigitalExt32Boards + Count(app.mfu()) + s.IcluBoards +
-           s.IccuBoards + s.AnalogTrunkBoards + s.E1Boards + s.Bri16Boards + s.Bri8Boards +
-           s.Ipu4Present + s.Ipu8Present;
+           s.DigitalExt16Boards + s.DigitalExt32Boards + Count(mfu) + s.IcluBoards + s.IccuBoards +
+           s.AnalogTrunkBoards + s.E1Boards + s.Bri16Boards + s.Bri8Boards + s.Ipu4Present +
+           s.Ipu8Present;
 }
 
-Count CountExtensionLines(const App& app) {
-    const ConfigState& s = app.state;
+Count CountExtensionLines(const ConfigState& s, bool mfu) {
     return 8 * s.AnalogExt8Boards + 16 * s.AnalogExt16Boards + 8 * s.DigitalExt8Boards +
-           16 * s.DigitalExt16Boards + 32 * s.DigitalExt32Boards + 12 * Count(app.mfu()) +
-           s.HandsetCount;
+           16 * s.DigitalExt16Boards + 32 * s.DigitalExt32Boards + 12 * Count(mfu) + s.HandsetCount;
 }
 
-Count CountTrunkLines(const App& app) {
-    const ConfigState& s = app.state;
-    return 8 * s.IcluBoards + 8 * Count(app.mfu()) + 8 * s.IccuBoards + 8 * s.AnalogTrunkBoards +
+Count CountTrunkLines(const ConfigState& s, bool mfu) {
+    return 8 * s.IcluBoards + 8 * Count(mfu) + 8 * s.IccuBoards + 8 * s.AnalogTrunkBoards +
            30 * s.E1Boards + 16 * s.Bri16Boards + 4 * s.Bri8Boards + 8 * s.Ipu8Present +
            4 * s.Ipu4Present;
 }
 
-Count CountAllLines(const App& app) {
-    return CountTrunkLines(app) + CountExtensionLines(app);
+Count CountAllLines(const ConfigState& s, bool mfu) {
+    return CountTrunkLines(s, mfu) + CountExtensionLines(s, mfu);
 }
 
 Colour BlendColour(Colour a, Colour b, int wa, int wb) {
@@ -42,19 +38,19 @@ Colour BlendColour(Colour a, Colour b, int wa, int wb) {
     return result;
 }
 
-AddedItemsList RefreshAddedItemsList(const App& app) {
+AddedItemsList RefreshAddedItemsList(const Catalogue& catalogue, char decimalSeparator) {
     AddedItemsList list;
     Money total;
-    for (size_t i = 0; i < app.catalogue.size(); ++i) {
-        const CatalogueItem& item = app.catalogue[i];
+    for (size_t i = 0; i < catalogue.size(); ++i) {
+        const CatalogueItem& item = catalogue[i];
         if (item.ItemAddQty <= 0) continue;
         const Money sum = item.ItemPrice * item.ItemAddQty;
         list.rows.push_back({ItemKey(int(i)), item.ItemName, item.ItemCode,
-                             item.ItemPrice.RegionalText(app.decimalSeparator), item.ItemAddQty,
-                             sum.RegionalText(app.decimalSeparator)});
+                             item.ItemPrice.RegionalText(decimalSeparator), item.ItemAddQty,
+                             sum.RegionalText(decimalSeparator)});
         total += sum;
     }
-    list.total = total.RegionalText(app.decimalSeparator);
+    list.total = total.RegionalText(decimalSeparator);
     return list;
 }
 
@@ -73,9 +69,9 @@ std::string HelpTarget(const std::string& file, const std::string& window) {
     return Trim(file) + ">" + Trim(window);
 }
 
-void ShowHelp(App& app, const std::string& file, const std::string& window,
+void ShowHelp(Platform& platform, const std::string& file, const std::string& window,
               std::optional<int> context) {
-    app.platform.ShowHelp(HelpTarget(file, window), context);
+    platform.ShowHelp(HelpTarget(file, window), context);
 }
 
 TwipsPoint InputCalcPosition(const TwipsRect& box, const std::vector<TwipsRect>& containers,

@@ -5,15 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
+#include "catalogue.h"
+#include "config_state.h"
+#include "platform.h"
 
 namespace veltra {
 
-// Capacity sums; the multi-function board counts when MFUCheck is ticked.
-Count CountBoards(const App& app);
-Count CountExtensionLines(const App& app);
-Count CountTrunkLines(const App& app);
-Count CountAllLines(const App& app);
+// Capacity sums; the multi-function board counts when `mfu` (MFUCheck) is set.
+Count CountBoards(const ConfigState& s, bool mfu);
+Count CountExtensionLines(const ConfigState& s, bool mfu);
+Count CountTrunkLines(const ConfigState& s, bool mfu);
+Count CountAllLines(const ConfigState& s, bool mfu);
 
 // Mixes two 0x00BBGGRR colours component by component in the ratio wa : wb,
 // rounding halves to even.
@@ -34,11 +36,11 @@ struct AddedItemsList {
 };
 
 // The rows of the added-items list: entries with a hand-added quantity.
-AddedItemsList RefreshAddedItemsList(const App& app);
+AddedItemsList RefreshAddedItemsList(const Catalogue& catalogue, char decimalSeparator);
 
 // The help viewer's target: the file, or "file>window" when a window is named.
 std::string HelpTarget(const std::string& file, const std::string& window);
-void ShowHelp(App& app, const std::string& file, const std::string& window = "",
+void ShowHelp(Platform& platform, const std::string& file, const std::string& window = "",
               std::optional<int> context = std::nullopt);
 
 struct TwipsRect {

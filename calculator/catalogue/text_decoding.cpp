@@ -2,7 +2,10 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace veltra {
@@ -43,18 +46,59 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+namespace {
+
+// UTF-8 for each byte of the code page, taken once from the system's converter
+// so that a list decodes in one table pass; length 0 for the undefined byte.
+struct Cp1251Table {
+    struct Entry {
+        std::array<char, 4> utf8{};
+        uint8_t length = 0;
+    };
+    std::array<Entry, 256> entries;
+    bool ok = false;
+};
+
+const Cp1251Table& Cp1251() {
+    static const Cp1251Table table = [] {
+        Cp1251Table t;
+        iconv_t cd = iconv_open("UTF-8", "CP1251");
+        if (cd == iconv_t(-1)) return t;
+        std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
+        for (int b = 0; b < 256; ++b) {
+            char in = char(b);
+            char* inPtr = &in;
+            Cp1251Table::Entry& entry = t.entries[size_t(b)];
+            char* outPtr = entry.utf8.data();
+            size_t inLeft = 1, outLeft = entry.utf8.size();
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1))
+                entry.length = uint8_t(entry.utf8.size() - outLeft);
+        }
+        t.ok = true;
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
 std::optional<std::string> DecodeCp1251(std::string_view bytes) {
-    iconv_t cd = iconv_open("UTF-8", "CP1251");
-    if (cd == iconv_t(-1)) return std::nullopt;
-    std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
-    std::string out(bytes.size() * 3 + 4, '\0');
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = bytes.size();
-    char* outPtr = out.data();
-    size_t outLeft = out.size();
-    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == size_t(-1)) return std::nullopt;
-    out.resize(out.size() - outLeft);
-    return out;
+    const Cp1251Table& table = Cp1251();
+    if (!table.ok) return std::nullopt;
+    // Every byte becomes at most three; the whole entry is copied and the
+    // write position moves by its length.
+    const std::unique_ptr<char[]> buffer(new char[bytes.size() * 3 + 4]);
+    char* to = buffer.get();
+    bool undefined = false;
+    for (const char c : bytes) {
+        const Cp1251Table::Entry& entry = table.entries[static_cast<unsigned char>(c)];
+        std::memcpy(to, entry.utf8.data(), 4);
+        to += entry.length;
+        undefined |= entry.length == 0;
+    }
+    if (undefined) return std::nullopt;
+    return std::string(buffer.get(), to);
 }
 
 std::optional<std::string> DecodePriceListText(std::string_view bytes) {

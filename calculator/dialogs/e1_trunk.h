@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "dialog_controls.h"
 #include "slot_picture.h"
 

@@ -1,6 +1,6 @@
 #include "e1_trunk_view.h"
 
-#include "catalogue/startup.h"
+#include "app/startup.h"
 
 namespace veltra {
 

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <array>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "dialog_widgets.h"
 #include "e1_trunk.h"
 

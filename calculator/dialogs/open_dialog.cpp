@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "catalogue/startup.h"
+#include "app/startup.h"
 #include "e1_trunk_view.h"
 #include "variant_dialog_view.h"
 

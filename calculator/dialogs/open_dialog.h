@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "dialog_controls.h"
 #include "slot_picture.h"
 #include "variant_family.h"

@@ -1,6 +1,6 @@
 #include "variant_dialog_view.h"
 
-#include "catalogue/startup.h"
+#include "app/startup.h"
 
 namespace veltra {
 

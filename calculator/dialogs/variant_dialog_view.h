@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "dialog_widgets.h"
 #include "variant_dialog.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 

@@ -2,7 +2,7 @@
 
 namespace veltra {
 
-bool OpenKeypad(KeypadKind, App&, MainFormModel&, QWidget*, QPoint) {
+bool OpenKeypad(KeypadKind, App&, QWidget*, QPoint) {
     return false;
 }
 

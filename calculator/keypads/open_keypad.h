@@ -7,14 +7,13 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "catalogue/app.h"
-#include "mainwindow/main_form_model.h"
+#include "app/app.h"
 
 namespace veltra {
 
 enum class KeypadKind { AddQty, AddListQty, InputCalc };
 
 // Returns false, showing nothing, for a keypad that this build does not have.
-bool OpenKeypad(KeypadKind kind, App& app, MainFormModel& form, QWidget* parent, QPoint topLeft);
+bool OpenKeypad(KeypadKind kind, App& app, QWidget* parent, QPoint topLeft);
 
 }  // namespace veltra

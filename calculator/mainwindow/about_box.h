@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 

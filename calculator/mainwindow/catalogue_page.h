@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "main_form_model.h"
 
 namespace veltra {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "main_form_model.h"
 
 namespace veltra {

@@ -50,8 +50,17 @@ std::vector<std::string> ChmViewerArguments(const std::string& path, const std::
     return {"file:" + path + "#xchm:" + topic};
 }
 
-std::string MissingHelpFileMessage(const std::string& file, const std::string& folder) {
-    return "Файл справки \"" + file + "\" не найден в папке программы:\n" + folder;
+std::string MissingHelpFileMessage(const std::string& file,
+                                   const std::vector<std::string>& folders) {
+    std::string text = "Файл справки \"" + file + "\" не найден ";
+    text += folders.size() == 1 ? "в папке программы:" : "ни в папке программы, ни в папке данных:";
+    for (const std::string& folder : folders) text += "\n" + folder;
+    return text;
+}
+
+std::string ViewerDataDirs(const std::string& helpFolder, const std::string& current) {
+    return helpFolder +
+           "/help-viewer:" + (current.empty() ? "/usr/local/share:/usr/share" : current);
 }
 
 std::string MissingHelpViewerMessage(const std::string& file) {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 
@@ -34,7 +34,14 @@ std::vector<std::string> ChmViewerArguments(const std::string& path, const std::
 
 inline constexpr const char* kChmViewer = "xchm";
 
-std::string MissingHelpFileMessage(const std::string& file, const std::string& folder);
+// Names every folder searched: the program's, then the installed data folder.
+std::string MissingHelpFileMessage(const std::string& file,
+                                   const std::vector<std::string>& folders);
+
+// XDG_DATA_DIRS for the viewer: the help folder's "help-viewer" entry first
+// (it makes the viewer render ".htm" pages), then the current value or the
+// default that an unset variable stands for.
+std::string ViewerDataDirs(const std::string& helpFolder, const std::string& current);
 std::string MissingHelpViewerMessage(const std::string& file);
 
 }  // namespace veltra

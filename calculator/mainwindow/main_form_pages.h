@@ -1,7 +1,7 @@
 #pragma once
 // Page switching of the main window's three tab strips.
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "main_form_model.h"
 
 namespace veltra {

@@ -49,7 +49,7 @@ double FieldValue(const App& app, FieldId id) {
 }
 
 std::string WholeText(double value) {
-    return std::to_string((long long)value);
+    return std::to_string(WholeNumber(value));
 }
 
 void MFUCheckClicked(App& app) {
@@ -135,17 +135,17 @@ constexpr double kBasicShare[] = {0, 0.6, 0.45, 0.35};
 constexpr double kStandardShare[] = {0, 0.35, 0.35, 0.4};
 
 long long Dss1For(int scheme, double executive) {
-    if (scheme == 2) return (long long)executive;
-    return (long long)std::floor(executive * (scheme == 1 ? 0.8 : 1.3));
+    if (scheme == 2) return WholeNumber(executive);
+    return WholeNumber(std::floor(executive * (scheme == 1 ? 0.8 : 1.3)));
 }
 
 }  // namespace
 
 AutoCount AutoCountScheme(int scheme, double d) {
     AutoCount a;
-    a.basic = (long long)std::floor(d * kBasicShare[scheme]);
-    a.standard = (long long)std::floor(d * kStandardShare[scheme]);
-    a.executive = (long long)(d - double(a.basic) - double(a.standard));
+    a.basic = WholeNumber(std::floor(d * kBasicShare[scheme]));
+    a.standard = WholeNumber(std::floor(d * kStandardShare[scheme]));
+    a.executive = WholeNumber(d - double(a.basic) - double(a.standard));
     a.dss1 = Dss1For(scheme, double(a.executive));
     return a;
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 

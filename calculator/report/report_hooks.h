@@ -1,7 +1,7 @@
 #pragma once
 // The reports page's drawing steps that a new calculation runs.
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 namespace veltra {
 

@@ -3,9 +3,9 @@
 #include <istream>
 #include <ostream>
 
+#include "app/startup.h"
 #include "catalogue/number_text.h"
 #include "catalogue/price_list.h"
-#include "catalogue/startup.h"
 
 namespace veltra {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 #include "catalogue/recording_platform.h"
 
 namespace veltra {

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "catalogue/price_list.h"
 #include "catalogue/recording_platform.h"
 #include "catalogue/text_decoding.h"
@@ -70,10 +72,26 @@ TEST(PriceList, KeepsCodesExactlyAndSkipsOnlyLeadingBlanks) {
     EXPECT_EQ(c[0].ItemCode, "SXK 106 4147/ 2");
 }
 
-TEST(PriceList, PricesFollowTheRegionalFormat) {
-    EXPECT_EQ(Parse("A,B,\"3,75\"")[0].ItemPrice, Money::FromRaw(37500));
-    EXPECT_EQ(Parse("A,B,3.75", '.')[0].ItemPrice, Money::FromRaw(37500));
-    EXPECT_EQ(Parse("A,B,3.75", ',')[0].ItemPrice, Money());
+TEST(PriceList, PricesReadEitherDecimalSeparatorWhateverTheRegion) {
+    for (char region : {',', '.'}) {
+        EXPECT_EQ(Parse("A,B,\"3,75\"", region)[0].ItemPrice, Money::FromRaw(37500));
+        EXPECT_EQ(Parse("A,B,3.75", region)[0].ItemPrice, Money::FromRaw(37500));
+        EXPECT_EQ(Parse("A,B,по запросу", region)[0].ItemPrice, Money());
+        EXPECT_EQ(Parse("A,B,\"1.234,5\"", region)[0].ItemPrice, Money());
+        EXPECT_EQ(Parse("A,B,", region)[0].ItemPrice, Money());
+    }
+}
+
+TEST(PriceList, RefusesPricesTheMoneyTypeCannotHold) {
+    for (const std::string& price :
+         {std::string("1e308"), std::string("922337203685478"), std::string(26, '9')}) {
+        const std::string error = ErrorOf("A,B,1\r\nC,D\r\n" + price + "\r\n");
+        EXPECT_NE(error.find("\u00AB" + price + "\u00BB, слишком большую для расчёта (строка 3)"),
+                  std::string::npos)
+            << error;
+        EXPECT_NE(error.find("price.txt"), std::string::npos);
+    }
+    EXPECT_EQ(Parse("A,B,922337203685477")[0].ItemPrice, Money::FromRaw(9223372036854770000));
 }
 
 TEST(PriceList, RejectsFilesThatAreNotCompletePriceLists) {
@@ -102,6 +120,27 @@ TEST(PriceList, DecodesUtf8OrWindows1251) {
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
+    EXPECT_EQ(*DecodePriceListText("\xA8\xB8\xB9 \x88\x96"), "Ёё№ €–");
+    EXPECT_FALSE(DecodePriceListText("\xC0\xC1\x98\xC2").has_value());
+}
+
+TEST(PriceList, FastPathsAgreeWithTheGeneralRules) {
+    // A control character anywhere in an eight-byte word is found, on the right line.
+    for (size_t at = 0; at < 20; ++at) {
+        std::string text = "A,B,1\r\nC,D,2\r\nEEEEEEEEEEEEEEEEEEEEE,F,3\r\n";
+        text[8 + at] = '\x01';
+        const std::string error = ErrorOf(text);
+        EXPECT_NE(error.find("недопустимые символы (строка " + std::string(at < 5 ? "2" : "3")),
+                  std::string::npos)
+            << at << ": " << error;
+    }
+    for (const char* price : {"0", "12", "12,5", "1.2345", "7,", "99999999999999",
+                              "123456789012345", "1,23455", "0,00005", " 3,5 ", ",5"}) {
+        const std::string field = std::string("\"") + price + "\"";
+        const char separator =
+            std::string_view(price).find('.') != std::string_view::npos ? '.' : ',';
+        EXPECT_EQ(Parse("A,B," + field)[0].ItemPrice, *Money::Parse(price, separator)) << price;
+    }
 }
 
 TEST(PriceList, ReportsAMissingFileByName) {
@@ -112,6 +151,43 @@ TEST(PriceList, ReportsAMissingFileByName) {
         EXPECT_NE(std::string(error.what()).find("/nonexistent/price.txt"), std::string::npos);
     }
     EXPECT_THROW(LoadPriceList(std::filesystem::temp_directory_path(), ','), PriceListError);
+}
+
+TEST(PriceList, ReadsOnlyRegularFilesOfSaneSize) {
+    const auto ErrorLoading = [](const std::filesystem::path& path) -> std::string {
+        try {
+            LoadPriceList(path, ',');
+        } catch (const PriceListError& error) {
+            return error.what();
+        }
+        return "";
+    };
+    // Endless and blocking inputs are refused before anything is read.
+    EXPECT_NE(ErrorLoading("/dev/zero").find("не является обычным файлом"), std::string::npos);
+    const auto fifo = std::filesystem::temp_directory_path() / "veltra-price-fifo";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_NE(ErrorLoading(fifo).find("не является обычным файлом"), std::string::npos);
+    std::filesystem::remove(fifo);
+
+    const auto big = std::filesystem::temp_directory_path() / "veltra-price-big.txt";
+    { std::ofstream{big}; }
+    std::filesystem::resize_file(big, kMaxPriceListBytes + 1);
+    EXPECT_NE(ErrorLoading(big).find("слишком велик: допустимо не больше 16 МБ"),
+              std::string::npos);
+    std::filesystem::remove(big);
+}
+
+TEST(ShippedPriceList, GivesTheSamePricesUnderBothRegionalSeparators) {
+    const Catalogue comma = LoadPriceList(VELTRA_PRICE_LIST, ',');
+    const Catalogue point = LoadPriceList(VELTRA_PRICE_LIST, '.');
+    ASSERT_EQ(comma.size(), point.size());
+    Money total;
+    for (size_t i = 0; i < comma.size(); ++i) {
+        EXPECT_EQ(comma[i].ItemPrice, point[i].ItemPrice) << comma[i].ItemCode;
+        total += comma[i].ItemPrice;
+    }
+    EXPECT_GT(total, Money());
 }
 
 TEST(ShippedPriceList, IsWindows1251AndHoldsEveryPartNumberTheCalculatorUses) {

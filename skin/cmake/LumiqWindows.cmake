@@ -89,3 +89,33 @@ if(LUMIQ_MINGW32_OBJDUMP AND LUMIQ_MINGW32_NM)
             ${LUMIQ_MINGW32_NM} ${CMAKE_CURRENT_BINARY_DIR}/win32/bin/Lumiq.dll)
   set_tests_properties(lumiq_win32_abi PROPERTIES LABELS lumiq)
 endif()
+
+# Lumiq.zip for installer authors; the demo files are collected when it is
+# built, so new ones need no change here.
+set(_lumiq_zip ${CMAKE_BINARY_DIR}/packages/Lumiq.zip)
+find_program(LUMIQ_MINGW32_STRIP i686-w64-mingw32-strip)
+add_custom_target(lumiq_zip ALL
+  COMMAND ${CMAKE_COMMAND}
+          -DSTRIP=${CMAKE_STRIP} -DWIN32_STRIP=${LUMIQ_MINGW32_STRIP}
+          -DOUT=${_lumiq_zip} -DWORK=${CMAKE_CURRENT_BINARY_DIR}/zip
+          -DDLL=${CMAKE_CURRENT_BINARY_DIR}/win32/bin/Lumiq.dll
+          -DLQS_PACK=$<TARGET_FILE:lqs-pack>
+          -DLQS_PACK_EXE=${CMAKE_CURRENT_BINARY_DIR}/win32/bin/lqs-pack.exe
+          -DGUIDE=${CMAKE_CURRENT_SOURCE_DIR}/GUIDE.md
+          -DDEMO_DIR=${CMAKE_CURRENT_SOURCE_DIR}/host/demo
+          -DDEMO_BUILD_DIR=${CMAKE_CURRENT_BINARY_DIR}/demo
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/LumiqZip.cmake
+  BYPRODUCTS ${_lumiq_zip}
+  COMMENT "Lumiq.zip for installer authors"
+  VERBATIM)
+add_dependencies(lumiq_zip lumiq_win32 lqs-pack)
+if(TARGET lumiq_demo)  # a demo skin the build draws or packs itself
+  add_dependencies(lumiq_zip lumiq_demo)
+endif()
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_FOUND)
+  add_test(NAME lumiq_zip_contents
+    COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_zip.py
+            ${_lumiq_zip} ${CMAKE_CURRENT_SOURCE_DIR}/GUIDE.md ${CMAKE_CURRENT_SOURCE_DIR}/host/demo)
+  set_tests_properties(lumiq_zip_contents PROPERTIES LABELS lumiq)
+endif()

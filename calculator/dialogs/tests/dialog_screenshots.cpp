@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <functional>
 
+#include "app/startup.h"
 #include "catalogue/recording_platform.h"
-#include "catalogue/startup.h"
 #include "dialogs/board_dialog.h"
 #include "dialogs/e1_trunk_view.h"
 #include "dialogs/variant_dialog_view.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "catalogue/startup.h"
+#include "app/startup.h"
 #include "mainwindow/about_box.h"
 
 namespace veltra {

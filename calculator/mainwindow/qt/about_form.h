@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "catalogue/app.h"
+#include "app/app.h"
 
 class QPushButton;
 

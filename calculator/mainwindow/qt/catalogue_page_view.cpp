@@ -143,14 +143,14 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 void MainForm::OnTreeDoubleClick() {
     Handle([&] {
         if (const auto at = TreeView1_DblClick(app_, form_, WindowTwips()))
-            OpenKeypad(KeypadKind::AddQty, app_, form_, this, ToPixels(*at));
+            OpenKeypad(KeypadKind::AddQty, app_, this, ToPixels(*at));
     });
 }
 
 void MainForm::OnListDoubleClick() {
     Handle([&] {
         if (const auto at = ListView1_DblClick(app_, form_, WindowTwips()))
-            OpenKeypad(KeypadKind::AddListQty, app_, form_, this, ToPixels(*at));
+            OpenKeypad(KeypadKind::AddListQty, app_, this, ToPixels(*at));
     });
 }
 

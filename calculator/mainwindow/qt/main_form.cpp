@@ -48,7 +48,7 @@ QWidget* PageFrame(const char* caption) {
     return new QGroupBox(QString::fromUtf8(caption));
 }
 
-MainForm::MainForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+MainForm::MainForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app), form_(app.form) {
     setObjectName("MainForm");
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     auto* client = new QWidget(this);
@@ -177,7 +177,7 @@ void MainForm::OnFieldButton(const char* name) {
         case ButtonKind::InputCalc:
             Handle([&] {
                 const TwipsPoint at = InputCalcButton_Click(app_, button, WindowTwips());
-                OpenKeypad(KeypadKind::InputCalc, app_, form_, this, ToPixels(at));
+                OpenKeypad(KeypadKind::InputCalc, app_, this, ToPixels(at));
             });
             return;
         case ButtonKind::Dialog:

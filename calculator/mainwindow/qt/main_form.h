@@ -1,6 +1,6 @@
 #pragma once
 // MainForm: the Qt view of the main window. It builds its widgets once from
-// the layout, renders App::main and its MainFormModel after every handled
+// the layout, renders App::main and App::form after every handled
 // event, and forwards the user's events to the core's handlers.
 
 #include <QMainWindow>
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/app.h"
-#include "catalogue/startup.h"
+#include "app/app.h"
+#include "app/startup.h"
 #include "mainwindow/main_form_model.h"
 
 class QButtonGroup;
@@ -82,7 +82,7 @@ class MainForm : public QMainWindow {
     void RenderStatusBar();
 
     App& app_;
-    MainFormModel form_;
+    MainFormModel& form_;  // App::form
     std::map<std::string, QWidget*> widgets_;
 
     QTabBar* tabStrip1_ = nullptr;

@@ -47,7 +47,15 @@ TEST(HelpViewer, TakesTargetsApartAndBuildsTheViewerCommand) {
               (std::vector<std::string>{"file:/opt/v/a.chm#xchm:/t/p.htm"}));
     EXPECT_EQ(ChmViewerArguments("/opt/v/a.chm", "/t/p.htm", 42),
               (std::vector<std::string>{"-c", "42", "/opt/v/a.chm"}));
-    EXPECT_NE(MissingHelpFileMessage("366.chm", "/opt/v").find("\"366.chm\""), std::string::npos);
+    EXPECT_EQ(MissingHelpFileMessage("366.chm", {"/opt/v"}),
+              "Файл справки \"366.chm\" не найден в папке программы:\n/opt/v");
+    EXPECT_EQ(MissingHelpFileMessage("366.chm", {"/opt/v/bin", "/opt/v/share/veltra"}),
+              "Файл справки \"366.chm\" не найден ни в папке программы, ни в папке данных:\n"
+              "/opt/v/bin\n/opt/v/share/veltra");
+    // The viewer's own entry comes first; an unset variable means the standard folders.
+    EXPECT_EQ(ViewerDataDirs("/opt/v/bin", ""),
+              "/opt/v/bin/help-viewer:/usr/local/share:/usr/share");
+    EXPECT_EQ(ViewerDataDirs("/h", "/a:/b"), "/h/help-viewer:/a:/b");
     EXPECT_NE(MissingHelpViewerMessage("366.chm").find("\"366.chm\""), std::string::npos);
 }
 

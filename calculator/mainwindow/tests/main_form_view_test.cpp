@@ -247,43 +247,48 @@ TEST(AboutFormView, SplashHidesOkAndItsTimerShowsTheMainWindowOnce) {
 }
 
 TEST(ChmHelpViewerRun, NamesAMissingFileOrViewerAndHandsTheTopicToTheViewer) {
-    QTemporaryDir folder, bin;
-    ASSERT_TRUE(folder.isValid() && bin.isValid());
+    QTemporaryDir program, data, bin;
+    ASSERT_TRUE(program.isValid() && data.isValid() && bin.isValid());
     RecordingPlatform platform;
-    ChmHelpViewer viewer(platform, folder.path());
+    ChmHelpViewer viewer(platform, {program.path(), data.path()});
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", bin.path().toUtf8());
 
     viewer.Show("v4_overview.chm::/terminal_eq/terminal_eq.htm", std::nullopt);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text,
-              "Файл справки \"v4_overview.chm\" не найден в папке программы:\n" +
-                  folder.path().toStdString());
+              "Файл справки \"v4_overview.chm\" не найден ни в папке программы, ни в папке "
+              "данных:\n" +
+                  program.path().toStdString() + "\n" + data.path().toStdString());
 
-    QFile chm(folder.filePath("v4_overview.chm"));
+    // Found in the second folder when the first lacks it.
+    QFile chm(data.filePath("v4_overview.chm"));
     ASSERT_TRUE(chm.open(QIODevice::WriteOnly));
     chm.close();
     viewer.Show("v4_overview.chm::/terminal_eq/terminal_eq.htm", std::nullopt);
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_NE(platform.messages[1].text.find("xchm"), std::string::npos);
 
-    // A stand-in viewer that writes down its arguments.
+    // A stand-in viewer that writes down its arguments and its data folders.
     const QString log = bin.filePath("args.txt");
     QFile script(bin.filePath("xchm"));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + log + "'\n").toUtf8());
+    script.write(("#!/bin/sh\nprintf '%s\\n' \"$@\" \"$XDG_DATA_DIRS\" > '" + log + ".part'\n" +
+                  "/bin/mv '" + log + ".part' '" + log + "'\n")
+                     .toUtf8());
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     viewer.Show("v4_overview.chm::/applications\\applications_8.htm", std::nullopt);
     qputenv("PATH", path);
     EXPECT_EQ(platform.messages.size(), 2u);
     QFile written(log);
-    for (int i = 0; i < 100 && !written.exists(); ++i) QTest::qWait(20);
-    QTest::qWait(20);
+    for (int i = 0; i < 200 && !written.exists(); ++i) QTest::qWait(20);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(
-        QString::fromUtf8(written.readAll()).trimmed(),
-        "file:" + folder.filePath("v4_overview.chm") + "#xchm:/applications/applications_8.htm");
+    const QStringList lines = QString::fromUtf8(written.readAll()).trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], "file:" + data.filePath("v4_overview.chm") +
+                            "#xchm:/applications/applications_8.htm");
+    EXPECT_TRUE(lines[1].startsWith(data.filePath("help-viewer") + ":")) << lines[1].toStdString();
 }
 
 }  // namespace

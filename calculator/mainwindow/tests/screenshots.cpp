@@ -9,8 +9,8 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
+#include "app/startup.h"
 #include "catalogue/recording_platform.h"
-#include "catalogue/startup.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/look.h"
 #include "mainwindow/qt/main_form.h"

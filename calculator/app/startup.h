@@ -4,11 +4,12 @@
 
 #include <filesystem>
 
-#include "app.h"
+#include "app/app.h"
 
 namespace veltra {
 
-// Throws PriceListError when the price list cannot be used; the caller reports
+// Throws PriceListError when the price list cannot be used (unreadable, not a
+// price list, or prices too large to total); the caller reports
 // it and ends the program, since nothing works without the catalogue.
 void StartUp(App& app, const std::filesystem::path& priceList);
 

@@ -1,0 +1,56 @@
+#pragma once
+// The application's state: catalogue, configuration and the main window's
+// models, with the platform services and the regional decimal separator. The
+// program owns one; every test makes a fresh one. Dialogs and keypads reach
+// everything through it.
+
+#include "catalogue/catalogue.h"
+#include "catalogue/config_state.h"
+#include "catalogue/platform.h"
+#include "catalogue/shared_procedures.h"
+#include "mainwindow/main_form_model.h"
+#include "mainwindow/main_window_model.h"
+
+namespace veltra {
+
+struct App {
+    explicit App(Platform& services, char separator = ',')
+        : platform(services), decimalSeparator(separator) {}
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    Platform& platform;
+    char decimalSeparator;
+    Catalogue catalogue;
+    ConfigState state;
+    MainWindowModel main;  // the inputs: count fields, options, status panels
+    MainFormModel form;    // pages, tree and list selection, added-items rows
+
+    void SetItemQty(std::string_view code, Count qty) {
+        veltra::SetItemQty(catalogue, platform, code, qty);
+    }
+    bool mfu() const { return main.MFUCheck.checked; }
+};
+
+// The shared procedures as every window calls them, on the application's state.
+inline Count CountBoards(const App& app) {
+    return CountBoards(app.state, app.mfu());
+}
+inline Count CountExtensionLines(const App& app) {
+    return CountExtensionLines(app.state, app.mfu());
+}
+inline Count CountTrunkLines(const App& app) {
+    return CountTrunkLines(app.state, app.mfu());
+}
+inline Count CountAllLines(const App& app) {
+    return CountAllLines(app.state, app.mfu());
+}
+inline AddedItemsList RefreshAddedItemsList(const App& app) {
+    return RefreshAddedItemsList(app.catalogue, app.decimalSeparator);
+}
+inline void ShowHelp(App& app, const std::string& file, const std::string& window = "",
+                     std::optional<int> context = std::nullopt) {
+    ShowHelp(app.platform, file, window, context);
+}
+
+}  // namespace veltra

@@ -1,0 +1,62 @@
+#include "startup.h"
+
+#include "calculation/calculated_codes.h"
+#include "calculation/recalculate.h"
+#include "catalogue/price_list.h"
+#include "catalogue/shared_procedures.h"
+#include "mainwindow/main_window_inputs.h"
+
+namespace veltra {
+
+namespace {
+
+std::string Quoted(const std::filesystem::path& path) {
+    return "\u00AB" + path.string() + "\u00BB";
+}
+
+// A few missing codes are a partial list and get their per-item messages;
+// when most are missing the file is some other list.
+void RejectForeignList(const Catalogue& catalogue, const std::filesystem::path& path) {
+    int missing = 0;
+    for (std::string_view code : kCalculatedItemCodes) {
+        if (FindItem(catalogue, code) < 0) ++missing;
+    }
+    if (2 * missing > int(kCalculatedItemCodes.size())) {
+        throw PriceListError(
+            "Файл " + Quoted(path) + " не похож на прайс-лист калькулятора: в нём нет " +
+            std::to_string(missing) + " из " + std::to_string(kCalculatedItemCodes.size()) +
+            " кодов товаров, которые рассчитывает программа.");
+    }
+}
+
+}  // namespace
+
+void StartUp(App& app, const std::filesystem::path& priceList) {
+    ConfigState& s = app.state;
+    s.MaxBoards = 27;
+    s.MaxTrunkLines = 120;
+    s.MaxLines = 340;
+    s.FixedBoards = 1;
+    s.DialogHighlightColour =
+        BlendColour(app.platform.GetSystemColour(SystemColour::ButtonFace),
+                    app.platform.GetSystemColour(SystemColour::ButtonShadow), 3, 1);
+
+    // Loading the main window selects "Нет" in the auto-count list.
+    SelectCombo1(app, 0);
+
+    app.catalogue = LoadPriceList(priceList, app.decimalSeparator);
+    RejectForeignList(app.catalogue, priceList);
+    try {
+        app.SetItemQty("ROF 157 5124/1", 1);
+        app.SetItemQty("LZY 203 2232/1", 1);
+        RecalculateAll(app);
+        BuildParentKeys(app.catalogue);
+    } catch (const OverflowError&) {
+        // Nothing would work on a half-built start: every action would overflow again.
+        throw PriceListError("Цены прайс-листа " + Quoted(priceList) +
+                             " так велики, что стоимость начальной конфигурации не "
+                             "помещается в денежный тип.");
+    }
+}
+
+}  // namespace veltra

@@ -1,0 +1,80 @@
+#include "bench_fixtures.h"
+
+#include <fstream>
+#include <string>
+
+#include "app/startup.h"
+#include "calculation/recalculate.h"
+#include "mainwindow/main_window_inputs.h"
+
+namespace veltra::bench {
+
+StartedApp::StartedApp() {
+    StartUp(app, VELTRA_PRICE_LIST);
+}
+
+void MakeFullConfiguration(App& app, int addedItems) {
+    SetMFUCheck(app, true);
+    SelectCombo1(app, 2);
+    ConfigState& s = app.state;
+    // 1 fixed + MFU + 25 = 27 boards; 328 of 340 lines, 100 of 120 trunk lines.
+    s.DigitalExt8Boards = 10;
+    s.AnalogExt8Boards = 6;
+    s.DigitalExt32Boards = 1;
+    s.AnalogExt16Boards = 1;
+    s.E1Boards = 2;
+    s.E1PriLinks = 1;
+    s.E1CasLinks = 1;
+    s.AnalogTrunkBoards = 1;
+    s.IccuBoards = 1;
+    s.IcluBoards = 1;
+    s.Bri8Boards = 1;
+    s.Ipu4Present = 1;
+    s.BaseStationCount = 12;
+    s.HandsetCount = 40;
+    s.FecuModule = 3;
+    s.FecuChosenLevel = 5;
+    SetFieldText(app, FieldId::BasicText, "60");
+    SetFieldText(app, FieldId::StandardText, "40");
+    SetFieldText(app, FieldId::OperatorText, "2");
+    SelectOption(app, OptionGroupId::PowerStandard, 1);
+    SelectOption(app, OptionGroupId::PowerAcc, 1);
+    SelectOption(app, OptionGroupId::MDFBox, 1);
+    SelectOption(app, OptionGroupId::Arrestor, 1);
+    SetOnlyStationMDFCheck(app, true);
+    int added = 0;
+    for (CatalogueItem& item : app.catalogue) {
+        if (added == addedItems) break;
+        if (item.ItemLevel != 0 || item.ItemPrice <= Money()) continue;
+        item.ItemAddQty = Count(1 + added % 7);
+        ++added;
+    }
+    RecalculateAll(app);
+}
+
+const std::filesystem::path& LargestPriceListFile() {
+    static const std::filesystem::path path = [] {
+        const auto file = std::filesystem::temp_directory_path() / "veltra-bench-32767.txt";
+        // Cyrillic words written directly in Windows-1251.
+        const std::string group = "\xC3\xF0\xF3\xEF\xEF\xE0";     // Группа
+        const std::string item = "\xC8\xE7\xE4\xE5\xEB\xE8\xE5";  // Изделие
+        std::ofstream out(file, std::ios::binary);
+        for (int i = 0; i < kMaxCatalogueEntries; ++i) {
+            const std::string n = std::to_string(i);
+            if (i % 1000 == 0) {
+                out << '*' << group << ' ' << n << ",,\r\n";
+            } else if (i % 100 == 0) {
+                out << "**" << group << ' ' << n << ",,\r\n";
+            } else if (i % 10 == 0) {
+                out << "***" << group << ' ' << n << ",,\r\n";
+            } else {
+                out << item << ' ' << n << ",CODE " << n << ",\"" << (i % 997) << ',' << (i % 100)
+                    << "\"\r\n";
+            }
+        }
+        return file;
+    }();
+    return path;
+}
+
+}  // namespace veltra::bench
