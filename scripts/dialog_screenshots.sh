@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the five line-board dialogs under a virtual X server, with each
+# Pictures of the line-board, cordless, networking software and IP unit dialogs under a virtual X server, with each
 # dialog's control list printed beside them. Usage: scripts/dialog_screenshots.sh [OUTDIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and running the program (its CHM help
-# viewer included) need on Debian 12. Idempotent: apt is only called when a
-# package is missing. run.sh's old "--run" argument changes nothing.
+# viewer included) need on Debian 12; with --drive also what driving it under
+# a virtual X server needs. Idempotent: apt is only called when a package is
+# missing. run.sh's old "--run" argument changes nothing.
 set -euo pipefail
 
 packages=(
@@ -20,6 +21,9 @@ packages+=(g++-mingw-w64-i686 mingw-w64-i686-dev)
 i386_packages=(wine32:i386)
 packages+=(wine)
 packages+=(wine64 g++-mingw-w64-x86-64)  # Lumiq's Windows tests where 32-bit programs cannot run
+if [ "${1:-}" = "--drive" ]; then
+  packages+=(xdotool scrot)  # scripts/drive_base_station.sh
+fi
 
 missing=()
 for p in "${packages[@]}" "${i386_packages[@]}"; do

@@ -1,27 +1,10 @@
 #include "board_dialog.h"
 
-#include <charconv>
+#include "control_text.h"
 
 namespace veltra {
 
 namespace {
-
-struct ControlName {
-    std::string_view base;
-    int index = -1;  // -1: not a control array element
-};
-
-std::optional<ControlName> Parse(std::string_view text) {
-    const size_t open = text.find('(');
-    if (open == std::string_view::npos) return ControlName{text, -1};
-    if (text.back() != ')' || open == 0) return std::nullopt;
-    const std::string_view digits = text.substr(open + 1, text.size() - open - 2);
-    int index = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
-    if (error != std::errc() || end != digits.data() + digits.size() || index < 0)
-        return std::nullopt;
-    return ControlName{text.substr(0, open), index};
-}
 
 ControlResult Check(bool visible, bool enabled) {
     if (!visible) return ControlResult::Hidden;
@@ -103,20 +86,6 @@ ControlResult Click(App& app, E1TrunkDialog& dialog, const ControlName& name) {
     return ControlResult::Unknown;
 }
 
-const char* Flag(bool value, const char* yes, const char* no) {
-    return value ? yes : no;
-}
-
-std::string ButtonLine(const FlatButton& b) {
-    return "button " + b.name + " | " + b.caption + " | " + Flag(b.bold, "bold", "normal") + " | " +
-           Flag(b.visible, "visible", "hidden") + " | " + Flag(b.enabled, "enabled", "disabled");
-}
-
-std::string OptionLine(const OptionControl& o, bool visible) {
-    return "option " + o.name + " | " + Flag(o.selected, "on", "off") + " | " +
-           Flag(o.enabled, "enabled", "disabled") + " | " + Flag(visible, "visible", "hidden");
-}
-
 void PrintTail(std::vector<std::string>& lines, int height, const SlotPicture& picture) {
     lines.push_back("height " + std::to_string(height));
     std::string slots = "slots";
@@ -129,8 +98,7 @@ std::vector<std::string> Print(const VariantDialog& dialog) {
     for (const FlatButton& button : dialog.Command1) lines.push_back(ButtonLine(button));
     lines.push_back(ButtonLine(dialog.closeButton));
     if (dialog.helpButton) lines.push_back(ButtonLine(*dialog.helpButton));
-    for (const CaptionLabel& label : dialog.countLabels)
-        lines.push_back("label " + label.name + " | " + label.caption);
+    for (const CaptionLabel& label : dialog.countLabels) lines.push_back(LabelLine(label));
     PrintTail(lines, dialog.heightTwips, dialog.picture);
     return lines;
 }
@@ -140,7 +108,7 @@ std::vector<std::string> Print(const E1TrunkDialog& dialog) {
     for (const OptionControl& option : dialog.E1) lines.push_back(OptionLine(option, true));
     for (int k = 1; k <= kMaxE1Boards; ++k) {
         const FrameControl& frame = dialog.Frame2[size_t(k)];
-        lines.push_back("frame " + frame.name + " | " + Flag(frame.visible, "visible", "hidden"));
+        lines.push_back("frame " + frame.name + " | " + (frame.visible ? "visible" : "hidden"));
         for (const OptionControl& option : dialog.eprom[size_t(k)])
             lines.push_back(OptionLine(option, frame.visible));
     }
@@ -162,13 +130,13 @@ std::optional<BoardDialog> OpenBoardDialog(const App& app, std::string_view name
 }
 
 ControlResult HoverControl(App& app, BoardDialog& dialog, std::string_view control) {
-    const auto name = Parse(control);
+    const auto name = ParseControlName(control);
     if (!name) return ControlResult::Unknown;
     return std::visit([&](auto& d) { return Hover(app, d, *name); }, dialog);
 }
 
 ControlResult ClickControl(App& app, BoardDialog& dialog, std::string_view control) {
-    const auto name = Parse(control);
+    const auto name = ParseControlName(control);
     if (!name) return ControlResult::Unknown;
     return std::visit([&](auto& d) { return Click(app, d, *name); }, dialog);
 }

@@ -2,9 +2,11 @@
 // The controls a board dialog's model shows: what each one displays and where
 // it sits, in twips from the top left of its container.
 
+#include <initializer_list>
 #include <string>
 
 #include "catalogue/platform.h"
+#include "mainwindow/main_window_model.h"
 
 namespace veltra {
 
@@ -43,6 +45,30 @@ struct FrameControl {
     TwipsBox box;
 };
 
+struct SliderControl {
+    std::string name;  // "Slider1"
+    int value = 0;
+    int min = 0;
+    int max = 0;
+    bool enabled = true;
+    TwipsBox box;
+};
+
+// A text box the user types into.
+struct TextBoxControl {
+    std::string name;  // "dt288"
+    std::string text;
+    Background background = Background::ButtonFace;
+    TwipsBox box;
+};
+
+// A picture that is only shown or hidden, such as a check mark.
+struct ImageControl {
+    std::string name;  // "ImageCheck(4)"
+    bool visible = false;
+    TwipsBox box;
+};
+
 // A coloured square with its caption, explaining one slot colour.
 struct LegendEntry {
     std::string caption;
@@ -50,5 +76,23 @@ struct LegendEntry {
     TwipsBox shape;
     TwipsBox text;
 };
+
+struct ButtonSpec {
+    FlatButton* button;
+    const char* name;
+    const char* caption;
+};
+
+// Lays buttons out in a row from `right` leftwards, in the order given, each
+// `width` wide with 120 twips between them; returns the row's bottom.
+inline int LayOutButtonRow(int right, int top, int width, std::initializer_list<ButtonSpec> row) {
+    constexpr int kHeight = 345, kGap = 120;
+    int left = right - width;
+    for (const ButtonSpec& spec : row) {
+        *spec.button = {spec.name, spec.caption, false, true, true, 0, {left, top, width, kHeight}};
+        left -= width + kGap;
+    }
+    return top + kHeight;
+}
 
 }  // namespace veltra

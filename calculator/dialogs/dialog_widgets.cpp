@@ -103,4 +103,37 @@ QLabel* AddLabel(QWidget* parent, const CaptionLabel& label) {
     return widget;
 }
 
+QPushButton* AddButton(QWidget* parent, const FlatButton& model) {
+    auto* button = new QPushButton(QString::fromStdString(model.caption), parent);
+    button->setFocusPolicy(Qt::TabFocus);
+    RenderButton(button, model);
+    return button;
+}
+
+void RenderButton(QPushButton* button, const FlatButton& model) {
+    button->setGeometry(Pixels(model.box));
+    button->setEnabled(model.enabled);
+    button->setVisible(model.visible);
+}
+
+QRadioButton* AddOption(QWidget* parent, const OptionControl& model) {
+    auto* option = new QRadioButton(QString::fromStdString(model.caption), parent);
+    option->setAutoExclusive(false);
+    option->setFocusPolicy(Qt::TabFocus);
+    option->setGeometry(Pixels(model.box));
+    RenderOption(option, model);
+    return option;
+}
+
+void RenderOption(QRadioButton* option, const OptionControl& model) {
+    option->setChecked(model.selected);
+    option->setEnabled(model.enabled);
+}
+
+QGroupBox* AddFrame(QWidget* parent, const FrameControl& model) {
+    auto* frame = new QGroupBox(QString::fromStdString(model.caption), parent);
+    frame->setGeometry(Pixels(model.box));
+    return frame;
+}
+
 }  // namespace veltra

@@ -5,7 +5,10 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRect>
 #include <array>
 #include <vector>
@@ -69,5 +72,15 @@ class SlotRowView {
 // Legend squares with their captions; built once, they never change.
 void AddLegend(QWidget* parent, const std::vector<LegendEntry>& legend);
 QLabel* AddLabel(QWidget* parent, const CaptionLabel& label);
+
+// Plain push buttons, option buttons and frames of the smaller dialogs. The
+// option buttons show the model's selection only; the model keeps a group
+// exclusive. Buttons take no focus from a click, so a click reaches the model
+// while the focus stays where it was.
+QPushButton* AddButton(QWidget* parent, const FlatButton& model);
+void RenderButton(QPushButton* button, const FlatButton& model);
+QRadioButton* AddOption(QWidget* parent, const OptionControl& model);
+void RenderOption(QRadioButton* option, const OptionControl& model);
+QGroupBox* AddFrame(QWidget* parent, const FrameControl& model);
 
 }  // namespace veltra

@@ -3,7 +3,11 @@
 #include <optional>
 
 #include "app/startup.h"
+#include "base_station_view.h"
 #include "e1_trunk_view.h"
+#include "fecu_form_view.h"
+#include "ipu_form_view.h"
+#include "mobile_view.h"
 #include "variant_dialog_view.h"
 
 namespace veltra {
@@ -33,6 +37,15 @@ void ShowModal(App& app, std::optional<Model>& model, QWidget* parent, QPoint to
     view.exec();
 }
 
+// Builds the model as one event; a failure there was reported and opens nothing.
+template <class View, class Opener>
+bool Open(App& app, QWidget* parent, QPoint topLeft, Opener&& open) {
+    std::optional<decltype(open())> model;
+    RunEvent(app, [&] { model = open(); });
+    ShowModal<View>(app, model, parent, topLeft);
+    return true;
+}
+
 }  // namespace
 
 bool OpenDialog(DialogKind kind, App& app, QWidget* parent, QPoint topLeft) {
@@ -42,20 +55,41 @@ bool OpenDialog(DialogKind kind, App& app, QWidget* parent, QPoint topLeft) {
         ShowModal<VariantDialogView>(app, model, parent, topLeft);
         return true;
     }
-    if (kind == DialogKind::E1Trunk) {
-        std::optional<E1TrunkDialog> model;
-        RunEvent(app, [&] { model = OpenE1Trunk(app); });
-        ShowModal<E1TrunkView>(app, model, parent, topLeft);
-        return true;
+    switch (kind) {
+        case DialogKind::E1Trunk:
+            return Open<E1TrunkView>(app, parent, topLeft, [&] { return OpenE1Trunk(app); });
+        case DialogKind::BaseStation:
+            return Open<BaseStationView>(app, parent, topLeft,
+                                         [&] { return OpenBaseStation(app); });
+        case DialogKind::Mobile:
+            return Open<MobileView>(app, parent, topLeft, [&] { return OpenMobile(app); });
+        case DialogKind::FecuForm:
+            return Open<FecuFormView>(app, parent, topLeft, [&] { return OpenFecuForm(app); });
+        case DialogKind::IPUForm:
+            return Open<IpuFormView>(app, parent, topLeft, [&] { return OpenIpuForm(app); });
+        default:
+            return false;
     }
-    return false;
 }
 
 int DialogHeightTwips(DialogKind kind, const App& app) {
     try {
         if (const auto variant = VariantKindOf(kind))
             return OpenVariantDialog(app, *variant).heightTwips;
-        if (kind == DialogKind::E1Trunk) return OpenE1Trunk(app).heightTwips;
+        switch (kind) {
+            case DialogKind::E1Trunk:
+                return OpenE1Trunk(app).heightTwips;
+            case DialogKind::BaseStation:
+                return OpenBaseStation(app).heightTwips;
+            case DialogKind::Mobile:
+                return OpenMobile(app).heightTwips;
+            case DialogKind::FecuForm:
+                return OpenFecuForm(app).heightTwips;
+            case DialogKind::IPUForm:
+                return OpenIpuForm(app).heightTwips;
+            default:
+                break;
+        }
     } catch (const OverflowError&) {
         // The dialog reports the overflow itself when it is opened.
     }

@@ -2,7 +2,7 @@
 
 namespace veltra {
 
-bool OpenKeypad(KeypadKind, App&, QWidget*, QPoint) {
+bool OpenKeypad(KeypadKind, App&, QWidget*, QPoint, EntryBox*) {
     return false;
 }
 

@@ -8,12 +8,17 @@
 #include <QWidget>
 
 #include "app/app.h"
+#include "catalogue/entry_box.h"
 
 namespace veltra {
 
 enum class KeypadKind { AddQty, AddListQty, InputCalc };
 
 // Returns false, showing nothing, for a keypad that this build does not have.
-bool OpenKeypad(KeypadKind kind, App& app, QWidget* parent, QPoint topLeft);
+// `target`: the box the input calculator fills when it is not the main-window
+// field named by InputCalcTarget (the handset dialog's dt288); "Ok" types the
+// display into it and the closing paints it.
+bool OpenKeypad(KeypadKind kind, App& app, QWidget* parent, QPoint topLeft,
+                EntryBox* target = nullptr);
 
 }  // namespace veltra

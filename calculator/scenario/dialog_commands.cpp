@@ -5,6 +5,7 @@
 #include <ostream>
 #include <vector>
 
+#include "control_report.h"
 #include "dialogs/board_dialog.h"
 #include "scenario_runner.h"
 
@@ -34,6 +35,13 @@ void Act(ScenarioRunner& r, DialogStack& stack, const std::string& control, bool
         result = click ? ClickControl(r.app(), stack.back(), control)
                        : HoverControl(r.app(), stack.back(), control);
     });
+    ReportControl(r, result, control);
+    if (IsClosed(stack.back())) stack.pop_back();
+}
+
+}  // namespace
+
+void ReportControl(ScenarioRunner& r, ControlResult result, const std::string& control) {
     switch (result) {
         case ControlResult::Done:
             break;
@@ -47,10 +55,7 @@ void Act(ScenarioRunner& r, DialogStack& stack, const std::string& control, bool
             r.Error("disabled " + control);
             break;
     }
-    if (IsClosed(stack.back())) stack.pop_back();
 }
-
-}  // namespace
 
 void RegisterDialogCommands(ScenarioRunner& runner) {
     auto stack = std::make_shared<DialogStack>();

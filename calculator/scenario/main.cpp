@@ -16,6 +16,7 @@ int Usage() {
 void RegisterCommands(veltra::ScenarioRunner& runner) {
     veltra::RegisterMainWindowCommands(runner);
     veltra::RegisterDialogCommands(runner);
+    veltra::RegisterUnitDialogCommands(runner);
 }
 
 }  // namespace

@@ -64,6 +64,9 @@ void RegisterMainWindowCommands(ScenarioRunner& runner);
 // open, hover, close and print dialog for the line-board dialogs; click acts on
 // the top dialog while one is open. Register after the main window's commands.
 void RegisterDialogCommands(ScenarioRunner& runner);
+// The same for the base station, handset, networking software and IP unit
+// dialogs, plus slider, type and leave. Register after the line-board ones.
+void RegisterUnitDialogCommands(ScenarioRunner& runner);
 
 // Splits "NAME(3)" into "NAME" and 3; index -1 when there is none.
 bool SplitIndexedName(const std::string& text, std::string& name, int& index);

@@ -6,6 +6,13 @@
 
 #include "calculation/recalculate.h"
 #include "catalogue/shared_procedures.h"
+#include "dialogs/base_station.h"
+#include "dialogs/e1_trunk.h"
+#include "dialogs/fecu_form.h"
+#include "dialogs/ipu_form.h"
+#include "dialogs/mobile.h"
+#include "dialogs/variant_dialog.h"
+#include "mainwindow/field_buttons.h"
 #include "mainwindow/main_window_inputs.h"
 #include "test_app.h"
 
@@ -113,6 +120,89 @@ TEST(RecalculateAll, IsIdempotentOnRandomValidConfigurations) {
         if (app.main.Combo1.index == 0)
             SetFieldText(app, FieldId::BasicText, std::to_string(Pick(rng, 0, 300)));
 
+        RecalculateAll(app);
+        const Snapshot first = Take(app);
+        const int messages = int(t.platform.messages.size());
+        RecalculateAll(app);
+        EXPECT_TRUE(first == Take(app)) << "round " << round;
+        EXPECT_EQ(int(t.platform.messages.size()), messages) << "round " << round;
+    }
+}
+
+// One user action through a dialog, with random choices among what it offers.
+void RandomDialogAction(App& app, std::mt19937& rng) {
+    switch (Pick(rng, 0, 5)) {
+        case 0: {
+            BaseStationDialog d = OpenBaseStation(app);
+            if (d.Slider1.enabled) Slider1_Change(app, d, Pick(rng, d.Slider1.min, d.Slider1.max));
+            if (Pick(rng, 0, 3)) Command2_Click(app, d);
+            break;
+        }
+        case 1: {
+            if (!DialogButton_Click(app, app.form, *FindButton("Command17"), {}, 0)) break;
+            MobileDialog d = OpenMobile(app);
+            const std::string typed[] = {std::to_string(Pick(rng, 0, 250)), "abc", "8,5", "-3",
+                                         std::to_string(Pick(rng, 0, 30))};
+            dt288_Type(app, d, typed[Pick(rng, 0, 4)]);
+            dt288_Validate(app, d);
+            if (Pick(rng, 0, 3) == 0) FecuMobile_Click(app, d, Pick(rng, 0, kFecuModules - 1));
+            Command1_Click(app, d);
+            break;
+        }
+        case 2: {
+            FecuFormDialog d = OpenFecuForm(app);
+            Option1_Click(d, Pick(rng, 0, kFecuLevels));
+            Command1_Click(app, d);
+            break;
+        }
+        case 3: {
+            IpuFormDialog d = OpenIpuForm(app);
+            const int choice = Pick(rng, 0, 2);
+            if (d.IPUInterface[size_t(choice)].enabled) IPUInterface_Click(d, choice);
+            Command1_Click(app, d);
+            break;
+        }
+        case 4: {
+            const VariantDialogKind kinds[] = {VariantDialogKind::DigExt, VariantDialogKind::AnExt,
+                                               VariantDialogKind::AnTr,
+                                               VariantDialogKind::BriTrunk};
+            VariantDialog d = OpenVariantDialog(app, kinds[Pick(rng, 0, 3)]);
+            std::vector<int> shown;
+            for (int i = 0; i < kVariantCount; ++i)
+                if (d.Command1[size_t(i)].visible) shown.push_back(i);
+            if (!shown.empty())
+                Command1_Click(app, d, shown[size_t(Pick(rng, 0, int(shown.size()) - 1))]);
+            break;
+        }
+        case 5: {
+            E1TrunkDialog d = OpenE1Trunk(app);
+            const int boards = Pick(rng, 0, kMaxE1Boards);
+            if (d.E1[size_t(boards)].enabled) E1_Click(app, d, boards);
+            for (int k = 1; k <= boards; ++k) FindCasIsdn(d, k, Pick(rng, 0, 1));
+            Command1_Click(app, d);
+            break;
+        }
+    }
+}
+
+TEST(RecalculateAll, RandomDialogSequencesKeepTheLimitsAndAreIdempotent) {
+    std::mt19937 rng(20261208);
+    for (int round = 0; round < 120; ++round) {
+        TestApp t;
+        App& app = t.app;
+        const ConfigState& s = app.state;
+        // Ticking the box later is the main window's input, not a dialog's.
+        if (Pick(rng, 0, 1)) SetMFUCheck(app, true);
+        for (int step = 0; step < 30; ++step) {
+            RandomDialogAction(app, rng);
+            ASSERT_LE(CountBoards(app), s.MaxBoards) << "round " << round << " step " << step;
+            ASSERT_LE(CountAllLines(app), s.MaxLines) << "round " << round << " step " << step;
+            ASSERT_LE(CountTrunkLines(app), s.MaxTrunkLines)
+                << "round " << round << " step " << step;
+            ASSERT_FALSE(s.Ipu4Present == 1 && s.Ipu8Present == 1) << "round " << round;
+            ASSERT_LE(s.HandsetCount, 210);
+            ASSERT_LE(s.BaseStationCount, 4 * s.IccuBoards + 8 * s.IcluBoards);
+        }
         RecalculateAll(app);
         const Snapshot first = Take(app);
         const int messages = int(t.platform.messages.size());

@@ -9,9 +9,15 @@
 #include <functional>
 
 #include "app/startup.h"
+#include "calculation/recalculate.h"
 #include "catalogue/recording_platform.h"
+#include "dialogs/base_station_view.h"
 #include "dialogs/board_dialog.h"
 #include "dialogs/e1_trunk_view.h"
+#include "dialogs/fecu_form_view.h"
+#include "dialogs/ipu_form_view.h"
+#include "dialogs/mobile_view.h"
+#include "dialogs/unit_dialog.h"
 #include "dialogs/variant_dialog_view.h"
 #include "mainwindow/main_window_inputs.h"
 
@@ -25,15 +31,77 @@ void PointAt(QWidget* widget) {
     QApplication::sendEvent(widget, &event);
 }
 
-void Save(QDialog& view, const BoardDialog& model, const QString& path) {
+void Save(QDialog& view, const std::vector<std::string>& lines, const QString& path) {
     view.move(40, 40);
     view.show();
     QApplication::processEvents();
     view.grab().save(path);
     std::printf("== %s\n", qPrintable(path));
-    for (const std::string& line : PrintBoardDialog(model))
+    for (const std::string& line : lines)
         if (line.find("| hidden") == std::string::npos) std::printf("%s\n", line.c_str());
     view.close();
+}
+
+void Save(QDialog& view, const BoardDialog& model, const QString& path) {
+    Save(view, PrintBoardDialog(model), path);
+}
+
+// Starts the program's state afresh, sets it up and runs `shoot` on it.
+void WithApp(const std::function<void(App&)>& setUp, const std::function<void(App&)>& shoot) {
+    RecordingPlatform platform;
+    App app(platform);
+    StartUp(app, VELTRA_PRICE_LIST);
+    setUp(app);
+    shoot(app);
+}
+
+void StoreStations(App& app, int stations) {
+    BaseStationDialog d = OpenBaseStation(app);
+    Slider1_Change(app, d, stations);
+    Command2_Click(app, d);
+}
+
+void ShootUnitDialogs(const QDir& out) {
+    // Two free slots: IC-CU and one IC-LU, at most 12 base stations.
+    WithApp([](App& app) { app.state.AnalogExt8Boards = 24; },
+            [&](App& app) {
+                BaseStationDialog model = OpenBaseStation(app);
+                Slider1_Change(app, model, 9);
+                BaseStationView view(app, model, nullptr);
+                Save(view, PrintUnitDialog(model), out.filePath("basestation.png"));
+            });
+    WithApp([](App& app) { StoreStations(app, 12); },
+            [&](App& app) {
+                MobileDialog model = OpenMobile(app);
+                dt288_Type(app, model, "10");
+                ErlCalc(app, model);
+                MobileView view(app, model, nullptr);
+                Save(view, PrintUnitDialog(model), out.filePath("mobile.png"));
+            });
+    WithApp(
+        [](App& app) {
+            app.state.Ipu4Present = 1;
+            app.state.FecuChosenLevel = 7;
+            RecalculateAll(app);
+        },
+        [&](App& app) {
+            FecuFormDialog model = OpenFecuForm(app);
+            FecuFormView view(app, model, nullptr);
+            Save(view, PrintUnitDialog(model), out.filePath("fecuform.png"));
+        });
+    // An 8-call unit with three trunk lines free: the 4-call unit stays off.
+    WithApp(
+        [](App& app) {
+            app.state.Ipu8Present = 1;
+            app.state.AnalogTrunkBoards = 13;
+            app.state.MaxTrunkLines = 115;
+            RecalculateAll(app);
+        },
+        [&](App& app) {
+            IpuFormDialog model = OpenIpuForm(app);
+            IpuFormView view(app, model, nullptr);
+            Save(view, PrintUnitDialog(model), out.filePath("ipuform.png"));
+        });
 }
 
 struct Shot {
@@ -101,5 +169,6 @@ int main(int argc, char** argv) {
             Save(view, model, path);
         }
     }
+    ShootUnitDialogs(out);
     return 0;
 }

@@ -8,6 +8,7 @@
 
 #include "dialog_test_support.h"
 #include "dialogs/e1_trunk_view.h"
+#include "dialogs/fecu_form.h"
 #include "dialogs/open_dialog.h"
 #include "dialogs/variant_dialog_view.h"
 
@@ -113,8 +114,7 @@ void CloseEveryDialog() {
 TEST(OpenDialogTest, ShowsTheFiveLineBoardDialogsModallyWhereAsked) {
     TestApp t;
     EXPECT_EQ(DialogHeightTwips(DialogKind::DigExt, t.app), kFullHeight - 2 * 300);
-    EXPECT_EQ(DialogHeightTwips(DialogKind::FecuForm, t.app), 0);
-    EXPECT_FALSE(OpenDialog(DialogKind::FecuForm, t.app, nullptr, QPoint(0, 0)));
+    EXPECT_EQ(DialogHeightTwips(DialogKind::FecuForm, t.app), OpenFecuForm(t.app).heightTwips);
 
     QPoint shownAt;
     QTimer::singleShot(0, [&] {

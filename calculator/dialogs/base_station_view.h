@@ -1,0 +1,33 @@
+#pragma once
+// Renders a BaseStationDialog and forwards the slider and the buttons to it.
+
+#include <QSlider>
+
+#include "app/app.h"
+#include "base_station.h"
+#include "dialog_widgets.h"
+#include "model_dialog.h"
+
+namespace veltra {
+
+class BaseStationView : public ModelDialog<BaseStationDialog> {
+  public:
+    BaseStationView(App& app, BaseStationDialog& model, QWidget* parent);
+
+    QSlider* Slider() const { return slider_; }
+    QPushButton* OkButton() const { return ok_; }
+    void Render() override;
+
+  private:
+    QSlider* slider_ = nullptr;
+    QLabel* bsLabel_ = nullptr;
+    QLabel* maxLabel_ = nullptr;
+    QLabel* iccu_ = nullptr;
+    QLabel* iclu_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* close_ = nullptr;
+    QPushButton* help_ = nullptr;
+    SlotRowView slots_;
+};
+
+}  // namespace veltra

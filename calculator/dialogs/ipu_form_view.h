@@ -1,0 +1,28 @@
+#pragma once
+// Renders an IpuFormDialog and forwards its options and buttons.
+
+#include <array>
+
+#include "app/app.h"
+#include "dialog_widgets.h"
+#include "ipu_form.h"
+#include "model_dialog.h"
+
+namespace veltra {
+
+class IpuFormView : public ModelDialog<IpuFormDialog> {
+  public:
+    IpuFormView(App& app, IpuFormDialog& model, QWidget* parent);
+
+    QRadioButton* Option(int i) const { return options_[size_t(i)]; }
+    QPushButton* OkButton() const { return ok_; }
+    void Render() override;
+
+  private:
+    std::array<QRadioButton*, 3> options_{};
+    QPushButton* ok_ = nullptr;
+    QPushButton* close_ = nullptr;
+    QPushButton* help_ = nullptr;
+};
+
+}  // namespace veltra

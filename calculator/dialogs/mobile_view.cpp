@@ -1,0 +1,86 @@
+#include "mobile_view.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+
+#include "keypads/open_keypad.h"
+#include "mainwindow/qt/icons.h"
+
+namespace veltra {
+
+MobileView::MobileView(App& app, MobileDialog& model, QWidget* parent)
+    : ModelDialog(app, model, parent), box_(app, model) {
+    for (const CaptionLabel& caption : model.captions) AddLabel(this, caption);
+    dt288_ = new QLineEdit(this);
+    dt288_->setObjectName("dt288");
+    dt288_->setGeometry(Pixels(model.dt288.box));
+    dt288_->installEventFilter(this);
+    connect(dt288_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        Forward([&] { dt288_Type(app_, model_, text.toStdString()); });
+    });
+
+    calculator_ = Button(this, model.Command16, [this] { Command16_Click(app_, model_); });
+    calculator_->setIcon(CalculatorButtonIcon());
+
+    QGroupBox* frame = AddFrame(this, model.frame);
+    for (int k = 0; k < kFecuModules; ++k) {
+        options_[size_t(k)] = AddOption(frame, model.FecuMobile[size_t(k)]);
+        connect(options_[size_t(k)], &QRadioButton::clicked, this,
+                [this, k] { Forward([&] { FecuMobile_Click(app_, model_, k); }); });
+    }
+    maErl_ = AddLabel(this, model.MaErl);
+
+    ok_ = Button(this, model.Command1, [this] { Command1_Click(app_, model_); });
+    close_ = Button(this, model.Command3, [this] { Command3_Click(model_); });
+    help_ = Button(this, model.Command2, [this] { Command2_Click(app_, model_); });
+    Render();
+    dt288_->setFocus();
+}
+
+void MobileView::Render() {
+    setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
+    const QString text = QString::fromStdString(model_.dt288.text);
+    if (dt288_->text() != text) dt288_->setText(text);
+    QPalette palette = dt288_->palette();
+    palette.setColor(
+        QPalette::Base,
+        ToQColor(app_.platform.GetSystemColour(model_.dt288.background == Background::Window
+                                                   ? SystemColour::Window
+                                                   : SystemColour::ButtonFace)));
+    dt288_->setPalette(palette);
+    for (int k = 0; k < kFecuModules; ++k)
+        RenderOption(options_[size_t(k)], model_.FecuMobile[size_t(k)]);
+    maErl_->setText(QString::fromStdString(model_.MaErl.caption));
+}
+
+void MobileView::AfterEvent() {
+    if (model_.inputCalc) OpenInputCalc();
+}
+
+// The calculator opens just below the box and fills it; the traffic line is
+// refreshed once it has closed, whatever it wrote.
+void MobileView::OpenInputCalc() {
+    const QPoint below = dt288_->mapToGlobal(QPoint(0, dt288_->height())) +
+                         QPoint(0, Pixels(model_.inputCalc->below));
+    OpenKeypad(KeypadKind::InputCalc, app_, this, below, &box_);
+    Forward([&] { InputCalcClosed(app_, model_); });
+}
+
+bool MobileView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dt288_ && event->type() == QEvent::FocusIn) {
+        model_.dt288Focused = true;
+    } else if (watched == dt288_ && event->type() == QEvent::FocusOut) {
+        // Only a move to another control of this window validates; a message
+        // box or another window taking the focus does not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            reason == Qt::MouseFocusReason) {
+            bool accepted = true;
+            Forward([&] { accepted = dt288_Validate(app_, model_); });
+            if (!accepted) dt288_->setFocus();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace veltra

@@ -1,0 +1,56 @@
+#pragma once
+// The modal window over a dialog model: each forwarded handler runs as one
+// event, then the window redraws from the model, or closes once the model
+// has closed. The window's close control and Escape close it storing nothing.
+
+#include <QDialog>
+
+#include "app/app.h"
+#include "app/startup.h"
+#include "dialog_widgets.h"
+
+namespace veltra {
+
+template <class Model>
+class ModelDialog : public QDialog {
+  public:
+    ModelDialog(App& app, Model& model, QWidget* parent)
+        : QDialog(parent), app_(app), model_(model) {
+        setWindowTitle(QString::fromStdString(model.title));
+    }
+
+    // Redraws every control from the model.
+    virtual void Render() = 0;
+
+    void reject() override {
+        model_.closed = true;
+        QDialog::reject();
+    }
+
+  protected:
+    template <class Handler>
+    void Forward(Handler&& handler) {
+        RunEvent(app_, handler);
+        if (model_.closed) {
+            accept();
+            return;
+        }
+        Render();
+        AfterEvent();
+    }
+    // A push button whose click runs `handler` as one event.
+    template <class Handler>
+    QPushButton* Button(QWidget* parent, const FlatButton& button, Handler handler) {
+        QPushButton* widget = AddButton(parent, button);
+        QObject::connect(widget, &QPushButton::clicked, this,
+                         [this, handler] { Forward(handler); });
+        return widget;
+    }
+    // Runs after each redraw, for a request the model left for its window.
+    virtual void AfterEvent() {}
+
+    App& app_;
+    Model& model_;
+};
+
+}  // namespace veltra
