@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxlsxwriter-dev
+  python3-openpyxl gnumeric  # the quotation read back and recalculated by real programs
   fonts-dejavu-core
   xvfb xauth x11-utils
   python3 fp-utils  # the help files: compiled with chmcmd, checked with chmls

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace veltra {
@@ -57,6 +59,16 @@ void QtPlatform::ShowHelp(const std::string& target, std::optional<int> context)
 void QtPlatform::OpenUrl(const std::string& url) {
     // Failures are ignored: no browser or mail program simply means nothing opens.
     QDesktopServices::openUrl(QUrl(Q(url)));
+}
+
+bool QtPlatform::OpenFile(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+}
+
+std::optional<std::string> QtPlatform::DocumentsFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) return std::nullopt;
+    return folder.toStdString();
 }
 
 std::optional<std::string> QtPlatform::InputBox(const std::string& prompt,

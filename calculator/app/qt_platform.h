@@ -23,6 +23,8 @@ class QtPlatform : public Platform {
     void ShowPowerMessage() override;
     void ShowHelp(const std::string& target, std::optional<int> context) override;
     void OpenUrl(const std::string& url) override;
+    bool OpenFile(const std::string& path) override;
+    std::optional<std::string> DocumentsFolder() override;
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& title) override;
     Colour GetSystemColour(SystemColour which) override;

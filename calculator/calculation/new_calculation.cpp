@@ -1,8 +1,10 @@
 #include "new_calculation.h"
 
+#include "keypads/add_qty.h"
 #include "mainwindow/main_window_inputs.h"
 #include "recalculate.h"
-#include "report/report_hooks.h"
+#include "report/cabinet_picture.h"
+#include "report/configuration_text.h"
 
 namespace veltra {
 

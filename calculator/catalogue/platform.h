@@ -1,9 +1,11 @@
 #pragma once
 // What the models need from the desktop: message boxes, the help viewer, the
-// browser, input boxes and the system colours. The Qt program implements these;
+// browser, opening files, the documents folder, input boxes and the system
+// colours. The Qt program implements these;
 // tests and the scenario runner record them.
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -13,6 +15,14 @@ using Colour = uint32_t;  // 0x00BBGGRR
 
 constexpr Colour Rgb(int r, int g, int b) {
     return Colour(r) | Colour(g) << 8 | Colour(b) << 16;
+}
+
+// "RRGGBB", as tools print a colour.
+inline std::string ColourHex(Colour colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X%02X%02X", unsigned(colour & 0xFF),
+                  unsigned(colour >> 8 & 0xFF), unsigned(colour >> 16 & 0xFF));
+    return text;
 }
 
 enum class MessageIcon { None, Critical, Exclamation, Information };
@@ -33,6 +43,11 @@ class Platform {
     // "file>window"); without a context number the target's own topic.
     virtual void ShowHelp(const std::string& target, std::optional<int> context) = 0;
     virtual void OpenUrl(const std::string& url) = 0;
+    // Opens a file with the desktop's program for its kind; false when
+    // nothing could be asked to open it.
+    virtual bool OpenFile(const std::string& path) = 0;
+    // The user's documents folder; nullopt when there is none.
+    virtual std::optional<std::string> DocumentsFolder() = 0;
     // An input box; nullopt when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& title) = 0;

@@ -32,6 +32,11 @@ class RecordingPlatform : public Platform {
         if (onHelp) onHelp(target);
     }
     void OpenUrl(const std::string& url) override { urls.push_back(url); }
+    bool OpenFile(const std::string& path) override {
+        openedFiles.push_back(path);
+        return canOpenFiles;
+    }
+    std::optional<std::string> DocumentsFolder() override { return documentsFolder; }
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& title) override {
         inputPrompts.push_back(prompt + "|" + title);
@@ -57,6 +62,9 @@ class RecordingPlatform : public Platform {
     std::vector<std::string> helpTargets;
     std::vector<std::optional<int>> helpContexts;
     std::vector<std::string> urls;
+    std::vector<std::string> openedFiles;
+    bool canOpenFiles = true;
+    std::optional<std::string> documentsFolder;
     std::vector<std::string> inputPrompts;
     std::vector<std::optional<std::string>> inputAnswers;
     std::function<void(const std::string&)> onMessage;

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 
+#include "keypads/input_calc.h"
 #include "keypads/open_keypad.h"
 #include "mainwindow/qt/icons.h"
 
@@ -62,7 +63,8 @@ void MobileView::AfterEvent() {
 void MobileView::OpenInputCalc() {
     const QPoint below = dt288_->mapToGlobal(QPoint(0, dt288_->height())) +
                          QPoint(0, Pixels(model_.inputCalc->below));
-    OpenKeypad(KeypadKind::InputCalc, app_, this, below, &box_);
+    EntryInputCalcBox target(box_);
+    veltra::OpenInputCalc(app_, target, this, below);
     Forward([&] { InputCalcClosed(app_, model_); });
 }
 

@@ -1,6 +1,5 @@
 #include "slot_picture.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace veltra {
@@ -33,11 +32,7 @@ void LayOutSlots(SlotPicture& picture, int left, int top) {
 }
 
 std::string SlotToken(const SlotShape& shape) {
-    if (!shape.solid) return "-";
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X%02X%02X", unsigned(shape.fill & 0xFF),
-                  unsigned(shape.fill >> 8 & 0xFF), unsigned(shape.fill >> 16 & 0xFF));
-    return text;
+    return shape.solid ? ColourHex(shape.fill) : "-";
 }
 
 }  // namespace veltra

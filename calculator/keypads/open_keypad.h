@@ -8,17 +8,20 @@
 #include <QWidget>
 
 #include "app/app.h"
-#include "catalogue/entry_box.h"
 
 namespace veltra {
 
+class InputCalcBox;
+
 enum class KeypadKind { AddQty, AddListQty, InputCalc };
 
-// Returns false, showing nothing, for a keypad that this build does not have.
-// `target`: the box the input calculator fills when it is not the main-window
-// field named by InputCalcTarget (the handset dialog's dt288); "Ok" types the
-// display into it and the closing paints it.
-bool OpenKeypad(KeypadKind kind, App& app, QWidget* parent, QPoint topLeft,
-                EntryBox* target = nullptr);
+// AddQty works on the tree's SelectNode, AddListQty on the list's
+// SelectList, InputCalc on the field that InputCalcTarget names, up to
+// InputCalcMax. Returns false, showing nothing, when there is no such field.
+bool OpenKeypad(KeypadKind kind, App& app, QWidget* parent, QPoint topLeft);
+
+// The input calculator for any box, e.g. a dialog's entry box, remembered as
+// InputCalcTarget; the caller sets InputCalcMax first.
+void OpenInputCalc(App& app, InputCalcBox& box, QWidget* parent, QPoint topLeft);
 
 }  // namespace veltra

@@ -2,6 +2,7 @@
 
 #include "calculation/new_calculation.h"
 #include "catalogue/number_text.h"
+#include "keypads/add_qty.h"
 #include "main_window_inputs.h"
 #include "placement.h"
 

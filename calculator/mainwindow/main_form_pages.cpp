@@ -1,6 +1,7 @@
 #include "main_form_pages.h"
 
-#include "report/report_hooks.h"
+#include "report/cabinet_picture.h"
+#include "report/configuration_text.h"
 
 namespace veltra {
 
@@ -33,8 +34,7 @@ void TabStrip3_Click(App& app, MainFormModel& form, int tab) {
         frame.visible = i == tab;
         if (frame.visible) frame.rect = kReportFrameRect;
     }
-    // The cabinet picture of tab 1 is drawn by the reports page's own view
-    // from the state; only the configuration text is kept in the model.
+    if (tab == 1) ShowCabinet(app);
     if (tab == 2) ShowConfiguration(app);
 }
 

@@ -54,8 +54,10 @@ std::string WholeText(double value) {
 
 void MFUCheckClicked(App& app) {
     MainWindowModel& w = app.main;
+    // The board's 8 trunk lines count against the trunk limit as well.
     if (w.MFUCheck.checked &&
-        (CountBoards(app) > app.state.MaxBoards || CountAllLines(app) > app.state.MaxLines)) {
+        (CountBoards(app) > app.state.MaxBoards || CountAllLines(app) > app.state.MaxLines ||
+         CountTrunkLines(app) > app.state.MaxTrunkLines)) {
         SetMFUCheck(app, false);
         app.platform.ShowMessage("Предельная конфигурация", kAppTitle, MessageIcon::None);
         return;
@@ -233,11 +235,6 @@ void SelectOption(App& app, OptionGroupId id, int index) {
             RecalculateAll(app);
             break;
     }
-}
-
-void DelAllAddQty_Click(App& app) {
-    for (CatalogueItem& item : app.catalogue) item.ItemAddQty = 0;
-    UpdateCostLine(app);
 }
 
 }  // namespace veltra

@@ -37,9 +37,6 @@ OptionGroup& GroupOf(App& app, OptionGroupId id);
 // Selects an element as a click on it does and runs the group's handling.
 void SelectOption(App& app, OptionGroupId id, int index);
 
-// Clears every hand-added quantity (the "Удалить все" button).
-void DelAllAddQty_Click(App& app);
-
 // The status-bar tool tip of the overload indicator.
 inline constexpr const char* kOverloadToolTip = "Внимание: потребл. мощность превышает макс.";
 

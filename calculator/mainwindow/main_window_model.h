@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/platform.h"
+#include "report/cabinet_picture.h"
 
 namespace veltra {
 
@@ -117,8 +118,10 @@ struct MainWindowModel {
 
     StatusBarModel status;
 
-    // Reports page: the configuration text (lines joined by carriage returns).
+    // Reports page: the configuration text (lines joined by carriage returns)
+    // and the cabinet picture.
     std::string ReportTxtLabel;
+    CabinetPicture cabinet;
 };
 
 inline constexpr const char* kMainWindowTitle = " Dorvesk Veltra Calculator";

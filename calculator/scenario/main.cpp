@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "keypad_commands.h"
 #include "scenario_runner.h"
 
 namespace {
@@ -17,6 +18,7 @@ void RegisterCommands(veltra::ScenarioRunner& runner) {
     veltra::RegisterMainWindowCommands(runner);
     veltra::RegisterDialogCommands(runner);
     veltra::RegisterUnitDialogCommands(runner);
+    veltra::RegisterKeypadCommands(runner);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // Scenario commands for the main window's inputs and what it shows.
+#include <filesystem>
 #include <ostream>
 
 #include "calculation/new_calculation.h"
 #include "mainwindow/main_window_inputs.h"
-#include "report/report_hooks.h"
+#include "report/cabinet_picture.h"
+#include "report/configuration_text.h"
+#include "report/quotation_export.h"
 #include "scenario_runner.h"
 
 namespace veltra {
@@ -206,6 +209,16 @@ void PrintConfig(ScenarioRunner& r) {
     }
 }
 
+void PrintCabinet(ScenarioRunner& r) {
+    r.Event([&] { ShowCabinet(r.app()); });
+    for (const std::string& line : PrintCabinet(r.app().main.cabinet)) r.out() << line << '\n';
+}
+
+void Export(ScenarioRunner& r, const std::string& arguments) {
+    if (arguments.empty()) return r.Error("wrong arguments: export PATH");
+    r.Event([&] { ExportQuotationTo(r.app(), std::filesystem::path(arguments)); });
+}
+
 void Print(ScenarioRunner& r, const std::string& arguments) {
     if (arguments == "status") return PrintStatus(r);
     if (arguments == "fields") return PrintFields(r);
@@ -213,6 +226,7 @@ void Print(ScenarioRunner& r, const std::string& arguments) {
     if (arguments == "state") return PrintState(r);
     if (arguments == "controls") return PrintControls(r);
     if (arguments == "config") return PrintConfig(r);
+    if (arguments == "cabinet") return PrintCabinet(r);
     if (arguments.empty()) return r.Error("wrong arguments: print WHAT");
     r.Error("unknown name " + arguments);
 }
@@ -229,6 +243,7 @@ void RegisterMainWindowCommands(ScenarioRunner& runner) {
         r.Event([&] { NewCalculation(r.app()); });
     });
     runner.RegisterCommand("print", Print);
+    runner.RegisterCommand("export", Export);
 }
 
 }  // namespace veltra

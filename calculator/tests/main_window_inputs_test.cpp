@@ -122,6 +122,13 @@ TEST(MultiFunctionBoard, IsRefusedOnAFullExchangeWithOneMessage) {
     SetMFUCheck(lines.app, true);
     EXPECT_FALSE(lines.app.main.MFUCheck.checked);
     EXPECT_EQ(lines.platform.messages.size(), 1u);
+
+    TestApp trunks;
+    trunks.app.state.E1Boards = 4;  // 120 trunk lines; the board's 8 would make 128
+    RecalculateAll(trunks.app);
+    SetMFUCheck(trunks.app, true);
+    EXPECT_FALSE(trunks.app.main.MFUCheck.checked);
+    EXPECT_EQ(trunks.platform.messages.size(), 1u);
 }
 
 TEST(MultiFunctionBoard, FlashListPricesOneVoiceModule) {

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "calculation/recalculate.h"
+#include "catalogue/number_text.h"
 #include "catalogue/shared_procedures.h"
 #include "dialogs/base_station.h"
 #include "dialogs/e1_trunk.h"
@@ -12,6 +13,8 @@
 #include "dialogs/ipu_form.h"
 #include "dialogs/mobile.h"
 #include "dialogs/variant_dialog.h"
+#include "keypads/add_qty.h"
+#include "keypads/input_calc.h"
 #include "mainwindow/field_buttons.h"
 #include "mainwindow/main_window_inputs.h"
 #include "test_app.h"
@@ -191,10 +194,13 @@ TEST(RecalculateAll, RandomDialogSequencesKeepTheLimitsAndAreIdempotent) {
         TestApp t;
         App& app = t.app;
         const ConfigState& s = app.state;
-        // Ticking the box later is the main window's input, not a dialog's.
-        if (Pick(rng, 0, 1)) SetMFUCheck(app, true);
         for (int step = 0; step < 30; ++step) {
-            RandomDialogAction(app, rng);
+            // The multi-function board's box is ticked and cleared between dialogs.
+            if (Pick(rng, 0, 9) == 0) {
+                SetMFUCheck(app, !app.main.MFUCheck.checked);
+            } else {
+                RandomDialogAction(app, rng);
+            }
             ASSERT_LE(CountBoards(app), s.MaxBoards) << "round " << round << " step " << step;
             ASSERT_LE(CountAllLines(app), s.MaxLines) << "round " << round << " step " << step;
             ASSERT_LE(CountTrunkLines(app), s.MaxTrunkLines)
@@ -209,6 +215,110 @@ TEST(RecalculateAll, RandomDialogSequencesKeepTheLimitsAndAreIdempotent) {
         RecalculateAll(app);
         EXPECT_TRUE(first == Take(app)) << "round " << round;
         EXPECT_EQ(int(t.platform.messages.size()), messages) << "round " << round;
+    }
+}
+
+// Presses up to five random digit keys; disabled keys cannot be pressed.
+void PressDigits(std::mt19937& rng, AddQtyPad& pad) {
+    for (int n = Pick(rng, 0, 5); n > 0; --n) {
+        const int k = Pick(rng, 0, 9);
+        if (pad.Command3[size_t(k)].enabled) Command3_Click(pad, k);
+    }
+    if (Pick(rng, 0, 4) == 0) Form_KeyPress(pad, kEscKey);
+}
+
+void Finish(std::mt19937& rng, App& app, AddQtyPad& pad) {
+    switch (Pick(rng, 0, 2)) {
+        case 0:
+            return Command1_Click(app, pad);
+        case 1:
+            return Command2_Click(app, pad);
+        default:
+            return Form_Unload(app, pad);
+    }
+}
+
+bool SameList(const AddedItemsList& a, const AddedItemsList& b) {
+    if (a.total != b.total || a.rows.size() != b.rows.size()) return false;
+    for (size_t i = 0; i < a.rows.size(); ++i) {
+        if (a.rows[i].key != b.rows[i].key || a.rows[i].qty != b.rows[i].qty) return false;
+    }
+    return true;
+}
+
+// Random keypad use: the calculator's keys never build a count its field
+// refuses, hand-added quantities stay within four digits, the list and the
+// cost line never go stale, and the calculation stays a function of the
+// configuration within every limit.
+TEST(RecalculateAll, KeypadsKeepTotalsCurrentAndLimitsHeld) {
+    std::mt19937 rng(20261208);
+    for (int round = 0; round < 40; ++round) {
+        TestApp t;
+        App& app = t.app;
+        std::vector<int> priced;
+        for (size_t i = 0; i < app.catalogue.size(); ++i)
+            if (app.catalogue[i].ItemPrice > Money()) priced.push_back(int(i));
+        if (Pick(rng, 0, 1)) SetMFUCheck(app, true);
+        // Boards as a dialog writes them: the count, then the field.
+        app.state.DigitalExt16Boards = Pick(rng, 0, 6);
+        RecalculateAll(app);
+        SelectCombo1(app, Pick(rng, 0, 3));
+
+        for (int step = 0; step < 25; ++step) {
+            const int action = Pick(rng, 0, 3);
+            if (action == 0) {
+                app.form.SelectNode = ItemKey(priced[size_t(Pick(rng, 0, int(priced.size()) - 1))]);
+                AddQtyPad pad = OpenAddQty(app);
+                PressDigits(rng, pad);
+                Finish(rng, app, pad);
+            } else if (action == 1) {
+                const AddedItemsList shown = RefreshAddedItemsList(app);
+                if (shown.rows.empty()) continue;
+                app.form.SelectList =
+                    shown.rows[size_t(Pick(rng, 0, int(shown.rows.size()) - 1))].key;
+                AddQtyPad pad = OpenAddListQty(app);
+                PressDigits(rng, pad);
+                Finish(rng, app, pad);
+                EXPECT_TRUE(SameList(app.form.ListView1, RefreshAddedItemsList(app)));
+            } else if (action == 2 && Pick(rng, 0, 5) == 0) {
+                DelAllAddQty_Click(app);
+                EXPECT_TRUE(app.form.ListView1.rows.empty());
+            } else {
+                const FieldButton* button = nullptr;
+                while (!button || button->kind != ButtonKind::InputCalc)
+                    button = &FieldButtons()[size_t(Pick(rng, 0, int(FieldButtons().size()) - 1))];
+                InputCalcButton_Click(app, *button, {0, 0});
+                const auto box = MainFieldBoxFor(app);
+                InputCalc calc = LoadInputCalc(app);
+                for (int n = Pick(rng, 0, 4); n > 0; --n) {
+                    const int k = Pick(rng, 0, 9);
+                    if (calc.Command1[size_t(k)].enabled) Command1_Click(calc, k);
+                }
+                if (Pick(rng, 0, 3) == 0) {
+                    Form_Unload(calc, *box);
+                } else {
+                    Command2_Click(calc, *box);
+                }
+                EXPECT_LE(CountFromText(box->Text(), app.decimalSeparator), 300) << box->Name();
+            }
+            for (const CatalogueItem& item : app.catalogue) {
+                ASSERT_GE(int(item.ItemAddQty), 0);
+                ASSERT_LE(int(item.ItemAddQty), 9999);
+            }
+            // The cost line is current after every keypad.
+            const Snapshot shown = Take(app);
+            UpdateCostLine(app);
+            EXPECT_TRUE(shown == Take(app)) << "round " << round << " step " << step;
+        }
+        EXPECT_LE(CountBoards(app), app.state.MaxBoards);
+        EXPECT_LE(CountAllLines(app), app.state.MaxLines);
+        EXPECT_LE(CountTrunkLines(app), app.state.MaxTrunkLines);
+        EXPECT_FALSE(app.state.Ipu4Present == 1 && app.state.Ipu8Present == 1);
+        RecalculateAll(app);
+        const Snapshot first = Take(app);
+        RecalculateAll(app);
+        EXPECT_TRUE(first == Take(app)) << "round " << round;
+        EXPECT_TRUE(t.platform.messages.empty()) << "round " << round;
     }
 }
 

@@ -104,6 +104,7 @@ class MainForm : public QMainWindow {
     QLineEdit* textPriceWare_ = nullptr;
     QLabel* labelDiscount_ = nullptr;
     QLabel* reportTxtLabel_ = nullptr;
+    QWidget* cabinetPicture_ = nullptr;
 
     std::array<QLabel*, 6> panels_{};
 };

@@ -2,18 +2,23 @@
 // strips.
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 
+#include "cabinet_picture_view.h"
 #include "main_form.h"
 #include "mainwindow/main_form_pages.h"
 #include "qt_geometry.h"
+#include "report/quotation_export.h"
 
 namespace veltra {
 
 void MainForm::BuildReportsPage() {
-    // The cabinet picture and the configuration text come with the reports.
     Place(new QWidget, "ReportFrame(0)");
     Place(new QWidget, "ReportFrame(1)");
+    cabinetPicture_ = new CabinetPictureView(app_.main.cabinet, Container("ReportFrame(0)"));
+    cabinetPicture_->setGeometry(0, 0, TwipsToPixels(kReportFrameRect.width),
+                                 TwipsToPixels(kReportFrameRect.height));
     tabStrip3_ = new QTabBar;
     Place(tabStrip3_, "TabStrip3");
     tabStrip3_->setShape(QTabBar::RoundedSouth);
@@ -26,13 +31,22 @@ void MainForm::BuildReportsPage() {
         if (index + 1 != form_.TabStrip3) Handle([&] { TabStrip3_Click(app_, form_, index + 1); });
     });
 
+    // The text can be longer than the label's place: it scrolls there.
     reportTxtLabel_ = new QLabel;
     Place(reportTxtLabel_, "ReportTxtLabel");
+    auto* scroll = new QScrollArea(reportTxtLabel_->parentWidget());
+    scroll->setObjectName("ReportTxtScroll");
+    scroll->setGeometry(reportTxtLabel_->geometry());
     reportTxtLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     reportTxtLabel_->setWordWrap(true);
+    reportTxtLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    reportTxtLabel_->setContentsMargins(4, 4, 4, 4);
+    scroll->setWidget(reportTxtLabel_);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* excel = new QPushButton("Отчет в Excel");
     Place(excel, "Command2");
-    excel->setEnabled(false);
+    connect(excel, &QPushButton::clicked, this, [this] { Handle([&] { ExportQuotation(app_); }); });
 }
 
 void MainForm::RenderPages() {
@@ -57,7 +71,9 @@ void MainForm::RenderPages() {
 
     QString report = QString::fromStdString(app_.main.ReportTxtLabel);
     report.replace('\r', '\n');
+    if (report.endsWith('\n')) report.chop(1);  // every line ends with one; no empty last line
     reportTxtLabel_->setText(report);
+    cabinetPicture_->update();
 }
 
 }  // namespace veltra

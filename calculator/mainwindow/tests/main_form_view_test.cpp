@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -136,7 +137,17 @@ TEST_F(MainFormView, TabsSwitchPagesAndSubPages) {
     ClickTab("TabStrip3", 1);
     EXPECT_TRUE(Shown("ReportFrame(1)"));
     EXPECT_FALSE(Shown("ReportFrame(0)"));
-    EXPECT_FALSE(Child<QPushButton>("Command2")->isEnabled());
+    EXPECT_TRUE(Child<QLabel>("ReportTxtLabel")->text().startsWith("Конфигурация:\n\n"));
+
+    // "Отчет в Excel" writes the workbook and asks the desktop to open it.
+    QTemporaryDir documents;
+    t.platform.documentsFolder = documents.path().toStdString();
+    QTest::mouseClick(Child<QPushButton>("Command2"), Qt::LeftButton);
+    ASSERT_EQ(t.platform.openedFiles.size(), 1u);
+    const std::string& written = t.platform.openedFiles[0];
+    EXPECT_TRUE(written.starts_with(documents.path().toStdString() + "/Расчет Veltra "));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(written)));
+    EXPECT_TRUE(t.platform.messages.empty());
 }
 
 TEST_F(MainFormView, TreeClicksShowCodeAndPriceOnlyForPricedItems) {
@@ -200,6 +211,10 @@ TEST_F(MainFormView, ButtonsGuardHelpAndRecordTheCalculatorTarget) {
               "Введите сначала необходимое количество базовых станций");
 
     ClickTab("TabStrip1", 0);
+    // The calculator opens modally; close it at once.
+    QTimer::singleShot(0, [] {
+        if (QWidget* calculator = QApplication::activeModalWidget()) calculator->close();
+    });
     QTest::mouseClick(Child<QToolButton>("ARFlatBttn7"), Qt::LeftButton);
     EXPECT_EQ(int(t.app.state.InputCalcMax), 300);
     EXPECT_EQ(t.app.state.InputCalcTarget, "StandardText");

@@ -1,0 +1,170 @@
+#include "keypad_views.h"
+
+#include <QKeyEvent>
+
+#include "app/startup.h"
+#include "dialogs/dialog_widgets.h"
+
+namespace veltra {
+
+namespace {
+
+QPushButton* NewKey(QWidget* parent, const FlatButton& model) {
+    auto* key = new QPushButton(QString::fromStdString(model.caption), parent);
+    key->setObjectName(QString::fromStdString(model.name));
+    key->setGeometry(Pixels(model.box));
+    QPalette palette = key->palette();
+    const QColor face = ToQColor(model.background);
+    palette.setColor(QPalette::Button, face);
+    // The style's grey caption would vanish on the highlight colour.
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, face.darker(170));
+    key->setPalette(palette);
+    return key;
+}
+
+// Runs a key or close as one event; a model that closed closes its window.
+template <class Handler, class Render>
+void RunKey(QDialog& view, App& app, const bool& closed, Handler& handler, Render render) {
+    RunEvent(app, handler);
+    if (closed) {
+        view.accept();
+    } else {
+        render();
+    }
+}
+
+void SetUpWindow(QDialog& dialog, const std::string& title, int width, int height) {
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setFixedSize(Pixels(width), Pixels(height));
+}
+
+}  // namespace
+
+KeypadButtons::KeypadButtons(QWidget* parent, const DigitKeys& digits, const FlatButton& clear,
+                             const FlatButton& ok) {
+    for (int k = 0; k <= 9; ++k) digits_[size_t(k)] = NewKey(parent, digits[size_t(k)]);
+    clear_ = NewKey(parent, clear);
+    ok_ = NewKey(parent, ok);
+    // Enter means "Ok" wherever the focus is.
+    for (QPushButton* key : digits_) key->setAutoDefault(false);
+    clear_->setAutoDefault(false);
+    ok_->setDefault(true);
+}
+
+void KeypadButtons::Render(const DigitKeys& digits, const FlatButton& clear, const FlatButton& ok) {
+    for (int k = 0; k <= 9; ++k) digits_[size_t(k)]->setEnabled(digits[size_t(k)].enabled);
+    clear_->setEnabled(clear.enabled);
+    ok_->setEnabled(ok.enabled);
+}
+
+InputCalcView::InputCalcView(App& app, InputCalc& model, InputCalcBox& box, QWidget* parent)
+    : QDialog(parent),
+      app_(app),
+      model_(model),
+      box_(box),
+      keys_(this, model.Command1, model.Command3, model.Command2) {
+    setObjectName("InputCalc");
+    SetUpWindow(*this, model.title, model.widthTwips, model.heightTwips);
+    label_ = AddLabel(this, model.Label1);
+    label_->setObjectName("Label1");
+    display_ = new QLineEdit(this);
+    display_->setObjectName("Text1");
+    display_->setGeometry(Pixels(model.Text1Box));
+    display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(display_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        Forward([&] { Text1_Change(model_, text.toStdString()); });
+    });
+    // The keys leave the keyboard with the display, so typing goes on there.
+    for (int k = 0; k <= 9; ++k) {
+        keys_.Digit(k)->setFocusPolicy(Qt::NoFocus);
+        connect(keys_.Digit(k), &QPushButton::clicked, this,
+                [this, k] { Forward([&] { Command1_Click(model_, k); }); });
+    }
+    keys_.Clear()->setFocusPolicy(Qt::NoFocus);
+    keys_.Ok()->setFocusPolicy(Qt::NoFocus);
+    connect(keys_.Clear(), &QPushButton::clicked, this,
+            [this] { Forward([&] { Command3_Click(model_); }); });
+    connect(keys_.Ok(), &QPushButton::clicked, this,
+            [this] { Forward([&] { Command2_Click(model_, box_); }); });
+    display_->setFocus();
+    Render();
+}
+
+void InputCalcView::Render() {
+    label_->setText(QString::fromStdString(model_.Label1.caption));
+    const QString text = QString::fromStdString(model_.Text1);
+    if (display_->text() != text) display_->setText(text);
+    keys_.Render(model_.Command1, model_.Command3, model_.Command2);
+}
+
+template <class Handler>
+void InputCalcView::Forward(Handler&& handler) {
+    RunKey(*this, app_, model_.closed, handler, [this] { Render(); });
+}
+
+void InputCalcView::reject() {
+    if (!model_.closed) RunEvent(app_, [&] { Form_Unload(model_, box_); });
+    QDialog::reject();
+}
+
+AddQtyView::AddQtyView(App& app, AddQtyPad& model, QWidget* parent)
+    : QDialog(parent),
+      app_(app),
+      model_(model),
+      keys_(this, model.Command3, model.Command2, model.Command1) {
+    setObjectName(model.kind == AddPadKind::AddQty ? "AddQty" : "AddListQty");
+    SetUpWindow(*this, model.title, model.widthTwips, model.heightTwips);
+    // Shown like the calculator's display, but nothing can be typed into it.
+    display_ = new QLineEdit(this);
+    display_->setObjectName("Text1");
+    display_->setGeometry(Pixels(model.Text1.box));
+    display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    display_->setReadOnly(true);
+    display_->setFocusPolicy(Qt::NoFocus);
+    for (int k = 0; k <= 9; ++k) {
+        connect(keys_.Digit(k), &QPushButton::clicked, this,
+                [this, k] { Forward([&] { Command3_Click(model_, k); }); });
+    }
+    connect(keys_.Clear(), &QPushButton::clicked, this,
+            [this] { Forward([&] { Command2_Click(app_, model_); }); });
+    connect(keys_.Ok(), &QPushButton::clicked, this,
+            [this] { Forward([&] { Command1_Click(app_, model_); }); });
+    keys_.Ok()->setFocus();
+    Render();
+}
+
+void AddQtyView::Render() {
+    display_->setText(QString::fromStdString(model_.Text1.caption));
+    keys_.Render(model_.Command3, model_.Command2, model_.Command1);
+    if (model_.focus == model_.Command1.name) keys_.Ok()->setFocus();
+}
+
+template <class Handler>
+void AddQtyView::Forward(Handler&& handler) {
+    RunKey(*this, app_, model_.closed, handler, [this] { Render(); });
+}
+
+void AddQtyView::reject() {
+    if (!model_.closed) RunEvent(app_, [&] { Form_Unload(app_, model_); });
+    QDialog::reject();
+}
+
+void AddQtyView::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    char key = 0;
+    if (event->key() == Qt::Key_Escape) {
+        key = kEscKey;
+    } else if (text.size() == 1 && text[0] >= '0' && text[0] <= '9') {
+        key = char(text[0].unicode());
+    }
+    if (key) {
+        bool taken = false;
+        Forward([&] { taken = Form_KeyPress(model_, key); });
+        // Escape does not close: every close applies, which Escape must not do
+        // unasked.
+        if (taken || key == kEscKey) return event->accept();
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace veltra

@@ -1,0 +1,81 @@
+#pragma once
+// The Qt views of the input calculator and the additional-item keypads: they
+// render their model after every event and forward keys and closes to it.
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "add_qty.h"
+#include "input_calc.h"
+
+namespace veltra {
+
+// The twelve keys as push buttons painted in the model's colour.
+class KeypadButtons {
+  public:
+    KeypadButtons(QWidget* parent, const DigitKeys& digits, const FlatButton& clear,
+                  const FlatButton& ok);
+    void Render(const DigitKeys& digits, const FlatButton& clear, const FlatButton& ok);
+
+    QPushButton* Digit(int k) const { return digits_[size_t(k)]; }
+    QPushButton* Clear() const { return clear_; }
+    QPushButton* Ok() const { return ok_; }
+
+  private:
+    std::array<QPushButton*, 10> digits_{};
+    QPushButton* clear_ = nullptr;
+    QPushButton* ok_ = nullptr;
+};
+
+class InputCalcView : public QDialog {
+  public:
+    InputCalcView(App& app, InputCalc& model, InputCalcBox& box, QWidget* parent);
+
+    const KeypadButtons& Keys() const { return keys_; }
+    QLineEdit* Display() const { return display_; }
+    QLabel* MaxLabel() const { return label_; }
+    void Render();
+
+    // The window's close control and Escape close without writing.
+    void reject() override;
+
+  private:
+    template <class Handler>
+    void Forward(Handler&& handler);
+
+    App& app_;
+    InputCalc& model_;
+    InputCalcBox& box_;
+    QLabel* label_ = nullptr;
+    QLineEdit* display_ = nullptr;
+    KeypadButtons keys_;
+};
+
+class AddQtyView : public QDialog {
+  public:
+    AddQtyView(App& app, AddQtyPad& model, QWidget* parent);
+
+    const KeypadButtons& Keys() const { return keys_; }
+    QLineEdit* Display() const { return display_; }
+    void Render();
+
+    // The window's close control: a close like "Ok", applying the display.
+    void reject() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    template <class Handler>
+    void Forward(Handler&& handler);
+
+    App& app_;
+    AddQtyPad& model_;
+    QLineEdit* display_ = nullptr;
+    KeypadButtons keys_;
+};
+
+}  // namespace veltra

@@ -1,0 +1,90 @@
+// Opens each keypad from the main window in a telling state and saves a
+// picture of the screen with it, and of the keypad alone:
+//   keypad_screenshots OUTDIR
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "app/startup.h"
+#include "catalogue/recording_platform.h"
+#include "mainwindow/qt/look.h"
+#include "mainwindow/qt/main_form.h"
+
+namespace {
+
+void Settle() {
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < 150) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void Click(QWidget* keypad, const char* name) {
+    if (auto* key = keypad->findChild<QPushButton*>(name)) key->click();
+}
+
+// Once the keypad is up: press `keys`, save both pictures, then press `last`.
+void WhenModal(const QDir& dir, const QString& name, std::vector<const char*> keys,
+               const char* last) {
+    QTimer::singleShot(0, [=] {
+        QWidget* keypad = QApplication::activeModalWidget();
+        if (!keypad) return;
+        for (const char* key : keys) Click(keypad, key);
+        Settle();
+        keypad->grab().save(dir.filePath(name + ".png"));
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir.filePath(name + "-screen.png"));
+        std::printf("%s at %d,%d\n", qPrintable(name), keypad->x(), keypad->y());
+        Click(keypad, last);
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    veltra::ApplyLook(application);
+    const QDir dir(argc > 1 ? argv[1] : ".");
+    dir.mkpath(".");
+
+    veltra::RecordingPlatform platform;
+    veltra::App app(platform, ',');
+    veltra::StartUp(app, VELTRA_PRICE_LIST);
+    veltra::MainForm window(app);
+    window.move(40, 40);
+    window.show();
+    Settle();
+
+    // The calculator beside "Standard" after "3", "0": only "0" may follow.
+    WhenModal(dir, "inputcalc", {"Command1(3)", "Command1(0)"}, "Command2");
+    window.findChild<QToolButton*>("ARFlatBttn7")->click();
+
+    auto* tabs = window.findChild<QTabBar*>("TabStrip1");
+    tabs->setCurrentIndex(5);
+    auto* tree = window.findChild<QTreeWidget*>("TreeView1");
+    tree->expandItem(tree->topLevelItem(0));
+    tree->expandItem(tree->topLevelItem(0)->child(0));
+    QTreeWidgetItem* cabinet = tree->topLevelItem(0)->child(0)->child(0);
+    emit tree->itemClicked(cabinet, 0);
+    Settle();
+    // Four digits: every digit key is disabled.
+    WhenModal(dir, "addqty", {"Command3(1)", "Command3(2)", "Command3(3)", "Command3(4)"},
+              "Command1");
+    emit tree->itemDoubleClicked(cabinet, 0);
+    Settle();
+
+    window.findChild<QTabBar*>("TabStrip2")->setCurrentIndex(1);
+    auto* list = window.findChild<QTreeWidget*>("ListView1");
+    emit list->itemClicked(list->topLevelItem(0), 0);
+    WhenModal(dir, "addlistqty", {"Command3(1)", "Command3(0)"}, "Command1");
+    emit list->itemDoubleClicked(list->topLevelItem(0), 0);
+    Settle();
+    window.grab().save(dir.filePath("after-list-change.png"));
+    return 0;
+}
