@@ -52,6 +52,29 @@ void MakeFullConfiguration(App& app, int addedItems) {
     RecalculateAll(app);
 }
 
+std::string SessionScript() {
+    const char* fields[] = {"BasicText",    "EconomyText", "StandardText", "ExecutiveText",
+                            "OperatorText", "Dss1Text",    "Dss2Text"};
+    std::string s;
+    for (int i = 0; i < 100; ++i)
+        s += std::string("set ") + fields[i % 7] + ' ' + std::to_string((i * 37) % 31) + '\n';
+    s += "select Combo1 2\n"
+         "open DigExt\nhover Command1(2)\nhover Command1(3)\nclick Command1(3)\n"
+         "open AnExt\nhover Command1(1)\nclick Command1(1)\n"
+         "open AnTr\nclick Command1(1)\n"
+         "open E1Trunk\nprint dialog\nclose\n"
+         "open BaseStation\nslider 12\nclick Command2\n"
+         "open Mobile\ntype 20\nleave\nclick Command1\n"
+         "open FecuForm\nclick Option1(3)\nclick Command1\n"
+         "open IPUForm\nclick IPUInterface(1)\nclick Command1\n"
+         "open AddQty a17\nkey 1\nkey 2\nclick Command1\n"
+         "open AddListQty a17\nclick Command3(3)\nclick Command1\n"
+         "open InputCalc BasicText\nclick Command1(1)\nclick Command2\n"
+         "print fields\nprint status\nprint config\nprint cabinet\nprint list\n"
+         "newcalc\nprint status\n";
+    return s;
+}
+
 const std::filesystem::path& LargestPriceListFile() {
     static const std::filesystem::path path = [] {
         const auto file = std::filesystem::temp_directory_path() / "veltra-bench-32767.txt";

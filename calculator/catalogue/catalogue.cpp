@@ -95,20 +95,22 @@ std::string TreeNodeText(const CatalogueItem& item) {
     return item.ItemName;
 }
 
+int TreeNodeImage(const CatalogueItem& item) {
+    if (item.ItemLevel == 1) return 3;
+    if (item.ItemAddQty > 0) return 1;
+    if (item.ItemPrice > Money()) return 2;
+    return 3;
+}
+
 std::vector<TreeNodeData> CatalogueTreeNodes(const Catalogue& catalogue) {
     std::vector<TreeNodeData> nodes;
     nodes.reserve(catalogue.size());
     std::unordered_set<std::string> added;
     for (size_t i = 0; i < catalogue.size(); ++i) {
         const CatalogueItem& item = catalogue[i];
-        TreeNodeData node{ItemKey(int(i)), item.ItemParentKey, TreeNodeText(item), 3};
-        if (item.ItemLevel == 1) {
-            node.parentKey.clear();
-        } else if (item.ItemAddQty > 0) {
-            node.image = 1;
-        } else if (item.ItemPrice > Money()) {
-            node.image = 2;
-        }
+        TreeNodeData node{ItemKey(int(i)), item.ItemParentKey, TreeNodeText(item),
+                          TreeNodeImage(item)};
+        if (item.ItemLevel == 1) node.parentKey.clear();
         // Entries before the first heading would hang under themselves or under
         // a node not yet in the tree; they become roots instead.
         if (!node.parentKey.empty() && !added.contains(node.parentKey)) node.parentKey.clear();

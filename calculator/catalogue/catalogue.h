@@ -72,6 +72,9 @@ struct TreeNodeData {
 // The nodes of the catalogue tree in index order, each after its parent.
 std::vector<TreeNodeData> CatalogueTreeNodes(const Catalogue& catalogue);
 
+// The tree image of an entry (see TreeNodeData::image).
+int TreeNodeImage(const CatalogueItem& item);
+
 // The tree text of an entry: "[qty]-name" while it carries a hand-added quantity.
 std::string TreeNodeText(const CatalogueItem& item);
 

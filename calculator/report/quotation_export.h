@@ -14,8 +14,15 @@ struct App;
 // before the extension when that file exists already.
 std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time);
 
-// Writes the quotation to path; false after telling the user when it fails.
-bool ExportQuotationTo(App& app, const std::filesystem::path& path);
+// How a complete workbook takes its final name.
+enum class Publish { Replace, KeepExisting };
+
+// Writes the quotation next to path and moves it there only when complete, so
+// a failed write (folder gone, disk full) leaves no partial workbook and an
+// earlier file untouched. With KeepExisting a file that appeared under that
+// name meanwhile is never overwritten. False after telling the user.
+bool ExportQuotationTo(App& app, const std::filesystem::path& path,
+                       Publish publish = Publish::Replace);
 
 void ExportQuotation(App& app);
 

@@ -4,7 +4,6 @@
 #include <iostream>
 #include <sstream>
 
-#include "keypad_commands.h"
 #include "scenario_runner.h"
 
 namespace {
@@ -12,13 +11,6 @@ namespace {
 int Usage() {
     std::cerr << "usage: veltra-scenario [--expect EXPECTED] FILE\n";
     return 2;
-}
-
-void RegisterCommands(veltra::ScenarioRunner& runner) {
-    veltra::RegisterMainWindowCommands(runner);
-    veltra::RegisterDialogCommands(runner);
-    veltra::RegisterUnitDialogCommands(runner);
-    veltra::RegisterKeypadCommands(runner);
 }
 
 }  // namespace
@@ -44,13 +36,13 @@ int main(int argc, char** argv) {
     const auto base = std::filesystem::absolute(file).parent_path();
     if (expected.empty()) {
         veltra::ScenarioRunner runner(std::cout, base);
-        RegisterCommands(runner);
+        veltra::RegisterAllCommands(runner);
         return runner.Run(script) == 0 ? 0 : 1;
     }
 
     std::ostringstream output;
     veltra::ScenarioRunner runner(output, base);
-    RegisterCommands(runner);
+    veltra::RegisterAllCommands(runner);
     runner.Run(script);
     std::ifstream wantedFile(expected);
     if (!wantedFile) {

@@ -70,6 +70,10 @@ void RegisterDialogCommands(ScenarioRunner& runner);
 // dialogs, plus slider, type and leave. Register after the line-board ones.
 void RegisterUnitDialogCommands(ScenarioRunner& runner);
 
+// Every command of the scenario language, in the order that lets later ones
+// extend earlier ones.
+void RegisterAllCommands(ScenarioRunner& runner);
+
 // Splits "NAME(3)" into "NAME" and 3; index -1 when there is none.
 bool SplitIndexedName(const std::string& text, std::string& name, int& index);
 std::vector<std::string> SplitWords(const std::string& text);

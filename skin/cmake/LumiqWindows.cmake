@@ -23,12 +23,20 @@ if(NOT _lumiq_build_type)
   set(_lumiq_build_type Release)
 endif()
 
-set(_lumiq_runner ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/run-wine.sh)
-set(_lumiq_demo ${CMAKE_CURRENT_BINARY_DIR}/demo)
-file(MAKE_DIRECTORY ${_lumiq_demo})
+# The sub-builds compile through the same cache as the main build.
+set(_lumiq_launchers)
+foreach(lang C CXX)
+  if(CMAKE_${lang}_COMPILER_LAUNCHER)
+    list(APPEND _lumiq_launchers -DCMAKE_${lang}_COMPILER_LAUNCHER=${CMAKE_${lang}_COMPILER_LAUNCHER})
+  endif()
+endforeach()
 
-add_test(NAME lumiq_demo_skin
-  COMMAND lqs-pack ${CMAKE_CURRENT_SOURCE_DIR}/host/demo/demo.txt ${_lumiq_demo}/Demo.lqs)
+set(_lumiq_runner ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/run-wine.sh)
+set(_lumiq_demo ${LUMIQ_DEMO_DIR})
+
+# The build packs the demo skin; this lists it back, so a skin the tools
+# cannot read fails here before the host tries it.
+add_test(NAME lumiq_demo_skin COMMAND lqs-pack --list ${_lumiq_demo}/Demo.lqs)
 set_tests_properties(lumiq_demo_skin PROPERTIES FIXTURES_SETUP lumiq_demo LABELS lumiq)
 
 function(lumiq_windows_build arch toolchain)
@@ -41,6 +49,7 @@ function(lumiq_windows_build arch toolchain)
     CMAKE_ARGS
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_SOURCE_DIR}/cmake/${toolchain}
       -DCMAKE_BUILD_TYPE=${_lumiq_build_type}
+      ${_lumiq_launchers}
       ${ARGN}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
@@ -55,9 +64,14 @@ function(lumiq_windows_build arch toolchain)
             --close-after 1500 Z:${_lumiq_demo} Demo)
   set_tests_properties(lumiq_${arch}_tests lumiq_${arch}_host PROPERTIES
     SKIP_RETURN_CODE 77 RESOURCE_LOCK lumiq_wine TIMEOUT 900 LABELS "lumiq;wine")
+  # Where 32-bit programs run only under emulation, the 32-bit run is this
+  # smoke subset (the DLL's interface, skinning, every control kind); the
+  # sweeps and the 200 skinned windows run in the other builds.
+  set_tests_properties(lumiq_${arch}_tests PROPERTIES ENVIRONMENT
+    "LUMIQ_WINE_SMOKE_ARGS=--gtest_filter=PluginInterface.*:SkinWindowTest.*:ControlsTest.*-*Truncated*")
   # The exit code says whether the window was skinned; the report says how.
   set_tests_properties(lumiq_${arch}_host PROPERTIES FIXTURES_REQUIRED lumiq_demo
-    FAIL_REGULAR_EXPRESSION "region none|caption kept")
+    FAIL_REGULAR_EXPRESSION "region none|caption kept| 0 of ")
 endfunction()
 
 lumiq_windows_build(win32 mingw-i686.cmake)

@@ -13,23 +13,20 @@ constexpr std::size_t kInfoHeader = 40;
 }  // namespace
 
 std::optional<BmpInfo> ReadBmpInfo(const std::vector<std::uint8_t>& bytes, std::string* error) {
-    auto fail = [&](const char* why) -> std::optional<BmpInfo> {
-        if (error) *error = why;
-        return std::nullopt;
-    };
-    if (bytes.size() < kFileHeader + 12) return fail("too short for a bitmap file");
-    if (bytes[0] != 'B' || bytes[1] != 'M') return fail("does not start with \"BM\"");
+    // Exactly what the plug-in accepts before it hands a bitmap to the system.
+    if (!BmpLayoutFits(bytes.data(), bytes.size(), bytes.size(), error)) return std::nullopt;
     BmpInfo info;
     info.fileSize = ReadU32(&bytes[2]);
     info.pixelOffset = ReadU32(&bytes[10]);
-    std::uint32_t headerSize = ReadU32(&bytes[14]);
-    if (headerSize < kInfoHeader) return fail("has an old or unknown information header");
-    if (bytes.size() < kFileHeader + kInfoHeader) return fail("ends inside its header");
-    info.width = static_cast<std::int32_t>(ReadU32(&bytes[18]));
-    info.height = static_cast<std::int32_t>(ReadU32(&bytes[22]));
-    info.bitsPerPixel = ReadU16(&bytes[28]);
-    if (info.width <= 0 || info.height == 0) return fail("has no pixels");
-    if (info.pixelOffset >= bytes.size()) return fail("has its pixels past the end of the file");
+    if (ReadU32(&bytes[14]) == 12) {
+        info.width = ReadU16(&bytes[18]);
+        info.height = ReadU16(&bytes[20]);
+        info.bitsPerPixel = ReadU16(&bytes[24]);
+    } else {
+        info.width = static_cast<std::int32_t>(ReadU32(&bytes[18]));
+        info.height = static_cast<std::int32_t>(ReadU32(&bytes[22]));
+        info.bitsPerPixel = ReadU16(&bytes[28]);
+    }
     return info;
 }
 

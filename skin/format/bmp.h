@@ -20,7 +20,8 @@ struct BmpInfo {
     std::uint16_t bitsPerPixel = 0;
 };
 
-// Checks the file and information headers; error says what is wrong.
+// Checks the bitmap as the plug-in does (BmpLayoutFits) and reads its size;
+// error says what is wrong.
 std::optional<BmpInfo> ReadBmpInfo(const std::vector<std::uint8_t>& bytes, std::string* error);
 
 // Whether a bitmap file of fileSize bytes, of which head holds the first

@@ -4,6 +4,7 @@
 
 #include "format/bytes.h"
 #include "format/region_runs.h"
+#include "plugin/region_build.h"
 
 namespace lumiq {
 
@@ -20,42 +21,6 @@ constexpr LONG Bits(unsigned long v) {
     return static_cast<LONG>(v);
 }
 
-RECT ScreenRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
-// The window's rectangle in the coordinates that moving it uses: its
-// parent's client area for a child, the screen otherwise.
-RECT RectInParent(HWND window) {
-    RECT r = ScreenRect(window);
-    if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) {
-        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    }
-    return r;
-}
-
-// A memory device context with a bitmap selected, undone on scope exit.
-class BitmapDc {
-  public:
-    BitmapDc(HDC reference, HBITMAP bitmap) : dc_(CreateCompatibleDC(reference)) {
-        if (dc_) old_ = SelectObject(dc_, bitmap);
-    }
-    ~BitmapDc() {
-        if (!dc_) return;
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    BitmapDc(const BitmapDc&) = delete;
-    BitmapDc& operator=(const BitmapDc&) = delete;
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
-    HGDIOBJ old_ = nullptr;
-};
-
 void ShowLastError() {
     DWORD error = GetLastError();
     char text[256] = "";
@@ -68,36 +33,6 @@ void RefreshFrame(HWND window) {
     // Style changes of the frame only take effect once the frame is recomputed.
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-HRGN RegionFromRuns(const std::vector<Rect>& runs) {
-    if (runs.empty()) return CreateRectRgn(0, 0, 0, 0);
-    std::vector<std::uint8_t> buffer(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
-    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    data->rdh.dwSize = sizeof(RGNDATAHEADER);
-    data->rdh.iType = RDH_RECTANGLES;
-    data->rdh.nCount = static_cast<DWORD>(runs.size());
-    data->rdh.nRgnSize = static_cast<DWORD>(runs.size() * sizeof(RECT));
-    RECT bound{runs[0].left, runs[0].top, runs[0].right, runs[0].bottom};
-    auto* rects = reinterpret_cast<RECT*>(buffer.data() + sizeof(RGNDATAHEADER));
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        const Rect& r = runs[i];
-        rects[i] = RECT{r.left, r.top, r.right, r.bottom};
-        bound.left = std::min<LONG>(bound.left, r.left);
-        bound.top = std::min<LONG>(bound.top, r.top);
-        bound.right = std::max<LONG>(bound.right, r.right);
-        bound.bottom = std::max<LONG>(bound.bottom, r.bottom);
-    }
-    data->rdh.rcBound = bound;
-    if (HRGN rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data)) return rgn;
-    // Some systems limit the rectangles per call; uniting one by one always works.
-    HRGN all = CreateRectRgn(0, 0, 0, 0);
-    for (const Rect& r : runs) {
-        HRGN one = CreateRectRgn(r.left, r.top, r.right, r.bottom);
-        CombineRgn(all, all, one, RGN_OR);
-        DeleteObject(one);
-    }
-    return all;
 }
 
 BOOL CALLBACK AddDescendant(HWND child, LPARAM self) {
@@ -135,7 +70,7 @@ PixelImage ReadPixels(HBITMAP bitmap) {
 
 HRGN RegionFromBitmap(HBITMAP bitmap, int x, int y, std::uint32_t colour, int height, int width) {
     if (!bitmap) return nullptr;
-    return RegionFromRuns(RegionRuns(ReadPixels(bitmap), x, y, colour, height, width));
+    return RegionFromRects(RegionRuns(ReadPixels(bitmap), x, y, colour, height, width));
 }
 
 // ---------------------------------------------------------------- TProcHandler
@@ -144,10 +79,18 @@ TProcHandler::TProcHandler(HWND window, TWinHandler* windowHandler, TProcHandler
     : parent_(parent), windowHandler_(windowHandler), window_(window) {}
 
 TProcHandler::~TProcHandler() {
+    // The children go first: while they unhook, the window's bitmap that
+    // they paint from must still be there.
+    children_.clear();
     // A handler must never outlive its subclassing: the window would call
     // into freed memory.
     if (hooked_) TProcHandler::Unhook();
     if (graphics_) DeleteObject(graphics_);
+}
+
+void TProcHandler::ReleaseGraphics() {
+    if (graphics_) DeleteObject(graphics_);
+    graphics_ = nullptr;
 }
 
 std::unique_ptr<TProcHandler> TProcHandler::New(HWND window, TWinHandler* windowHandler,
@@ -185,7 +128,8 @@ void TProcHandler::CallPrevious(TMessage& m) {
 }
 
 void TProcHandler::Dispatch(TMessage& m) {
-    if (m.msg == WM_DESTROY && hooked_) {
+    const bool destroyed = m.msg == WM_DESTROY && hooked_;
+    if (destroyed) {
         destroying_ = true;
         Unhook();
     }
@@ -195,6 +139,9 @@ void TProcHandler::Dispatch(TMessage& m) {
     } else {
         CallPrevious(m);
     }
+    // Nothing of ours paints the window again: what it was given can go, so
+    // skinning and destroying windows does not pile up bitmaps and brushes.
+    if (destroyed) ReleaseGraphics();
 }
 
 void TProcHandler::Paint(TMessage& m) {
@@ -275,6 +222,7 @@ void TProcHandler::PaintBackground(HDC dc) {
     RECT mine = ScreenRect(window_);
     RECT outer = ScreenRect(owner->Window());
     BitmapDc source(dc, owner->Bitmap());
+    if (!source.Get()) return;
     BitBlt(dc, 0, 0, mine.right - mine.left, mine.bottom - mine.top, source.Get(),
            owner->Entry().imageX + (mine.left - outer.left),
            owner->Entry().imageY + (mine.top - outer.top), SRCCOPY);
@@ -285,6 +233,8 @@ void TProcHandler::PaintBackground(HDC dc) {
 TWinHandler::TWinHandler(HWND window) : TProcHandler(window, this, nullptr) {}
 
 TWinHandler::~TWinHandler() {
+    // The control handlers paint from this handler: they unhook while it is whole.
+    children_.clear();
     if (hooked_) TWinHandler::Unhook();
 }
 
@@ -338,13 +288,14 @@ void TWinHandler::Paint(TMessage&) {
     PAINTSTRUCT ps;
     BeginPaint(window_, &ps);
     HDC dc = GetDC(window_);
-    if (HBITMAP bitmap = Bitmap()) {
+    if (HBITMAP bitmap = Bitmap(); bitmap && dc) {
         BitmapDc source(dc, bitmap);
-        BitBlt(dc, 0, 0, entry_.imageWidth, entry_.imageHeight, source.Get(), entry_.imageX,
-               entry_.imageY, SRCCOPY);
+        if (source.Get())
+            BitBlt(dc, 0, 0, entry_.imageWidth, entry_.imageHeight, source.Get(), entry_.imageX,
+                   entry_.imageY, SRCCOPY);
     }
-    if (paint_) paint_(window_, dc);
-    ReleaseDC(window_, dc);
+    if (paint_ && dc) paint_(window_, dc);
+    if (dc) ReleaseDC(window_, dc);
     EndPaint(window_, &ps);
 }
 
@@ -402,6 +353,7 @@ void TWinHandler::AddControlRegion(HWND control, int x, int y, int width, int he
     RECT c = ScreenRect(control);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&c), 2);
     HRGN current = CreateRectRgn(0, 0, 0, 0);
+    if (!current) return;
     // Without a window region the whole window shows already; a region of
     // just this control would hide the rest.
     if (GetWindowRgn(window_, current) == ERROR) {
@@ -409,7 +361,11 @@ void TWinHandler::AddControlRegion(HWND control, int x, int y, int width, int he
         return;
     }
     HRGN added = CreateRectRgn(c.left, c.top, c.right + 1, c.bottom + 1);
-    CombineRgn(current, current, added, RGN_OR);
+    if (!added || CombineRgn(current, current, added, RGN_OR) == ERROR) {
+        if (added) DeleteObject(added);
+        DeleteObject(current);
+        return;
+    }
     DeleteObject(added);
     if (SetWindowRgn(window_, current, TRUE)) {
         region_ = current;
@@ -421,7 +377,9 @@ void TWinHandler::AddControlRegion(HWND control, int x, int y, int width, int he
 // ------------------------------------------------------------- TControlHandler
 
 TControlHandler::~TControlHandler() {
+    children_.clear();
     if (hooked_) TControlHandler::Unhook();
+    DropFont();
 }
 
 std::unique_ptr<TControlHandler> TControlHandler::New(HWND window, TWinHandler* windowHandler,
@@ -442,11 +400,23 @@ std::unique_ptr<TProcHandler> TControlHandler::CreateChild(HWND window) {
     return New(window, windowHandler_, this);
 }
 
+void TControlHandler::SetShape(int x, int y, int width, int height) {
+    hasShape_ = true;
+    shapeX_ = x;
+    shapeY_ = y;
+    shapeWidth_ = width;
+    shapeHeight_ = height;
+}
+
+HBITMAP TControlHandler::ShapeBitmap() const {
+    return hasShape_ && windowHandler_ ? windowHandler_->Bitmap() : nullptr;
+}
+
 bool TControlHandler::Hook() {
     if (!TProcHandler::Hook()) return false;
-    if (shapeBitmap_) {
-        region_ = RegionFromBitmap(shapeBitmap_, shapeX_, shapeY_,
-                                   windowHandler_->TransparentColour(), shapeHeight_, shapeWidth_);
+    if (HBITMAP shape = ShapeBitmap()) {
+        region_ = RegionFromBitmap(shape, shapeX_, shapeY_, windowHandler_->TransparentColour(),
+                                   shapeHeight_, shapeWidth_);
     } else {
         RECT r = ScreenRect(window_);
         region_ = CreateRectRgn(0, 0, r.right - r.left, r.bottom - r.top);
@@ -470,34 +440,86 @@ void TControlHandler::Unhook() {
     if (!destroying_) InvalidateRect(window_, nullptr, TRUE);
 }
 
+void TControlHandler::ReleaseGraphics() {
+    DropFont();
+    TProcHandler::ReleaseGraphics();
+}
+
+void TControlHandler::AdoptFont(HFONT font) {
+    if (!font) return;
+    if (!font_) originalFont_ = reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0));
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (font_) DeleteObject(font_);
+    font_ = font;
+}
+
+void TControlHandler::DropFont() {
+    if (!font_) return;
+    // Never leave the control holding a deleted font.
+    if (IsWindow(window_) &&
+        reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0)) == font_) {
+        SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(originalFont_), FALSE);
+    }
+    DeleteObject(font_);
+    font_ = nullptr;
+    originalFont_ = nullptr;
+}
+
+RECT TControlHandler::Shrink() {
+    RECT place = RectInParent(window_);
+    ++shrunk_;
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    return place;
+}
+
+void TControlHandler::Grow(const RECT& place) {
+    SetWindowPos(window_, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    --shrunk_;
+}
+
+void TControlHandler::SilentDefault(TMessage& m) {
+    RECT place = Shrink();
+    CallPrevious(m);
+    Grow(place);
+}
+
 void TControlHandler::Dispatch(TMessage& m) {
     if (m.msg == kPaintBackgroundMessage) PaintBackground(reinterpret_cast<HDC>(m.wParam));
-    if (m.msg == WM_WINDOWPOSCHANGED && hooked_ && !shapeBitmap_ && m.lParam) {
+    if (m.msg == WM_WINDOWPOSCHANGED && hooked_ && !ShapeBitmap() && shrunk_ == 0 && m.lParam) {
         // A rectangle shape follows the control's size; otherwise a control
         // that the skin or the host makes larger would be cut to its old size.
         const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.lParam);
         if (!(pos->flags & SWP_NOSIZE)) {
             HRGN fitted = CreateRectRgn(0, 0, pos->cx, pos->cy);
-            if (SetWindowRgn(window_, fitted, FALSE)) {
+            if (fitted && SetWindowRgn(window_, fitted, FALSE)) {
                 region_ = fitted;
-            } else {
+            } else if (fitted) {
                 DeleteObject(fitted);
             }
         }
     }
-    if (filter_ && filter_(*this, m)) return;
+    // Once the skinned window is going, controls draw themselves again.
+    const bool skinned = hooked_ && windowHandler_ && windowHandler_->Hooked();
+    if (filter_ && skinned && filter_(*this, m)) return;
     TProcHandler::Dispatch(m);
 }
 
 // ------------------------------------------------------------------- TSkinList
 
 TWinHandler* TSkinList::Add(std::unique_ptr<TWinHandler> handler) {
+    // Handlers of destroyed windows are never found again; their windows'
+    // handles may by now belong to other windows.
+    std::erase_if(handlers_, [](const std::unique_ptr<TWinHandler>& h) {
+        return !h->Hooked() && !IsWindow(h->Window());
+    });
     handlers_.push_back(std::move(handler));
     return handlers_.back().get();
 }
 
 TWinHandler* TSkinList::FindByName(const std::string& name) const {
     for (auto it = handlers_.rbegin(); it != handlers_.rend(); ++it) {
+        if ((*it)->Destroyed() || !IsWindow((*it)->Window())) continue;
         if ((*it)->Name() == name) return it->get();
     }
     return nullptr;

@@ -10,6 +10,7 @@
 
 #include "format/region_runs.h"
 #include "format/skin_format.h"
+#include "plugin/gdi.h"
 #include "plugin/lumiq_abi.h"
 
 namespace lumiq {
@@ -58,9 +59,14 @@ class TProcHandler {
     const Block64& Record() const { return record_; }
     void SetRecord(const Block64& record) { record_ = record; }
     void SetPaintCallback(PaintCallback paint) { paint_ = paint; }
+    PaintCallback PaintCallbackFn() const { return paint_; }
     HGDIOBJ GraphicsObject() const { return graphics_; }
     // Hands the handler a bitmap or brush to own; the previous one is deleted.
     void SetGraphicsObject(HGDIOBJ object);
+    void AddStyle(LONG bits) { styleAdd_ |= bits; }
+    // Set from the destroy message on: the window is going and never comes back.
+    bool Destroyed() const { return destroying_; }
+    void CallPrevious(TMessage& m);
     LONG StyleKeep() const { return styleKeep_; }
     LONG StyleAdd() const { return styleAdd_; }
     LONG ExStyleKeep() const { return exStyleKeep_; }
@@ -79,8 +85,8 @@ class TProcHandler {
     // Both report whether the window is now subclassed by this handler.
     virtual bool Hook();
     virtual void Unhook();
-
-    void CallPrevious(TMessage& m);
+    // Deletes what this handler created for its window, once the window is gone.
+    virtual void ReleaseGraphics();
 
     HGDIOBJ graphics_ = nullptr;  // window bitmap or control brush; owned
     WNDPROC previous_ = nullptr;
@@ -145,7 +151,27 @@ class TControlHandler : public TProcHandler {
                                                 TProcHandler* parent);
 
     void SetFilter(MessageFilter filter) { filter_ = filter; }
+    MessageFilter Filter() const { return filter_; }
     HRGN Region() const { return region_; }
+
+    // The control's shape is cut from the window handler's bitmap at x, y;
+    // without a shape, or without a bitmap, it is its own rectangle.
+    void SetShape(int x, int y, int width, int height);
+    void ClearShape() { hasShape_ = false; }
+    HBITMAP ShapeBitmap() const;
+
+    // Lets the control's own procedure handle the message while it has no
+    // size, so that it updates its state without drawing over the skin.
+    void SilentDefault(TMessage& m);
+    // Shrinks the control to nothing at (0, 0), without drawing, until Grow.
+    RECT Shrink();
+    void Grow(const RECT& place);
+
+    // Gives the control a font that this handler owns; the control's first
+    // font comes back when the handler lets go of it.
+    void AdoptFont(HFONT font);
+    void DropFont();
+    HFONT Font() const { return font_; }
 
   protected:
     using TProcHandler::TProcHandler;
@@ -155,18 +181,23 @@ class TControlHandler : public TProcHandler {
     void Dispatch(TMessage& m) override;
     bool Hook() override;
     void Unhook() override;
+    void ReleaseGraphics() override;
 
   private:
     MessageFilter filter_ = nullptr;
-    HRGN region_ = nullptr;
-    HBITMAP shapeBitmap_ = nullptr;  // the window handler's, not owned
+    HRGN region_ = nullptr;  // belongs to the system once set; kept only to clear it
+    bool hasShape_ = false;
     int shapeX_ = 0, shapeY_ = 0, shapeWidth_ = 0, shapeHeight_ = 0;
+    HFONT font_ = nullptr, originalFont_ = nullptr;
+    int shrunk_ = 0;  // nesting depth of Shrink
 };
 
 class TSkinList {
   public:
+    // Also lets go of handlers whose windows no longer exist.
     TWinHandler* Add(std::unique_ptr<TWinHandler> handler);
-    // The last handler whose name equals name exactly (letter case counts).
+    // The last handler whose name equals name exactly (letter case counts)
+    // and whose window has not been destroyed.
     TWinHandler* FindByName(const std::string& name) const;
     std::size_t Count() const { return handlers_.size(); }
     TWinHandler* At(std::size_t i) const { return handlers_[i].get(); }

@@ -5,6 +5,7 @@
 #include "format/bmp.h"
 #include "format/bytes.h"
 #include "format/skin_format.h"
+#include "plugin/control_kinds.h"
 
 namespace lumiq {
 
@@ -156,17 +157,16 @@ std::int32_t WINAPI SkinControl(HWND control, std::uint32_t kind, const char* sk
     if (kind > 12) return 0;
 
     const std::uint8_t* rec = lookup.record.data();
-    switch (kind) {
-        case 0:
-            ShowWindow(control, SW_HIDE);
-            break;
-        case 12:
-            MoveWindow(control, ReadU16(rec + 16), ReadU16(rec + 18), ReadU16(rec + 20),
-                       ReadU16(rec + 22), FALSE);
-            return 0;
-        default:
-            // The painting kinds keep their record for now.
-            break;
+    if (kind == 12) {
+        MoveWindow(control, ReadU16(rec + 16), ReadU16(rec + 18), ReadU16(rec + 20),
+                   ReadU16(rec + 22), FALSE);
+        return 0;
+    }
+    if (auto* controlHandler = dynamic_cast<TControlHandler*>(handler)) {
+        ApplyControlKind(*controlHandler, kind, lookup.status == RecordStatus::Found);
+    } else if (kind == 0) {
+        // The skinned window itself, named as a control: only hiding applies.
+        ShowWindow(control, SW_HIDE);
     }
 
     handler->SetPaintCallback(paint);

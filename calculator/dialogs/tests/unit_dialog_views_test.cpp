@@ -79,9 +79,18 @@ TEST(MobileViewTest, TypingPicksTheModuleAndOkStoresIt) {
     EXPECT_TRUE(view.Option(2)->isChecked());
     EXPECT_FALSE(view.Option(0)->isChecked());
 
-    // The calculator button asks for the keypad, whose closing refreshes the
-    // traffic line; this build's stub opens nothing.
+    // The calculator button opens the keypad on dt288 (closed here without
+    // "Ok"); its closing refreshes the traffic line.
+    bool opened = false;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* calculator = QApplication::activeModalWidget()) {
+            opened = true;
+            calculator->close();
+        }
+    });
     view.CalculatorButton()->click();
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(model.dt288.text, "20");
     EXPECT_FALSE(model.inputCalc.has_value());
     EXPECT_TRUE(LabelTexts(view).contains("Нагрузка на абонента: 0,4 Эрл"));
     EXPECT_EQ(t.app.state.InputCalcTarget, "dt288");

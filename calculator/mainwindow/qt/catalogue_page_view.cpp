@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
+#include "catalogue_tree.h"
 #include "icons.h"
 #include "keypads/open_keypad.h"
 #include "main_form.h"
@@ -31,9 +32,6 @@ class FixedRowDelegate : public QStyledItemDelegate {
   private:
     int height_;
 };
-
-constexpr int kKeyRole = Qt::UserRole;
-constexpr int kImageRole = Qt::UserRole + 1;
 
 QLineEdit* DisplayBox() {
     auto* box = new QLineEdit;
@@ -71,14 +69,9 @@ void MainForm::BuildCataloguePage() {
     tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree_->header()->setStretchLastSection(false);
     tree_->viewport()->installEventFilter(this);
-    for (const TreeNodeData& node : CatalogueTreeNodes(app_.catalogue)) {
-        auto* item = node.parentKey.empty() ? new QTreeWidgetItem(tree_)
-                                            : new QTreeWidgetItem(treeItems_.at(node.parentKey));
-        item->setData(0, kKeyRole, QString::fromStdString(node.key));
-        treeItems_[node.key] = item;
-    }
+    treeItems_ = FillCatalogueTree(*tree_, app_.catalogue);
     connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        const std::string key = item->data(0, kKeyRole).toString().toStdString();
+        const std::string key = item->data(0, kTreeKeyRole).toString().toStdString();
         Handle([&] { TreeView1_NodeClick(app_, form_, key); });
     });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { OnTreeDoubleClick(); });
@@ -111,7 +104,7 @@ void MainForm::BuildCataloguePage() {
         list_->setColumnWidth(column, width);
     list_->viewport()->installEventFilter(this);
     connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        const std::string key = item->data(0, kKeyRole).toString().toStdString();
+        const std::string key = item->data(0, kTreeKeyRole).toString().toStdString();
         Handle([&] { ListView1_ItemClick(form_, key); });
     });
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { OnListDoubleClick(); });
@@ -156,15 +149,7 @@ void MainForm::OnListDoubleClick() {
 
 void MainForm::RenderCataloguePage() {
     // Tree texts and images follow the hand-added quantities.
-    for (const TreeNodeData& node : CatalogueTreeNodes(app_.catalogue)) {
-        QTreeWidgetItem* item = treeItems_.at(node.key);
-        const QString text = QString::fromStdString(node.text);
-        if (item->text(0) != text) item->setText(0, text);
-        if (item->data(0, kImageRole).toInt() != node.image) {
-            item->setData(0, kImageRole, node.image);
-            item->setIcon(0, TreeImage(node.image));
-        }
-    }
+    RefreshCatalogueTree(treeItems_, app_.catalogue);
 
     for (QWidget* w : {Container("LabelCodeWare"), Container("TextCodeWare"),
                        Container("LabelPriceWare"), Container("TextPriceWare")})
@@ -189,7 +174,7 @@ void MainForm::RenderCataloguePage() {
             list_, {QString::fromStdString(row.name), QString::fromStdString(row.code),
                     QString::fromStdString(row.price), QString::number(row.qty),
                     QString::fromStdString(row.sum)});
-        item->setData(0, kKeyRole, QString::fromStdString(row.key));
+        item->setData(0, kTreeKeyRole, QString::fromStdString(row.key));
         item->setToolTip(0, item->text(0));
         for (int column = 2; column <= 4; ++column)
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);

@@ -60,13 +60,15 @@ QPixmap Group() {
 }  // namespace
 
 QIcon TreeImage(int image) {
+    // Painted once: a large catalogue asks for them tens of thousands of times.
+    static const QIcon added(AddedItem()), priced(PricedItem()), group(Group());
     switch (image) {
         case 1:
-            return QIcon(AddedItem());
+            return added;
         case 2:
-            return QIcon(PricedItem());
+            return priced;
         default:
-            return QIcon(Group());
+            return group;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "app/app.h"
 #include "app/startup.h"
 #include "mainwindow/main_form_model.h"
+#include "mainwindow/qt/catalogue_tree.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -96,7 +97,7 @@ class MainForm : public QMainWindow {
     std::array<QButtonGroup*, 5> groups_{};
 
     QTreeWidget* tree_ = nullptr;
-    std::map<std::string, QTreeWidgetItem*> treeItems_;
+    CatalogueTreeItems treeItems_;
     QTreeWidget* list_ = nullptr;
     AddedItemsList shownList_;
     QLineEdit* totalAddText_ = nullptr;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -201,6 +204,38 @@ TEST_F(QuotationExport, TellsWhenTheFileCannotBeWritten) {
     EXPECT_NE(t.platform.messages[0].text.find(path.string()), std::string::npos);
     EXPECT_EQ(t.platform.messages[0].icon, MessageIcon::Critical);
     EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(QuotationExport, AFailedWriteLeavesNoPartialFileAndNothingOverwritten) {
+    const fs::path path = folder / "quotation.xlsx";
+    const auto Content = [](const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    // A full disk, as the writer sees it: files may not grow past 2 KB.
+    std::ofstream(path) << "earlier quotation";
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 2048;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const bool written = ExportQuotationTo(t.app, path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Content(path), "earlier quotation");
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_NE(t.platform.messages[0].text.find(path.string()), std::string::npos);
+
+    // The program's own exports never replace a file of the same name.
+    EXPECT_FALSE(ExportQuotationTo(t.app, path, Publish::KeepExisting));
+    EXPECT_EQ(Content(path), "earlier quotation");
+    EXPECT_EQ(t.platform.messages.size(), 2u);
+    EXPECT_TRUE(ExportQuotationTo(t.app, path));
+    EXPECT_NE(Content(path), "earlier quotation");
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_NE(entry.path().extension(), ".part") << entry.path();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "format/bmp.h"
+#include "format/bytes.h"
 #include "tools/lqs-pack/description.h"
 
 namespace lumiq::testing {
@@ -33,6 +34,46 @@ PixelImage TinyImage() {
     }
     return img;
 }
+
+PixelImage ControlsImage() {
+    PixelImage img{256, 128, {}};
+    img.pixels.assign(256 * 128, kMagenta);
+    const PixelImage sample = SampleImage();
+    for (int y = 0; y < sample.height; ++y) {
+        for (int x = 0; x < sample.width; ++x) {
+            img.pixels[y * 256 + x] = sample.pixels[y * sample.width + x];
+        }
+    }
+    auto fill = [&](int x0, int y0, int w, int h, std::uint32_t colour) {
+        for (int y = y0; y < y0 + h; ++y) {
+            for (int x = x0; x < x0 + w; ++x) img.pixels[y * 256 + x] = colour;
+        }
+    };
+    using C = ControlsColours;
+    const std::uint32_t faces[] = {C::pressed, C::normal,         C::focused,        C::disabled,
+                                   C::checked, C::checkedFocused, C::checkedDisabled};
+    for (int i = 0; i < 7; ++i) fill(i * 20, 100, 20, 10, faces[i]);
+    img.pixels[100 * 256 + 20] = kMagenta;  // the normal face's corner
+    fill(140, 100, 40, 20, C::empty);
+    fill(190, 100, 40, 20, C::full);
+    return img;
+}
+
+const char* const kControlsDescription = R"(window Controls
+  image 0 0 128 96
+  transparent 0xFF00FF
+  bitmap controls.bmp
+  control Push kind=1 face=20,10 pressed=0,100 normal=20,100 focused=40,100 disabled=60,100 place=20,20,20,10
+  control Check kind=2 face=20,10 pressed=0,100 normal=20,100 focused=40,100 disabled=60,100 checked=80,100 checkedfocused=100,100 checkeddisabled=120,100 place=45,20,20,10
+  control Bar kind=8 bar=40,20 empty=140,100 full=190,100 place=20,50,40,20
+  control Panel kind=4 place=64,48,44,22
+  control Label kind=9 place=66,50,40,16
+  control Field kind=5 text=0x102030 back=0x405060 place=20,74,40,12
+  control Box kind=7 text=0x010203 back=0x070809 place=65,74,40,12
+  control Tree kind=10 text=0x112233 back=0x445566 place=70,20,30,20
+  control Rich kind=11 back=0x778899 place=20,35,25,12
+end
+)";
 
 const char* const kSampleDescription = R"(# skin used by the tests
 window "Setup Wizard"
@@ -65,11 +106,25 @@ window Second
 end
 )";
 
+std::vector<std::uint8_t> CoreHeaderBmp() {
+    std::vector<std::uint8_t> core(14 + 12 + 6 + 8, 0);
+    core[0] = 'B';
+    core[1] = 'M';
+    WriteU32(&core[10], 14 + 12 + 6);
+    WriteU32(&core[14], 12);
+    WriteU16(&core[18], 20);
+    WriteU16(&core[20], 2);
+    WriteU16(&core[22], 1);
+    WriteU16(&core[24], 1);
+    return core;
+}
+
 std::vector<std::uint8_t> PackDescription(const std::string& description) {
     std::istringstream in(description);
     auto load = [](const std::string& path) {
         if (path == "sample.bmp") return MakeBmp24(SampleImage());
         if (path == "tiny.bmp") return MakeBmp24(TinyImage());
+        if (path == "controls.bmp") return MakeBmp24(ControlsImage());
         throw std::runtime_error("no test bitmap \"" + path + "\"");
     };
     return WriteSkin(ParseDescription(in, "", load));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "format/bytes.h"
+#include "tests/common/sample_skins.h"
 #include "tests/native/temp_dir.h"
 
 namespace lumiq {
@@ -89,16 +90,7 @@ TEST(BmpLayout, CompressedPixelsBoundTheSize) {
 }
 
 TEST(BmpLayout, OldCoreHeaderIsMeasuredToo) {
-    // 12-byte header, 1 bit per pixel, two 3-byte colours, 2 rows of 4 bytes.
-    std::vector<std::uint8_t> core(14 + 12 + 6 + 8, 0);
-    core[0] = 'B';
-    core[1] = 'M';
-    WriteU32(&core[10], 14 + 12 + 6);
-    WriteU32(&core[14], 12);
-    WriteU16(&core[18], 20);
-    WriteU16(&core[20], 2);
-    WriteU16(&core[22], 1);
-    WriteU16(&core[24], 1);
+    std::vector<std::uint8_t> core = testing::CoreHeaderBmp();
     EXPECT_TRUE(Fits(core));
     core.pop_back();
     EXPECT_FALSE(Fits(core));

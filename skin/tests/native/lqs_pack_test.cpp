@@ -3,7 +3,9 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "format/bmp.h"
@@ -44,7 +46,7 @@ TEST(Description, WindowFields) {
     SkinLayout s = Parse(
         "# comment\n"
         "window \"Main Window\"  # trailing comment\r\n"
-        "  size -3 200\n"
+        "  size 3 200\n"
         "  image 1 0 3 4\n"
         "  transparent 0x00FF00\n"
         "  bitmap a.bmp\n"
@@ -56,7 +58,7 @@ TEST(Description, WindowFields) {
     ASSERT_EQ(s.windows.size(), 2u);
     const WindowLayout& w = s.windows[0];
     EXPECT_EQ(w.name, "Main Window");
-    EXPECT_EQ(w.width, -3);
+    EXPECT_EQ(w.width, 3);
     EXPECT_EQ(w.height, 200);
     EXPECT_EQ(w.imageX, 1);
     EXPECT_EQ(w.imageHeight, 4);
@@ -218,6 +220,141 @@ TEST(LqsPackTool, PacksListsAndRefusesBadInput) {
     EXPECT_EQ(std::count_if(files.begin(), files.end(),
                             [](const std::string& f) { return f.rfind("bad.lqs", 0) == 0; }),
               0);
+}
+
+// Exit code and everything the tool printed.
+std::pair<int, std::string> RunToolOutput(const std::string& args) {
+    std::string command = std::string(LQS_PACK_PATH) + " " + args + " 2>&1";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    std::string text;
+    char buffer[512];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
+    int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+TEST(LqsPackTool, RefusesEveryBadInputNamingWhere) {
+    testing::TempDir dir;
+    const std::string f = dir.Folder();
+    auto q = [&](const std::string& name) { return "'" + f + name + "'"; };
+
+    // Bitmaps the plug-in would refuse, and one it accepts.
+    const auto good = MakeBmp24(PixelImage{4, 4, std::vector<std::uint32_t>(16, 0)});
+    auto withU32 = [&](int at, std::uint32_t v) {
+        auto b = good;
+        WriteU32(&b[at], v);
+        return b;
+    };
+    auto withU16 = [&](int at, std::uint16_t v) {
+        auto b = good;
+        WriteU16(&b[at], v);
+        return b;
+    };
+    auto cut = good;
+    cut.resize(cut.size() - 5);
+    auto huge = withU32(18, 100000);
+    WriteU32(&huge[22], 100000);
+    const auto core = testing::CoreHeaderBmp();  // 20 x 2
+    const std::pair<const char*, std::vector<std::uint8_t>> bitmaps[] = {
+        {"cut.bmp", cut},
+        {"huge.bmp", huge},
+        {"bits7.bmp", withU16(28, 7)},
+        {"planes3.bmp", withU16(26, 3)},
+        {"rle9.bmp", withU32(30, 9)},
+        {"tall.bmp", withU32(22, 0x80000000u)},
+    };
+    const std::string window = "window W\n image 0 0 1 1\n bitmap ";
+    for (const auto& [name, bytes] : bitmaps) {
+        dir.Write(name, bytes);
+        dir.Write("d.txt", Bytes(window + name + "\nend\n"));
+        auto [code, text] = RunToolOutput(q("d.txt") + " " + q("out.lqs"));
+        EXPECT_EQ(code, 1) << name;
+        EXPECT_NE(text.find("line 3: "), std::string::npos) << name << ": " << text;
+    }
+    dir.Write("core.bmp", core);
+    dir.Write("d.txt", Bytes(window + "core.bmp\nend\n"));
+    EXPECT_EQ(RunToolOutput(q("d.txt") + " " + q("core.lqs")).first, 0);
+    EXPECT_EQ(RunToolOutput("--list " + q("core.lqs")).first, 0);
+
+    // Descriptions: each refused with the line it fails on.
+    const std::pair<std::string, std::string> descriptions[] = {
+        {"window W\n image 0 0 --5 4\nend\n", "line 2: "},
+        {"window W\n image 0 0 4 4\n control C kind=9 place=+-5,0,1,1\nend\n", "line 3: "},
+        {"window W\n image 0 0 4 4\n transparent 0x-5\nend\n", "line 3: "},
+        {"window W\n image 0 0 4 4\n control C kind=9 s16@20=-0x-1\nend\n", "line 3: "},
+        {"window W\n image 0 0 4 4\n control C kind=9 place=1,1,1,1 place=2,2,2,2\nend\n",
+         "line 3: \"place\" given twice"},
+        {"window W\n image 0 0 4 4\n control C kind=9 kind=4\nend\n", "line 3: "},
+        {"window W\n size 5 5\n image 0 0 4 4\n size 6 6\nend\n",
+         "line 4: \"size\" given again (first on line 2)"},
+        {"window W\n size 0 0\n image 0 0 4 4\nend\n", "line 2: "},
+        {"window W\n size -32768 10\n image 0 0 4 4\nend\n", "line 2: "},
+        {"window W\n image 0 0 0 0\nend\n", "line 3: window \"W\" has no size"},
+        {"", "line 1: the description defines no window"},
+        {"# only a comment\n\n", "line 2: the description defines no window"},
+    };
+    for (const auto& [text, message] : descriptions) {
+        dir.Write("d.txt", Bytes(text));
+        auto [code, output] = RunToolOutput(q("d.txt") + " " + q("out.lqs"));
+        EXPECT_EQ(code, 1) << text;
+        EXPECT_NE(output.find(message), std::string::npos) << text << "\n" << output;
+    }
+    EXPECT_FALSE(std::filesystem::exists(f + "out.lqs"));
+
+    // Folders are neither descriptions nor skins, and are never replaced.
+    std::filesystem::create_directory(f + "folder.lqs");
+    dir.Write("d.txt", Bytes("window W\n image 0 0 4 4\nend\n"));
+    auto [toFolder, folderText] = RunToolOutput(q("d.txt") + " " + q("folder.lqs"));
+    EXPECT_EQ(toFolder, 1);
+    EXPECT_NE(folderText.find("is a folder"), std::string::npos) << folderText;
+    EXPECT_TRUE(std::filesystem::is_directory(f + "folder.lqs"));
+    EXPECT_EQ(RunToolOutput(q("folder.lqs") + " " + q("out.lqs")).first, 1);
+    EXPECT_EQ(RunToolOutput("--list " + q("folder.lqs")).first, 1);
+
+    // Listing: damage, a wrong signature, bitmaps the plug-in refuses, empty
+    // and repeated names each fail with their offset; names come out escaped.
+    const std::string named =
+        "window W\n image 0 0 4 2\n bitmap core.bmp\n"
+        " control \"A\x1b[2JB\" kind=9\n control D kind=9\nend\n";
+    dir.Write("d.txt", Bytes(named));
+    ASSERT_EQ(RunToolOutput(q("d.txt") + " " + q("ok.lqs")).first, 0);
+    const auto ok = dir.Read("ok.lqs");
+    auto [listed, listing] = RunToolOutput("--list " + q("ok.lqs"));
+    EXPECT_EQ(listed, 0) << listing;
+    EXPECT_NE(listing.find("control \"A\\x1b[2JB\""), std::string::npos) << listing;
+    EXPECT_EQ(listing.find('\x1b'), std::string::npos);
+
+    const std::size_t bitmapAt = 16 + 3 * 64 + 4;  // after the window block and the length
+    auto variant = [&](auto change) {
+        auto b = ok;
+        change(b);
+        return b;
+    };
+    const std::pair<std::vector<std::uint8_t>, std::string> skins[] = {
+        {variant([](auto& b) { b[0] = 'X'; }), "offset 0: the signature"},
+        {std::vector<std::uint8_t>(16, 0), "offset 0: the signature"},
+        {variant([&](auto& b) { b[bitmapAt] = 'X'; }),
+         "offset " + std::to_string(bitmapAt) + ": the bitmap of window \"W\""},
+        {variant([&](auto& b) { WriteU16(&b[bitmapAt + 22], 2000); }),
+         "offset " + std::to_string(bitmapAt) + ": "},
+        {variant([](auto& b) { std::fill(b.begin() + 16, b.begin() + 32, 0); }),
+         "offset 16: a window without a name"},
+        {variant([](auto& b) { std::fill(b.begin() + 80, b.begin() + 96, 0); }),
+         "offset 80: a control without a name"},
+        {variant([](auto& b) { std::copy(b.begin() + 80, b.begin() + 96, b.begin() + 144); }),
+         "offset 144: a second control"},
+        {variant([](auto& b) { b.resize(b.size() - 1); }), "damaged: "},
+    };
+    for (const auto& [bytes, message] : skins) {
+        dir.Write("bad.lqs", bytes);
+        auto [code, output] = RunToolOutput("--list " + q("bad.lqs"));
+        EXPECT_EQ(code, 1) << message;
+        EXPECT_NE(output.find("error: " + message), std::string::npos) << message << "\n" << output;
+    }
 }
 
 }  // namespace

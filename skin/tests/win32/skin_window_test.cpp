@@ -99,6 +99,19 @@ TEST_F(SkinWindowTest, RegionIsTheShapeCutFromTheBitmap) {
     DeleteObject(expected);
 }
 
+TEST_F(SkinWindowTest, WindowWithoutBitmapGetsNoRegionButLosesItsFrame) {
+    ASSERT_EQ(Skin("About Box"), 1);
+    EXPECT_EQ(WindowRegion(window), nullptr);
+    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_CAPTION | WS_BORDER), 0);
+    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE), 0);
+    RECT r = WindowRectOf(window);
+    EXPECT_EQ(r.right - r.left, 200);
+    EXPECT_EQ(r.bottom - r.top, 120);
+    // Nothing of its own is painted, and nothing fails when asked to.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(host.Callback(0, "CM_PAINTSKINBKGND", title, 0), 1);
+}
+
 TEST_F(SkinWindowTest, WindowPaintsItsImageThenCallsTheHost) {
     ASSERT_EQ(Skin("Setup Wizard", RecordPaint), 1);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -60,5 +61,8 @@ HRGN RegionOf(const std::vector<Rect>& runs);
 HRGN WindowRegion(HWND w);
 
 void PumpMessages();
+
+// The GDI objects alive in this process (every object, stock ones included).
+std::size_t LiveGdiObjects();
 
 }  // namespace lumiq::testing

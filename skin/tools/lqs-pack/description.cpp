@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <iterator>
 #include <map>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <sstream>
 
 #include "format/bmp.h"
@@ -20,6 +22,10 @@ DescriptionError::DescriptionError(int l, const std::string& what)
     : std::runtime_error("line " + std::to_string(l) + ": " + what), line(l) {}
 
 std::vector<std::uint8_t> LoadFile(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
+        throw std::runtime_error("\"" + path + "\" is not a file");
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot open \"" + path + "\"");
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
@@ -105,6 +111,11 @@ std::optional<std::int64_t> ParseInteger(std::string_view s) {
         s.remove_prefix(2);
     }
     if (s.empty() || s.size() > 12) return std::nullopt;
+    // Digits only: no second sign ("--5", "0x-5") and nothing after them.
+    for (char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        if (base == 16 ? !std::isxdigit(u) : !std::isdigit(u)) return std::nullopt;
+    }
     std::int64_t v = 0;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v, base);
     if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
@@ -195,6 +206,7 @@ void CheckName(const std::string& name, int lineNo) {
 struct OpenWindow {
     WindowLayout layout;
     int line = 0;
+    std::map<std::string, int> settings;  // word -> line it was given on
     bool hasSize = false, hasImage = false;
     std::map<std::string, int> controlNames;
     std::string bitmapPath;
@@ -210,6 +222,11 @@ void CloseWindow(OpenWindow& w, int lineNo) {
         }
         w.layout.width = static_cast<std::int16_t>(w.layout.imageWidth);
         w.layout.height = static_cast<std::int16_t>(w.layout.imageHeight);
+    }
+    if (w.layout.width < 1 || w.layout.height < 1) {
+        throw DescriptionError(lineNo, "window \"" + w.layout.name + "\" has no size (" +
+                                           std::to_string(w.layout.width) + "x" +
+                                           std::to_string(w.layout.height) + ")");
     }
     if (w.bitmapInfo) {
         std::int64_t bw = w.bitmapInfo->width;
@@ -260,6 +277,13 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
         }
         if (!open) throw DescriptionError(lineNo, "\"" + word + "\" outside a window");
 
+        if (word == "size" || word == "image" || word == "transparent" || word == "bitmap") {
+            auto [it, fresh] = open->settings.emplace(word, lineNo);
+            if (!fresh) {
+                throw DescriptionError(lineNo, "\"" + word + "\" given again (first on line " +
+                                                   std::to_string(it->second) + ")");
+            }
+        }
         if (word == "end") {
             need(1, "end");
             CloseWindow(*open, lineNo);
@@ -267,10 +291,8 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
             open.reset();
         } else if (word == "size") {
             need(3, "size WIDTH HEIGHT");
-            open->layout.width =
-                static_cast<std::int16_t>(Number(t[1], -32768, 32767, lineNo, word));
-            open->layout.height =
-                static_cast<std::int16_t>(Number(t[2], -32768, 32767, lineNo, word));
+            open->layout.width = static_cast<std::int16_t>(Number(t[1], 1, 32767, lineNo, word));
+            open->layout.height = static_cast<std::int16_t>(Number(t[2], 1, 32767, lineNo, word));
             open->hasSize = true;
         } else if (word == "image") {
             need(5, "image X Y WIDTH HEIGHT");
@@ -321,12 +343,16 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
             }
             std::optional<std::uint32_t> kind;
             std::vector<std::pair<std::string, std::string>> fields;
+            std::set<std::string> keys;
             for (std::size_t i = 2; i < t.size(); ++i) {
                 auto eq = t[i].find('=');
                 if (eq == std::string::npos) {
                     throw DescriptionError(lineNo, "expected NAME=VALUE, got \"" + t[i] + "\"");
                 }
                 std::string key = t[i].substr(0, eq), value = t[i].substr(eq + 1);
+                if (!keys.insert(key).second) {
+                    throw DescriptionError(lineNo, "\"" + key + "\" given twice");
+                }
                 if (key == "kind") {
                     kind = static_cast<std::uint32_t>(Number(value, 0, 0xFFFFFFFF, lineNo, "kind"));
                 } else {
@@ -354,22 +380,51 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
         throw DescriptionError(lineNo, "window \"" + open->layout.name + "\" opened on line " +
                                            std::to_string(open->line) + " has no \"end\"");
     }
+    if (skin.windows.empty()) {
+        throw DescriptionError(std::max(lineNo, 1), "the description defines no window");
+    }
     return skin;
+}
+
+std::string PrintableName(const std::string& name) {
+    std::string out;
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20 || u >= 0x7F) {
+            static const char* const kHex = "0123456789abcdef";
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 bool ListSkin(const std::vector<std::uint8_t>& bytes, std::ostream& out) {
     ParsedSkin skin = ParseSkin(bytes);
-    if (!skin.signatureOk && bytes.size() >= kSignatureSize) {
-        out << "warning: the signature is not \"LQSkin file\"\n";
-    }
+    std::vector<std::string> problems;
+    if (!skin.signatureOk) problems.push_back("offset 0: the signature is not \"LQSkin file\"");
     out << "windows: " << (bytes.size() >= kHeaderSize ? ReadU16(&bytes[kSignatureSize]) : 0)
         << "\n";
+    std::set<std::string> windowNames;
+    std::uint64_t at = kHeaderSize;  // where the window's entry starts
     for (const ParsedWindow& w : skin.windows) {
         const WindowEntry& e = w.entry;
-        out << "window \"" << e.name << "\": " << e.controlCount << " controls, size " << e.width
-            << "x" << e.height << ", image " << e.imageX << "," << e.imageY << " " << e.imageWidth
-            << "x" << e.imageHeight << ", transparent 0x" << std::hex << std::setw(6)
-            << std::setfill('0') << e.transparentColour << std::dec << std::setfill(' ');
+        const std::string where = "offset " + std::to_string(at) + ": ";
+        if (e.name.empty()) problems.push_back(where + "a window without a name");
+        if (!windowNames.insert(Lower(e.name)).second) {
+            problems.push_back(where + "a second window \"" + PrintableName(e.name) + "\"");
+        }
+        out << "window \"" << PrintableName(e.name) << "\": " << e.controlCount
+            << " controls, size " << e.width << "x" << e.height << ", image " << e.imageX << ","
+            << e.imageY << " " << e.imageWidth << "x" << e.imageHeight << ", transparent 0x"
+            << std::hex << std::setw(6) << std::setfill('0') << e.transparentColour << std::dec
+            << std::setfill(' ');
         if (e.bitmapOffset == 0) {
             out << ", no bitmap\n";
         } else {
@@ -386,24 +441,35 @@ bool ListSkin(const std::vector<std::uint8_t>& bytes, std::ostream& out) {
                         << info->bitsPerPixel;
                 } else {
                     out << ", not a bitmap: " << why;
+                    problems.push_back("offset " + std::to_string(start) +
+                                       ": the bitmap of window \"" + PrintableName(e.name) + "\" " +
+                                       why);
                 }
             }
             out << ")\n";
         }
+        std::set<std::string> controlNames;
+        std::uint64_t recordAt = at + 64;
         for (const Block64& r : w.records) {
+            const std::string name = StoredName(r.data());
+            const std::string here = "offset " + std::to_string(recordAt) + ": ";
+            if (name.empty()) problems.push_back(here + "a control without a name");
+            if (!controlNames.insert(Lower(name)).second) {
+                problems.push_back(here + "a second control \"" + PrintableName(name) + "\"");
+            }
             // The kind is not stored, so the fields are shown as 16-bit words.
             int last = 63;
             while (last >= 16 && r[last] == 0) --last;
-            out << "  control \"" << StoredName(r.data()) << "\":";
+            out << "  control \"" << PrintableName(name) << "\":";
             for (int off = 16; off <= last; off += 2) out << " " << ReadS16(&r[off]);
             out << "\n";
+            recordAt += 64;
         }
+        at += 64 * (std::uint64_t{e.controlCount} + 1);
     }
-    if (!skin.error.empty()) {
-        out << "damaged: " << skin.error << "\n";
-        return false;
-    }
-    return true;
+    if (!skin.error.empty()) problems.push_back("damaged: " + skin.error);
+    for (const std::string& p : problems) out << "error: " << p << "\n";
+    return problems.empty();
 }
 
 }  // namespace lumiq

@@ -50,7 +50,13 @@ struct FieldDef {
 // The named fields of a control kind; empty for kinds that use none.
 std::vector<FieldDef> KindFields(std::uint32_t kind);
 
-// A human-readable listing of a skin file; returns false when it is damaged.
+// A human-readable listing of a skin file, names escaped; returns false,
+// after a line "error: offset N: ..." for each, when the file is damaged, its
+// signature is wrong, a bitmap is one the plug-in refuses, or a name is empty
+// or given twice.
 bool ListSkin(const std::vector<std::uint8_t>& bytes, std::ostream& out);
+
+// The name with quotes, backslashes and bytes outside printable ASCII escaped.
+std::string PrintableName(const std::string& name);
 
 }  // namespace lumiq

@@ -1,5 +1,6 @@
 // lqs-pack: builds an ".lqs" skin from a text description, or lists one.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -31,6 +32,15 @@ int List(const std::string& path) {
 }
 
 int Pack(const std::string& descriptionPath, const std::string& outputPath) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(descriptionPath, ec)) {
+        std::cerr << "lqs-pack: \"" << descriptionPath << "\" is not a file\n";
+        return 1;
+    }
+    if (std::filesystem::is_directory(outputPath, ec)) {
+        std::cerr << "lqs-pack: \"" << outputPath << "\" is a folder, not a skin file\n";
+        return 1;
+    }
     std::ifstream in(descriptionPath);
     if (!in) {
         std::cerr << "lqs-pack: cannot open \"" << descriptionPath << "\"\n";
