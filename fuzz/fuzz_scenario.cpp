@@ -13,7 +13,6 @@
 #include "catalogue/number_text.h"
 #include "check.h"
 #include "mainwindow/field_buttons.h"
-#include "scenario/keypad_commands.h"
 #include "scenario/scenario_runner.h"
 
 using namespace veltra;
@@ -117,10 +116,7 @@ bool Reachable(std::string_view line, bool dialogOpen) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static std::ostream discard(nullptr);
     ScenarioRunner runner(discard, ".");
-    RegisterMainWindowCommands(runner);
-    RegisterDialogCommands(runner);
-    RegisterUnitDialogCommands(runner);
-    RegisterKeypadCommands(runner);
+    RegisterAllCommands(runner);
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
     std::string line;
     int errors = 0;
