@@ -5,7 +5,9 @@
 
 #include "bench_fixtures.h"
 #include "catalogue/price_list.h"
+#include "mainwindow/main_form_pages.h"
 #include "mainwindow/qt/catalogue_tree.h"
+#include "mainwindow/qt/main_form.h"
 
 namespace veltra::bench {
 namespace {
@@ -22,6 +24,27 @@ void BM_CatalogueTree_32767(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CatalogueTree_32767)->Unit(benchmark::kMillisecond);
+
+// From selecting the "Отчеты" page of a rich configuration (three cabinets,
+// switched-mode power with batteries, cordless) to its painted picture: the
+// selection writes the cabinet picture, the render and the paint draw it.
+void BM_ReportsPage_FirstPaint(benchmark::State& state) {
+    StartedApp started;
+    MakeFullConfiguration(started.app);
+    MainForm window(started.app);
+    window.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        TabStrip1_Click(started.app, started.app.form, 1);
+        window.Render();
+        window.grab();
+        state.ResumeTiming();
+        TabStrip1_Click(started.app, started.app.form, kTabCount);
+        window.Render();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(BM_ReportsPage_FirstPaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace veltra::bench

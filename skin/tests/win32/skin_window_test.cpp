@@ -163,6 +163,26 @@ TEST_F(SkinWindowTest, SkinControlNeedsTheExactWindowName) {
     DeleteObject(whole);
 }
 
+TEST_F(SkinWindowTest, CallsBeforeSkinningOrOnDestroyedWindowsDoNothing) {
+    // No window handler yet: the control is left as it is.
+    EXPECT_EQ(host.SkinControl(next, 12, "Blue Sky", "Setup Wizard", "Next"), 0);
+    EXPECT_EQ(RectInParentOf(next).left, 5);
+    EXPECT_EQ(GetPropA(next, "__IDSELF__"), nullptr);
+
+    ASSERT_EQ(Skin(), 1);
+    const HWND gone = window, goneControl = cancel;
+    DestroyWindow(window);
+    PumpMessages();
+    EXPECT_EQ(host.SkinControl(goneControl, 0, "Blue Sky", "Setup Wizard", "Cancel"), 0);
+    EXPECT_EQ(host.SkinWindow(gone, "Blue Sky", "Setup Wizard", nullptr), 0);
+    ControlPlacement p{Address32(goneControl), 0, 0, 10, 10};
+    host.Callback(0, "CM_ADDCONTROLRGN", gone, reinterpret_cast<LPARAM>(&p));
+    host.Callback(0, "CM_PAINTSKINBKGND", gone, 0);
+    // A new window of the same name is skinned as if nothing had happened.
+    window = CreateTopWindow();
+    EXPECT_EQ(Skin(), 1);
+}
+
 TEST_F(SkinWindowTest, MissingRecordHidesOnlyForKindZero) {
     ASSERT_EQ(Skin(), 1);
     host.SkinControl(agree, 1, "Blue Sky", "Setup Wizard", "Back");
