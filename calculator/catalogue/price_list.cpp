@@ -213,6 +213,16 @@ Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
     return catalogue;
 }
 
+Catalogue ReadPriceList(std::string_view bytes, char decimalSeparator,
+                        const std::string& fileName) {
+    const auto text = DecodePriceListText(bytes);
+    if (!text) {
+        throw PriceListError("Прайс-лист " + Quoted(fileName) +
+                             " не удаётся прочитать: текст не в кодировке UTF-8 или Windows-1251.");
+    }
+    return ParsePriceList(*text, decimalSeparator, fileName);
+}
+
 Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator) {
     const std::string fileName = path.string();
     std::error_code error;
@@ -246,12 +256,7 @@ Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator
     if (in.bad()) {
         throw PriceListError("Не удалось прочитать прайс-лист " + Quoted(fileName) + ".");
     }
-    const auto text = DecodePriceListText(bytes);
-    if (!text) {
-        throw PriceListError("Прайс-лист " + Quoted(fileName) +
-                             " не удаётся прочитать: текст не в кодировке UTF-8 или Windows-1251.");
-    }
-    return ParsePriceList(*text, decimalSeparator, fileName);
+    return ReadPriceList(bytes, decimalSeparator, fileName);
 }
 
 }  // namespace veltra

@@ -22,6 +22,10 @@ inline constexpr size_t kMaxPriceListBytes = 16 * 1024 * 1024;
 // Parses decoded (UTF-8) text; `fileName` only names the file in messages.
 Catalogue ParsePriceList(std::string_view text, char decimalSeparator, const std::string& fileName);
 
+// Decodes and parses the bytes of a price list file; `fileName` only names the
+// file in messages. Throws PriceListError as LoadPriceList does.
+Catalogue ReadPriceList(std::string_view bytes, char decimalSeparator, const std::string& fileName);
+
 // Reads, decodes and parses a regular file of at most kMaxPriceListBytes.
 // Throws PriceListError with a message for the user when the file cannot be
 // read or is not a complete price list.

@@ -32,6 +32,8 @@ class ScenarioRunner {
     // Runs every line; returns the number of error lines printed.
     int Run(std::istream& script);
 
+    // Whether start-up has run and succeeded, so that app() holds a program.
+    bool running() const { return app_ && !startFailed_; }
     App& app() { return *app_; }
     RecordingPlatform& platform() { return platform_; }
     std::ostream& out() { return out_; }
