@@ -32,6 +32,7 @@ Catalogue& Catalogue::operator=(const Catalogue& other) {
 Catalogue& Catalogue::operator=(Catalogue&& other) noexcept {
     std::vector<CatalogueItem>::operator=(std::move(other));
     indexedData_ = nullptr;
+    other.indexedData_ = nullptr;
     return *this;
 }
 

@@ -32,7 +32,9 @@ class Catalogue : public std::vector<CatalogueItem> {
     using std::vector<CatalogueItem>::vector;
     Catalogue() = default;
     Catalogue(const Catalogue& other) : std::vector<CatalogueItem>(other) {}
-    Catalogue(Catalogue&& other) noexcept : std::vector<CatalogueItem>(std::move(other)) {}
+    Catalogue(Catalogue&& other) noexcept : std::vector<CatalogueItem>(std::move(other)) {
+        other.indexedData_ = nullptr;
+    }
     Catalogue& operator=(const Catalogue& other);
     Catalogue& operator=(Catalogue&& other) noexcept;
 

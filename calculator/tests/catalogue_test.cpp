@@ -40,6 +40,25 @@ TEST(Catalogue, SetItemQtyChangesTheFirstEntryWithTheExactCode) {
     for (const auto& item : c) EXPECT_EQ(int(item.ItemAddQty), 0);
 }
 
+TEST(Catalogue, CodeLookupFollowsEveryChangeOfTheEntries) {
+    Catalogue c = ParsePriceList("A,X 1,1\nB,X 2,2\nC,X 3,3\n", ',', "p");
+    EXPECT_EQ(FindItem(c, "X 2"), 1);
+    Catalogue copy = c;
+    copy[1].ItemCode = "changed before its first lookup";
+    EXPECT_EQ(FindItem(copy, "X 2"), -1);
+    EXPECT_EQ(FindItem(c, "X 2"), 1);
+    c.erase(c.begin());
+    EXPECT_EQ(FindItem(c, "X 2"), 0);
+    EXPECT_EQ(FindItem(c, "X 1"), -1);
+    c.push_back(c[0]);
+    EXPECT_EQ(FindItem(c, "X 2"), 0);  // still the first entry with the code
+    Catalogue moved = std::move(c);
+    EXPECT_EQ(FindItem(moved, "X 3"), 1);
+    c = ParsePriceList("D,X 9,1\n", ',', "p");
+    EXPECT_EQ(FindItem(c, "X 9"), 0);
+    EXPECT_EQ(FindItem(c, "X 3"), -1);
+}
+
 TEST(Catalogue, ParentKeysFollowTheNearestHeadings) {
     Catalogue c = ParsePriceList(
         "*G1,,\n"      // a0
