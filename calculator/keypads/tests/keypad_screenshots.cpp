@@ -13,18 +13,13 @@
 #include <QTreeWidget>
 #include <cstdio>
 
-#include "app/startup.h"
-#include "catalogue/recording_platform.h"
-#include "mainwindow/qt/look.h"
 #include "mainwindow/qt/main_form.h"
+#include "tests/screenshot_support.h"
 
 namespace {
 
-void Settle() {
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < 150) QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+using veltra::testing::Save;
+using veltra::testing::Settle;
 
 void Click(QWidget* keypad, const char* name) {
     if (auto* key = keypad->findChild<QPushButton*>(name)) key->click();
@@ -37,7 +32,7 @@ void WhenModal(const QDir& dir, const QString& name, std::vector<const char*> ke
         QWidget* keypad = QApplication::activeModalWidget();
         if (!keypad) return;
         for (const char* key : keys) Click(keypad, key);
-        Settle();
+        Settle(150);
         keypad->grab().save(dir.filePath(name + ".png"));
         QGuiApplication::primaryScreen()->grabWindow(0).save(dir.filePath(name + "-screen.png"));
         std::printf("%s at %d,%d\n", qPrintable(name), keypad->x(), keypad->y());
@@ -48,18 +43,13 @@ void WhenModal(const QDir& dir, const QString& name, std::vector<const char*> ke
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    veltra::ApplyLook(application);
-    const QDir dir(argc > 1 ? argv[1] : ".");
-    dir.mkpath(".");
-
-    veltra::RecordingPlatform platform;
-    veltra::App app(platform, ',');
-    veltra::StartUp(app, VELTRA_PRICE_LIST);
+    veltra::testing::ScreenshotSession session(argc, argv);
+    const QDir& dir = session.dir;
+    veltra::App& app = session.app;
     veltra::MainForm window(app);
     window.move(40, 40);
     window.show();
-    Settle();
+    Settle(150);
 
     // The calculator beside "Standard" after "3", "0": only "0" may follow.
     WhenModal(dir, "inputcalc", {"Command1(3)", "Command1(0)"}, "Command2");
@@ -72,19 +62,19 @@ int main(int argc, char** argv) {
     tree->expandItem(tree->topLevelItem(0)->child(0));
     QTreeWidgetItem* cabinet = tree->topLevelItem(0)->child(0)->child(0);
     emit tree->itemClicked(cabinet, 0);
-    Settle();
+    Settle(150);
     // Four digits: every digit key is disabled.
     WhenModal(dir, "addqty", {"Command3(1)", "Command3(2)", "Command3(3)", "Command3(4)"},
               "Command1");
     emit tree->itemDoubleClicked(cabinet, 0);
-    Settle();
+    Settle(150);
 
     window.findChild<QTabBar*>("TabStrip2")->setCurrentIndex(1);
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     emit list->itemClicked(list->topLevelItem(0), 0);
     WhenModal(dir, "addlistqty", {"Command3(1)", "Command3(0)"}, "Command1");
     emit list->itemDoubleClicked(list->topLevelItem(0), 0);
-    Settle();
+    Settle(150);
     window.grab().save(dir.filePath("after-list-change.png"));
     return 0;
 }

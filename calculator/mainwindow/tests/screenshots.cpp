@@ -9,34 +9,22 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
-#include "app/startup.h"
-#include "catalogue/recording_platform.h"
 #include "mainwindow/qt/about_form.h"
-#include "mainwindow/qt/look.h"
 #include "mainwindow/qt/main_form.h"
 #include "mainwindow/qt/power_msg.h"
+#include "tests/screenshot_support.h"
 
 namespace {
 
-void Save(QWidget* widget, const QDir& dir, const QString& name) {
-    // Views lay themselves out from timers: let them run first.
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < 100) QApplication::processEvents(QEventLoop::AllEvents, 20);
-    widget->grab().save(dir.filePath(name + ".png"));
-}
+using veltra::testing::Save;
+using veltra::testing::Settle;
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    veltra::ApplyLook(application);
-    const QDir dir(argc > 1 ? argv[1] : ".");
-    dir.mkpath(".");
-
-    veltra::RecordingPlatform platform;
-    veltra::App app(platform, ',');
-    veltra::StartUp(app, VELTRA_PRICE_LIST);
+    veltra::testing::ScreenshotSession session(argc, argv);
+    const QDir& dir = session.dir;
+    veltra::App& app = session.app;
     veltra::MainForm window(app);
     window.show();
 

@@ -10,21 +10,15 @@
 #include <QTabBar>
 #include <iostream>
 
-#include "app/startup.h"
-#include "catalogue/recording_platform.h"
-#include "mainwindow/qt/look.h"
 #include "mainwindow/qt/main_form.h"
 #include "report/cabinet_picture.h"
 #include "rich_configuration.h"
+#include "tests/screenshot_support.h"
 
 namespace {
 
-void Save(QWidget* widget, const QDir& dir, const QString& name) {
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < 100) QApplication::processEvents(QEventLoop::AllEvents, 20);
-    widget->grab().save(dir.filePath(name + ".png"));
-}
+using veltra::testing::Save;
+using veltra::testing::Settle;
 
 void SaveBothSubPages(veltra::MainForm& window, veltra::App& app, const QDir& dir,
                       const QString& name) {
@@ -52,14 +46,9 @@ void SaveBothSubPages(veltra::MainForm& window, veltra::App& app, const QDir& di
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    veltra::ApplyLook(application);
-    const QDir dir(argc > 1 ? argv[1] : ".");
-    dir.mkpath(".");
-
-    veltra::RecordingPlatform platform;
-    veltra::App app(platform, ',');
-    veltra::StartUp(app, VELTRA_PRICE_LIST);
+    veltra::testing::ScreenshotSession session(argc, argv);
+    const QDir& dir = session.dir;
+    veltra::App& app = session.app;
     veltra::MainForm window(app);
     window.show();
     window.move(0, 0);
