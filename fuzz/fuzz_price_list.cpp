@@ -11,6 +11,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/price_list.h"
+#include "catalogue/text_decoding.h"
 #include "check.h"
 
 using namespace veltra;
@@ -80,6 +81,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto read = Read(bytes, separator);
     const auto other = Read(bytes, separator == ',' ? '.' : ',');
     FUZZ_CHECK(read.has_value() == other.has_value());
+    // Splitting the file's own bytes gives what splitting the decoded text
+    // gives, refusals included.
+    if (const auto decoded = DecodePriceListText(bytes)) {
+        const auto Outcome =
+            [](const auto& parse) -> std::pair<std::optional<Catalogue>, std::string> {
+            try {
+                return {parse(), ""};
+            } catch (const PriceListError& error) {
+                return {std::nullopt, error.what()};
+            }
+        };
+        const auto direct = Outcome([&] { return ReadPriceList(bytes, separator, "fuzz.txt"); });
+        const auto viaText =
+            Outcome([&] { return ParsePriceList(*decoded, separator, "fuzz.txt"); });
+        FUZZ_CHECK(direct.second == viaText.second);
+        FUZZ_CHECK(direct.first.has_value() == viaText.first.has_value());
+        if (direct.first) FUZZ_CHECK(SameEntries(*direct.first, *viaText.first));
+    } else {
+        FUZZ_CHECK(!read);
+    }
     if (!read) return 0;
     FUZZ_CHECK(SameEntries(*other, *read));
     Catalogue catalogue = *read;

@@ -164,30 +164,35 @@ std::optional<Money> PlainPrice(std::string_view field) {
 // A price is digits with at most one decimal separator, comma or full stop,
 // whatever the regional format: the file travels between machines. Empty and
 // non-numeric prices ("по запросу") are 0; a number the money type cannot hold
-// is refused.
-Money ReadPrice(std::string_view field, char decimalSeparator, const std::string& fileName,
+// is refused. `text` is the field as UTF-8.
+Money ReadPrice(const std::string& text, char decimalSeparator, const std::string& fileName,
                 int line) {
-    if (const auto plain = PlainPrice(field)) return *plain;
     for (const char separator : {decimalSeparator, ',', '.'}) {
-        if (!SplitDecimal(field, separator)) continue;
-        if (const auto price = Money::Parse(field, separator)) return *price;
+        if (!SplitDecimal(text, separator)) continue;
+        if (const auto price = Money::Parse(text, separator)) return *price;
         throw PriceListError("Прайс-лист " + Quoted(fileName) + " содержит цену \u00AB" +
-                             std::string(TrimBlanks(field)) +
+                             std::string(TrimBlanks(text)) +
                              "\u00BB, слишком большую для расчёта (строка " + std::to_string(line) +
                              ").");
     }
     return Money();
 }
 
-}  // namespace
+std::string Utf8Field(std::string_view field) {
+    return std::string(field);
+}
 
-Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
-                         const std::string& fileName) {
-    RejectControlCharacters(text, fileName);
+// Separators, quotes, blanks and asterisks are the same bytes in UTF-8 and in
+// Windows-1251, so records are split on the file's own bytes and only the
+// fields are decoded: no decoded copy of the whole list is made.
+template <class DecodeField>
+Catalogue ParseRecords(std::string_view bytes, char decimalSeparator, const std::string& fileName,
+                       DecodeField decode) {
+    RejectControlCharacters(bytes, fileName);
     Catalogue catalogue;
     // Usually one record a line; the bound keeps a pathological file cheap.
-    catalogue.reserve(std::min(CountLines(text), size_t(kMaxCatalogueEntries)));
-    FieldReader reader(text, fileName);
+    catalogue.reserve(std::min(CountLines(bytes), size_t(kMaxCatalogueEntries)));
+    FieldReader reader(bytes, fileName);
     while (reader.AtRecordStart()) {
         const int recordLine = reader.line();
         if (int(catalogue.size()) >= kMaxCatalogueEntries) {
@@ -200,11 +205,13 @@ Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
         const int priceLine = reader.line();
         const std::string_view c = reader.Read(reader.endedLine(), recordLine);
 
-        const Money price = ReadPrice(c, decimalSeparator, fileName, priceLine);
+        const auto plain = PlainPrice(c);
+        const Money price =
+            plain ? *plain : ReadPrice(decode(c), decimalSeparator, fileName, priceLine);
         CatalogueItem& item = catalogue.emplace_back();
         item.ItemLevel = ItemLevelOf(a);
-        item.ItemName = a.substr(size_t(int(item.ItemLevel)));
-        item.ItemCode = b;
+        item.ItemName = decode(a.substr(size_t(int(item.ItemLevel))));
+        item.ItemCode = decode(b);
         item.ItemPrice = price;
     }
     if (catalogue.empty()) {
@@ -213,14 +220,24 @@ Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
     return catalogue;
 }
 
+}  // namespace
+
+Catalogue ParsePriceList(std::string_view text, char decimalSeparator,
+                         const std::string& fileName) {
+    return ParseRecords(text, decimalSeparator, fileName, Utf8Field);
+}
+
 Catalogue ReadPriceList(std::string_view bytes, char decimalSeparator,
                         const std::string& fileName) {
-    const auto text = DecodePriceListText(bytes);
-    if (!text) {
+    if (IsValidUtf8(bytes)) {
+        if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+        return ParsePriceList(bytes, decimalSeparator, fileName);
+    }
+    if (!IsCp1251Decodable(bytes)) {
         throw PriceListError("Прайс-лист " + Quoted(fileName) +
                              " не удаётся прочитать: текст не в кодировке UTF-8 или Windows-1251.");
     }
-    return ParsePriceList(*text, decimalSeparator, fileName);
+    return ParseRecords(bytes, decimalSeparator, fileName, DecodeCp1251Field);
 }
 
 Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator) {
@@ -245,14 +262,20 @@ Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator
     if (!in.is_open()) {
         throw PriceListError("Не удалось открыть прайс-лист " + Quoted(fileName) + ".");
     }
-    // The file may grow between the check and the read; never read past the bound.
+    // The expected size is read in one call, straight into the result. The file
+    // may grow between the check and the read: it is read on in chunks, never
+    // past the bound.
     std::string bytes;
-    if (!error) bytes.reserve(size_t(size));
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, size_t(in.gcount()));
-        if (bytes.size() > kMaxPriceListBytes) throw TooLarge();
+    size_t read = 0;
+    size_t want = error || size == 0 ? size_t(1) << 16 : size_t(size);
+    while (in && (read == 0 || in.peek() != std::char_traits<char>::eof())) {
+        bytes.resize(read + want);
+        in.read(bytes.data() + read, std::streamsize(want));
+        read += size_t(in.gcount());
+        if (read > kMaxPriceListBytes) throw TooLarge();
+        want = size_t(1) << 16;
     }
+    bytes.resize(read);
     if (in.bad()) {
         throw PriceListError("Не удалось прочитать прайс-лист " + Quoted(fileName) + ".");
     }

@@ -56,6 +56,7 @@ struct Cp1251Table {
         uint8_t length = 0;
     };
     std::array<Entry, 256> entries;
+    std::string undefined;  // the bytes with no character, looked for with memchr
     bool ok = false;
 };
 
@@ -74,6 +75,8 @@ const Cp1251Table& Cp1251() {
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
             if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1))
                 entry.length = uint8_t(entry.utf8.size() - outLeft);
+            else
+                t.undefined += char(b);
         }
         t.ok = true;
         return t;
@@ -83,22 +86,36 @@ const Cp1251Table& Cp1251() {
 
 }  // namespace
 
-std::optional<std::string> DecodeCp1251(std::string_view bytes) {
+bool IsCp1251Decodable(std::string_view bytes) {
     const Cp1251Table& table = Cp1251();
-    if (!table.ok) return std::nullopt;
-    // Every byte becomes at most three; the whole entry is copied and the
-    // write position moves by its length.
-    const std::unique_ptr<char[]> buffer(new char[bytes.size() * 3 + 4]);
-    char* to = buffer.get();
-    bool undefined = false;
+    if (!table.ok) return false;
+    if (bytes.empty()) return true;
+    for (const char c : table.undefined) {
+        if (std::memchr(bytes.data(), c, bytes.size()) != nullptr) return false;
+    }
+    return true;
+}
+
+std::string DecodeCp1251Field(std::string_view bytes) {
+    const Cp1251Table& table = Cp1251();
+    size_t length = 0;
+    for (const char c : bytes) length += table.entries[static_cast<unsigned char>(c)].length;
+    // The whole entry is copied and the write position moves by its length,
+    // so three spare bytes are needed past the end.
+    std::string text(length + 3, '\0');
+    char* to = text.data();
     for (const char c : bytes) {
         const Cp1251Table::Entry& entry = table.entries[static_cast<unsigned char>(c)];
         std::memcpy(to, entry.utf8.data(), 4);
         to += entry.length;
-        undefined |= entry.length == 0;
     }
-    if (undefined) return std::nullopt;
-    return std::string(buffer.get(), to);
+    text.resize(length);
+    return text;
+}
+
+std::optional<std::string> DecodeCp1251(std::string_view bytes) {
+    if (!IsCp1251Decodable(bytes)) return std::nullopt;
+    return DecodeCp1251Field(bytes);
 }
 
 std::optional<std::string> DecodePriceListText(std::string_view bytes) {
