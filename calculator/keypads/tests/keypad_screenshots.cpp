@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <cstdio>
 
@@ -57,16 +58,17 @@ int main(int argc, char** argv) {
 
     auto* tabs = window.findChild<QTabBar*>("TabStrip1");
     tabs->setCurrentIndex(5);
-    auto* tree = window.findChild<QTreeWidget*>("TreeView1");
-    tree->expandItem(tree->topLevelItem(0));
-    tree->expandItem(tree->topLevelItem(0)->child(0));
-    QTreeWidgetItem* cabinet = tree->topLevelItem(0)->child(0)->child(0);
-    emit tree->itemClicked(cabinet, 0);
+    auto* tree = window.findChild<QTreeView*>("TreeView1");
+    const QAbstractItemModel* model = tree->model();
+    const QModelIndex cabinet = model->index(0, 0, model->index(0, 0, model->index(0, 0)));
+    tree->expand(cabinet.parent().parent());
+    tree->expand(cabinet.parent());
+    emit tree->clicked(cabinet);
     Settle(150);
     // Four digits: every digit key is disabled.
     WhenModal(dir, "addqty", {"Command3(1)", "Command3(2)", "Command3(3)", "Command3(4)"},
               "Command1");
-    emit tree->itemDoubleClicked(cabinet, 0);
+    emit tree->doubleClicked(cabinet);
     Settle(150);
 
     window.findChild<QTabBar*>("TabStrip2")->setCurrentIndex(1);

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "keypads/keypad_views.h"
@@ -100,11 +101,12 @@ TEST(KeypadsFromTheMainWindow, TreeListAndCalculatorButton) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* tabs = window.findChild<QTabBar*>("TabStrip1");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(5).center());
-    auto* tree = window.findChild<QTreeWidget*>("TreeView1");
+    auto* tree = window.findChild<QTreeView*>("TreeView1");
     tree->expandAll();
-    QTreeWidgetItem* cabinet = tree->topLevelItem(0)->child(0)->child(0);
-    tree->scrollToItem(cabinet);
-    const QPoint at = tree->visualItemRect(cabinet).center();
+    const QAbstractItemModel* model = tree->model();
+    const QModelIndex cabinet = model->index(0, 0, model->index(0, 0, model->index(0, 0)));
+    tree->scrollTo(cabinet);
+    const QPoint at = tree->visualRect(cabinet).center();
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
     WhenModal([](QWidget* pad) {
         EXPECT_EQ(pad->objectName(), "AddQty");
@@ -112,7 +114,7 @@ TEST(KeypadsFromTheMainWindow, TreeListAndCalculatorButton) {
         QTest::mouseClick(pad->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     });
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(cabinet->text(0), "[3]-Шкаф системы Veltra на 9 плат");
+    EXPECT_EQ(cabinet.data().toString(), "[3]-Шкаф системы Veltra на 9 плат");
 
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     window.findChild<QTabBar*>("TabStrip2")->setCurrentIndex(1);
@@ -127,7 +129,7 @@ TEST(KeypadsFromTheMainWindow, TreeListAndCalculatorButton) {
     });
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
     EXPECT_EQ(list->topLevelItem(0)->text(3), "10");
-    EXPECT_EQ(cabinet->text(0), "[10]-Шкаф системы Veltra на 9 плат");
+    EXPECT_EQ(cabinet.data().toString(), "[10]-Шкаф системы Veltra на 9 плат");
     EXPECT_TRUE(window.findChild<QLabel*>("Panel1")->text().endsWith(" / 10450 USD"));
 
     window.findChild<QTabBar*>("TabStrip1")->setCurrentIndex(0);

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "app/chm_help_viewer.h"
@@ -57,9 +58,9 @@ TEST_F(MainFormView, ShowsTitleTabsAndTheCatalogueGroups) {
     EXPECT_EQ(captions,
               QStringList({"АЛ", "СЛ", "DECT", "Питание", "Кросс", "Дополнительно", "Отчеты"}));
 
-    QTreeWidget* tree = Child<QTreeWidget>("TreeView1");
+    const QAbstractItemModel* tree = Child<QTreeView>("TreeView1")->model();
     QStringList groups;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) groups << tree->topLevelItem(i)->text(0);
+    for (int i = 0; i < tree->rowCount(); ++i) groups << tree->index(i, 0).data().toString();
     EXPECT_EQ(groups, QStringList({"Шкафы и платы", "Системные телефоны", "Беспроводная связь DECT",
                                    "IP-телефония", "Электропитание", "Кроссовое оборудование",
                                    "Программное обеспечение", "Кабели и принадлежности",
@@ -152,27 +153,27 @@ TEST_F(MainFormView, TabsSwitchPagesAndSubPages) {
 
 TEST_F(MainFormView, TreeClicksShowCodeAndPriceOnlyForPricedItems) {
     ClickTab("TabStrip1", 5);
-    QTreeWidget* tree = Child<QTreeWidget>("TreeView1");
-    QTreeWidgetItem* group = tree->topLevelItem(0);
+    QTreeView* tree = Child<QTreeView>("TreeView1");
+    const QModelIndex group = tree->model()->index(0, 0);
     tree->expandAll();
-    QTreeWidgetItem* cabinet = group->child(0)->child(0);
-    ASSERT_EQ(cabinet->text(0), "Шкаф системы Veltra на 9 плат");
-    tree->scrollToItem(cabinet);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(cabinet).center());
+    const QModelIndex cabinet = tree->model()->index(0, 0, tree->model()->index(0, 0, group));
+    ASSERT_EQ(cabinet.data().toString(), "Шкаф системы Veltra на 9 плат");
+    tree->scrollTo(cabinet);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(cabinet).center());
     EXPECT_TRUE(Shown("TextCodeWare"));
     EXPECT_EQ(Child<QLineEdit>("TextCodeWare")->text(), "BDV 113 08");
     EXPECT_EQ(Child<QLineEdit>("TextPriceWare")->text(), "1045");
     EXPECT_GT(window.form().SelectNodeY, 0);
 
-    tree->scrollToItem(group);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(group).center());
+    tree->scrollTo(group);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(group).center());
     EXPECT_FALSE(Shown("TextCodeWare"));
     EXPECT_FALSE(Shown("LabelPriceWare"));
 
     // A hand-added quantity shows in the node's text after the next event.
     t.app.catalogue[size_t(FindItem(t.app.catalogue, "BDV 113 08"))].ItemAddQty = 12;
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(group).center());
-    EXPECT_EQ(cabinet->text(0), "[12]-Шкаф системы Veltra на 9 плат");
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(group).center());
+    EXPECT_EQ(cabinet.data().toString(), "[12]-Шкаф системы Veltra на 9 плат");
 
     t.platform.inputAnswers = {"7,5"};
     QTest::mouseClick(Child<QPushButton>("Command4"), Qt::LeftButton);
