@@ -1,7 +1,6 @@
 #include "catalogue.h"
 
 #include <charconv>
-#include <unordered_set>
 
 namespace veltra {
 
@@ -103,20 +102,40 @@ int TreeNodeImage(const CatalogueItem& item) {
     return 3;
 }
 
-std::vector<TreeNodeData> CatalogueTreeNodes(const Catalogue& catalogue) {
-    std::vector<TreeNodeData> nodes;
-    nodes.reserve(catalogue.size());
-    std::unordered_set<std::string> added;
+namespace {
+
+// The entry a key written by ItemKey names, or -1 for any other text.
+int EntryOfKey(std::string_view key) {
+    if (key.size() < 2 || key[0] != 'a' || (key[1] == '0' && key.size() > 2)) return -1;
+    int value = -1;
+    const auto [end, error] = std::from_chars(key.data() + 1, key.data() + key.size(), value);
+    if (error != std::errc() || end != key.data() + key.size()) return -1;
+    return value;
+}
+
+}  // namespace
+
+std::vector<int> CatalogueTreeParents(const Catalogue& catalogue) {
+    std::vector<int> parents(catalogue.size(), -1);
     for (size_t i = 0; i < catalogue.size(); ++i) {
         const CatalogueItem& item = catalogue[i];
-        TreeNodeData node{ItemKey(int(i)), item.ItemParentKey, TreeNodeText(item),
-                          TreeNodeImage(item)};
-        if (item.ItemLevel == 1) node.parentKey.clear();
+        if (item.ItemLevel == 1) continue;
         // Entries before the first heading would hang under themselves or under
         // a node not yet in the tree; they become roots instead.
-        if (!node.parentKey.empty() && !added.contains(node.parentKey)) node.parentKey.clear();
-        added.insert(node.key);
-        nodes.push_back(std::move(node));
+        const int parent = EntryOfKey(item.ItemParentKey);
+        if (parent >= 0 && size_t(parent) < i) parents[i] = parent;
+    }
+    return parents;
+}
+
+std::vector<TreeNodeData> CatalogueTreeNodes(const Catalogue& catalogue) {
+    const std::vector<int> parents = CatalogueTreeParents(catalogue);
+    std::vector<TreeNodeData> nodes;
+    nodes.reserve(catalogue.size());
+    for (size_t i = 0; i < catalogue.size(); ++i) {
+        const CatalogueItem& item = catalogue[i];
+        nodes.push_back({ItemKey(int(i)), parents[i] < 0 ? std::string() : item.ItemParentKey,
+                         TreeNodeText(item), TreeNodeImage(item)});
     }
     return nodes;
 }

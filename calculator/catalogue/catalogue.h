@@ -74,6 +74,10 @@ struct TreeNodeData {
 // The nodes of the catalogue tree in index order, each after its parent.
 std::vector<TreeNodeData> CatalogueTreeNodes(const Catalogue& catalogue);
 
+// The parent entry of each node of the catalogue tree, -1 for a root: what
+// CatalogueTreeNodes gives as parent keys, without building the nodes.
+std::vector<int> CatalogueTreeParents(const Catalogue& catalogue);
+
 // The tree image of an entry (see TreeNodeData::image).
 int TreeNodeImage(const CatalogueItem& item);
 

@@ -93,6 +93,14 @@ TEST(Catalogue, ItemsBeforeTheFirstHeadingBecomeRoots) {
     const auto nodes = CatalogueTreeNodes(c);
     EXPECT_EQ(nodes[0].parentKey, "");
     EXPECT_EQ(nodes[2].parentKey, "a1");
+    EXPECT_EQ(CatalogueTreeParents(c), (std::vector<int>{-1, -1, 1}));
+
+    // Only a key naming an earlier entry makes a parent.
+    for (const char* key : {"a01", "b1", "a1x", "a-1", "a2", "a99999999999"}) {
+        c[2].ItemParentKey = key;
+        EXPECT_EQ(CatalogueTreeParents(c)[2], -1) << key;
+        EXPECT_EQ(CatalogueTreeNodes(c)[2].parentKey, "") << key;
+    }
 }
 
 }  // namespace

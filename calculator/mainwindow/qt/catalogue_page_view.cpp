@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTabBar>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "catalogue_tree.h"
@@ -57,7 +58,7 @@ void MainForm::BuildCataloguePage() {
         if (index + 1 != form_.TabStrip2) Handle([&] { TabStrip2_Click(app_, form_, index + 1); });
     });
 
-    tree_ = new QTreeWidget;
+    tree_ = new QTreeView;
     Place(tree_, "TreeView1");
     tree_->setHeaderHidden(true);
     tree_->setUniformRowHeights(true);
@@ -69,12 +70,13 @@ void MainForm::BuildCataloguePage() {
     tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree_->header()->setStretchLastSection(false);
     tree_->viewport()->installEventFilter(this);
-    treeItems_ = FillCatalogueTree(*tree_, app_.catalogue);
-    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        const std::string key = item->data(0, kTreeKeyRole).toString().toStdString();
+    treeModel_ = new CatalogueTreeModel(app_.catalogue, tree_);
+    tree_->setModel(treeModel_);
+    connect(tree_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        const std::string key = index.data(kTreeKeyRole).toString().toStdString();
         Handle([&] { TreeView1_NodeClick(app_, form_, key); });
     });
-    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { OnTreeDoubleClick(); });
+    connect(tree_, &QTreeView::doubleClicked, this, [this] { OnTreeDoubleClick(); });
 
     Place(new QLabel("Код товара"), "LabelCodeWare");
     textCodeWare_ = DisplayBox();
@@ -149,7 +151,7 @@ void MainForm::OnListDoubleClick() {
 
 void MainForm::RenderCataloguePage() {
     // Tree texts and images follow the hand-added quantities.
-    RefreshCatalogueTree(treeItems_, app_.catalogue);
+    treeModel_->Refresh();
 
     for (QWidget* w : {Container("LabelCodeWare"), Container("TextCodeWare"),
                        Container("LabelPriceWare"), Container("TextPriceWare")})

@@ -4,49 +4,92 @@
 
 namespace veltra {
 
-namespace {
-
-void Show(QTreeWidgetItem& item, const std::string& text, int image) {
-    item.setText(0, QString::fromStdString(text));
-    item.setIcon(0, TreeImage(image));
+CatalogueTreeModel::CatalogueTreeModel(const Catalogue& catalogue, QObject* parent)
+    : QAbstractItemModel(parent), catalogue_(catalogue) {
+    BuildShape();
 }
 
-}  // namespace
-
-CatalogueTreeItems FillCatalogueTree(QTreeWidget& tree, const Catalogue& catalogue) {
-    CatalogueTreeItems items;
-    items.byIndex.resize(catalogue.size());
-    items.shownQty.resize(catalogue.size());
-    QList<QTreeWidgetItem*> roots;
-    std::vector<QList<QTreeWidgetItem*>> children(catalogue.size());
-    for (const TreeNodeData& node : CatalogueTreeNodes(catalogue)) {
-        const int index = ItemIndexFromKey(node.key);
-        auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(node.text)});
-        item->setIcon(0, TreeImage(node.image));
-        item->setData(0, kTreeKeyRole, QString::fromStdString(node.key));
-        items.byIndex[size_t(index)] = item;
-        items.shownQty[size_t(index)] = catalogue[size_t(index)].ItemAddQty;
-        if (node.parentKey.empty()) {
-            roots.append(item);
-        } else {
-            children[size_t(ItemIndexFromKey(node.parentKey))].append(item);
-        }
+void CatalogueTreeModel::BuildShape() {
+    const size_t n = catalogue_.size();
+    parent_ = CatalogueTreeParents(catalogue_);
+    // Children grouped by parent in catalogue order; the roots' group is slot n.
+    const auto Slot = [n](int parent) { return parent < 0 ? n : size_t(parent); };
+    childStart_.assign(n + 2, 0);
+    for (const int parent : parent_) ++childStart_[Slot(parent) + 1];
+    for (size_t slot = 1; slot < childStart_.size(); ++slot)
+        childStart_[slot] += childStart_[slot - 1];
+    std::vector<int> filled(childStart_.begin(), childStart_.end() - 1);
+    childList_.resize(n);
+    row_.resize(n);
+    for (size_t entry = 0; entry < n; ++entry) {
+        const size_t slot = Slot(parent_[entry]);
+        row_[entry] = filled[slot] - childStart_[slot];
+        childList_[size_t(filled[slot]++)] = int(entry);
     }
-    // Children join their parents before the parents join the tree.
-    for (size_t i = 0; i < children.size(); ++i) {
-        if (!children[i].isEmpty()) items.byIndex[i]->addChildren(children[i]);
-    }
-    tree.addTopLevelItems(roots);
-    return items;
+    shownQty_.resize(n);
+    for (size_t entry = 0; entry < n; ++entry) shownQty_[entry] = catalogue_[entry].ItemAddQty;
 }
 
-void RefreshCatalogueTree(CatalogueTreeItems& items, const Catalogue& catalogue) {
-    if (items.byIndex.size() != catalogue.size()) return;
-    for (size_t i = 0; i < catalogue.size(); ++i) {
-        const CatalogueItem& entry = catalogue[i];
-        if (items.shownQty[i] == entry.ItemAddQty) continue;
-        items.shownQty[i] = entry.ItemAddQty;
-        Show(*items.byIndex[i], TreeNodeText(entry), TreeNodeImage(entry));
+const int* CatalogueTreeModel::ChildrenBegin(int entry) const {
+    return childList_.data() + childStart_[entry < 0 ? parent_.size() : size_t(entry)];
+}
+
+int CatalogueTreeModel::ChildCount(int entry) const {
+    const size_t slot = entry < 0 ? parent_.size() : size_t(entry);
+    return childStart_[slot + 1] - childStart_[slot];
+}
+
+QModelIndex CatalogueTreeModel::index(int row, int column, const QModelIndex& parent) const {
+    const int entry = parent.isValid() ? int(parent.internalId()) : -1;
+    if (column != 0 || row < 0 || row >= ChildCount(entry)) return {};
+    return createIndex(row, 0, quintptr(ChildrenBegin(entry)[row]));
+}
+
+QModelIndex CatalogueTreeModel::parent(const QModelIndex& child) const {
+    if (!child.isValid()) return {};
+    const int parent = parent_[size_t(child.internalId())];
+    if (parent < 0) return {};
+    return createIndex(row_[size_t(parent)], 0, quintptr(parent));
+}
+
+int CatalogueTreeModel::rowCount(const QModelIndex& parent) const {
+    if (parent.column() > 0) return 0;
+    return ChildCount(parent.isValid() ? int(parent.internalId()) : -1);
+}
+
+int CatalogueTreeModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
+
+QVariant CatalogueTreeModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.internalId() >= catalogue_.size()) return {};
+    const int entry = int(index.internalId());
+    const CatalogueItem& item = catalogue_[size_t(entry)];
+    switch (role) {
+        case Qt::DisplayRole:
+            return QString::fromStdString(TreeNodeText(item));
+        case Qt::DecorationRole:
+            return TreeImage(TreeNodeImage(item));
+        case kTreeKeyRole:
+            return QString::fromStdString(ItemKey(entry));
+        default:
+            return {};
+    }
+}
+
+void CatalogueTreeModel::Refresh() {
+    if (catalogue_.size() != parent_.size()) {
+        beginResetModel();
+        BuildShape();
+        endResetModel();
+        return;
+    }
+    for (size_t entry = 0; entry < catalogue_.size(); ++entry) {
+        const int qty = catalogue_[entry].ItemAddQty;
+        if (shownQty_[entry] == qty) continue;
+        shownQty_[entry] = qty;
+        const QModelIndex changed = createIndex(row_[entry], 0, quintptr(entry));
+        emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::DecorationRole});
     }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The catalogue tree's items: one per catalogue entry, under its parent, with
-// the entry's key, tree text and image.
+// The catalogue tree's model: one node per catalogue entry, under its parent,
+// with the entry's key, tree text and image. Texts and images are made only
+// for the rows the view asks about, so a 32 767-entry list opens at once.
 
-#include <QTreeWidget>
+#include <QAbstractItemModel>
 #include <vector>
 
 #include "catalogue/catalogue.h"
@@ -11,16 +12,32 @@ namespace veltra {
 
 inline constexpr int kTreeKeyRole = Qt::UserRole;
 
-struct CatalogueTreeItems {
-    std::vector<QTreeWidgetItem*> byIndex;  // catalogue order
-    std::vector<int> shownQty;              // the hand-added quantity each item shows
+class CatalogueTreeModel : public QAbstractItemModel {
+  public:
+    explicit CatalogueTreeModel(const Catalogue& catalogue, QObject* parent = nullptr);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // Tells the view about entries whose hand-added quantity changed since.
+    void Refresh();
+
+  private:
+    void BuildShape();
+    // Children of an entry, or of the invisible root when `entry` is -1.
+    const int* ChildrenBegin(int entry) const;
+    int ChildCount(int entry) const;
+
+    const Catalogue& catalogue_;
+    std::vector<int> parent_;  // per entry, -1 for a root
+    std::vector<int> row_;     // per entry, its row under its parent
+    std::vector<int>
+        childStart_;  // children of entry e at childList_[childStart_[e]...]; roots last
+    std::vector<int> childList_;
+    std::vector<int> shownQty_;  // the hand-added quantity each node shows
 };
-
-// Fills an empty tree. Items are built detached and added in bulk: inserting a
-// 32 767-entry list item by item makes the view update after every one.
-CatalogueTreeItems FillCatalogueTree(QTreeWidget& tree, const Catalogue& catalogue);
-
-// Rewrites the text and image of entries whose hand-added quantity changed.
-void RefreshCatalogueTree(CatalogueTreeItems& items, const Catalogue& catalogue);
 
 }  // namespace veltra

@@ -21,8 +21,8 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTabBar;
+class QTreeView;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace veltra {
 
@@ -96,8 +96,8 @@ class MainForm : public QMainWindow {
     QCheckBox* onlyStationCheck_ = nullptr;
     std::array<QButtonGroup*, 5> groups_{};
 
-    QTreeWidget* tree_ = nullptr;
-    CatalogueTreeItems treeItems_;
+    QTreeView* tree_ = nullptr;
+    CatalogueTreeModel* treeModel_ = nullptr;
     QTreeWidget* list_ = nullptr;
     AddedItemsList shownList_;
     QLineEdit* totalAddText_ = nullptr;
