@@ -12,8 +12,7 @@ CatalogueTreeModel::CatalogueTreeModel(const Catalogue& catalogue, QObject* pare
 void CatalogueTreeModel::BuildShape() {
     const size_t n = catalogue_.size();
     parent_ = CatalogueTreeParents(catalogue_);
-    // Children grouped by parent in catalogue order; the roots' group is slot n.
-    const auto Slot = [n](int parent) { return parent < 0 ? n : size_t(parent); };
+    // Children grouped by parent in catalogue order.
     childStart_.assign(n + 2, 0);
     for (const int parent : parent_) ++childStart_[Slot(parent) + 1];
     for (size_t slot = 1; slot < childStart_.size(); ++slot)
@@ -30,13 +29,16 @@ void CatalogueTreeModel::BuildShape() {
     for (size_t entry = 0; entry < n; ++entry) shownQty_[entry] = catalogue_[entry].ItemAddQty;
 }
 
+size_t CatalogueTreeModel::Slot(int entry) const {
+    return entry < 0 ? parent_.size() : size_t(entry);
+}
+
 const int* CatalogueTreeModel::ChildrenBegin(int entry) const {
-    return childList_.data() + childStart_[entry < 0 ? parent_.size() : size_t(entry)];
+    return childList_.data() + childStart_[Slot(entry)];
 }
 
 int CatalogueTreeModel::ChildCount(int entry) const {
-    const size_t slot = entry < 0 ? parent_.size() : size_t(entry);
-    return childStart_[slot + 1] - childStart_[slot];
+    return childStart_[Slot(entry) + 1] - childStart_[Slot(entry)];
 }
 
 QModelIndex CatalogueTreeModel::index(int row, int column, const QModelIndex& parent) const {

@@ -27,15 +27,16 @@ class CatalogueTreeModel : public QAbstractItemModel {
 
   private:
     void BuildShape();
-    // Children of an entry, or of the invisible root when `entry` is -1.
+    // The children of an entry, or of the invisible root when `entry` is -1:
+    // their group in childList_ is Slot(entry), the roots' group last.
+    size_t Slot(int entry) const;
     const int* ChildrenBegin(int entry) const;
     int ChildCount(int entry) const;
 
     const Catalogue& catalogue_;
-    std::vector<int> parent_;  // per entry, -1 for a root
-    std::vector<int> row_;     // per entry, its row under its parent
-    std::vector<int>
-        childStart_;  // children of entry e at childList_[childStart_[e]...]; roots last
+    std::vector<int> parent_;      // per entry, -1 for a root
+    std::vector<int> row_;         // per entry, its row under its parent
+    std::vector<int> childStart_;  // where each group starts in childList_, one more at the end
     std::vector<int> childList_;
     std::vector<int> shownQty_;  // the hand-added quantity each node shows
 };
