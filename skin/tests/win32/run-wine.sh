@@ -19,7 +19,9 @@
 # A prefix that cannot be made, or a program that overruns, in the budget is
 # reported as skipped with the reason: the emulator is not what is tested.
 # The emulated prefix is kept outside the build folder, so that its slow
-# creation happens once per machine. LUMIQ_WINE_FORCE_EMULATED=1 applies
+# creation happens once per machine; so is a note of a creation that failed,
+# so that later runs skip at once instead of spending the budget again (a
+# larger budget tries again). LUMIQ_WINE_FORCE_EMULATED=1 applies
 # these rules on any machine (to check them).
 set -u
 arch=$1
@@ -112,64 +114,100 @@ fi
 
 export WINEPREFIX="$prefix" WINEARCH="$arch" WINELOADER="$loader"
 # Without the debugger a crashing program ends at once instead of waiting
-# for a debugger console that nobody will answer.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+# for a debugger console that nobody will answer; desktop menu entries are
+# of no use here and slow the prefix's creation.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe,winemenubuilder.exe=d"
 
-# Runs a command, within the budget when there is one (0: none).
+# Runs a command, within the budget when there is one (0: none). Wine's
+# processes may outlive the command: they must not inherit the prefix lock.
 within() {
   budget=$1
   shift
   if [ "$budget" -gt 0 ]; then
-    timeout -k 10 "$budget" "$@"
+    timeout -k 10 "$budget" "$@" 9>&-
   else
-    "$@"
+    "$@" 9>&-
   fi
+}
+
+# The seconds a step of making the prefix may take: at most CAP (0: no cap)
+# and, under emulation, no more than is left of the prefix budget, so that
+# the whole test stays inside its time limit.
+step() {
+  cap=$1
+  if [ "$prefix_budget" -le 0 ]; then
+    echo "$cap"
+    return
+  fi
+  rest=$((prefix_budget - ($(date +%s) - start)))
+  [ "$rest" -gt 1 ] || rest=1
+  if [ "$cap" -gt 0 ] && [ "$cap" -lt "$rest" ]; then echo "$cap"; else echo "$rest"; fi
 }
 
 # A prefix is usable when a program of its own runs and answers.
 prefix_works() {
   [ -f "$prefix/system.reg" ] &&
-    within 120 "$loader" cmd.exe /c echo lumiq-ok 2>/dev/null | grep -q lumiq-ok
+    within "$(step 120)" "$loader" cmd.exe /c echo lumiq-ok 2>/dev/null | grep -q lumiq-ok
+}
+
+# Ends the Wine processes of the prefix; its server is found through the
+# prefix folder, so this comes before the folder is removed.
+end_prefix_processes() {
+  [ -d "$prefix" ] && wineserver -k 2>/dev/null 9>&-
 }
 
 create_prefix() {
+  end_prefix_processes
   rm -rf "$prefix"
   mkdir -p "$prefix"
   echo "run-wine: creating the Wine prefix $prefix"
-  within "$1" "$loader" wineboot -i >/dev/null 2>&1
+  within "$(step 0)" "$loader" wineboot -i >/dev/null 2>&1
+  case $? in
+    124|137)
+      # Out of time: end what the creation started, or it runs on and
+      # slows every later test.
+      end_prefix_processes
+      return 1 ;;
+  esac
   # There is no window manager in the virtual X server: unmanaged windows
   # spare every hide and destroy a two-second wait for one.
-  within 120 "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+  within "$(step 120)" "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
     >/dev/null 2>&1
-  within 120 wineserver -w
+  within "$(step 120)" wineserver -w
 }
 
 mkdir -p "$(dirname "$prefix")"
+failed="$prefix.failed"  # holds the budget a failed creation had
 start=$(date +%s)
 (
   flock 9
+  if [ -n "$emulated" ] && [ -f "$failed" ] && [ "$prefix_budget" -le "$(cat "$failed")" ]; then
+    exit 0
+  fi
   if [ ! -f "$prefix/system.reg" ] || { [ -n "$emulated" ] && ! prefix_works; }; then
     if [ -n "$emulated" ]; then
       # Creation under emulation has been seen to crash once and leave a
       # prefix where nothing loads: check it, and try once more if time is left.
+      rm -f "$failed"
       for attempt in 1 2; do
         left=$((prefix_budget - ($(date +%s) - start)))
         [ "$left" -gt 30 ] || break
-        create_prefix "$left"
-        if prefix_works; then break; fi
+        if create_prefix && prefix_works; then break; fi
         echo "run-wine: the prefix does not work after attempt $attempt"
+        end_prefix_processes
         rm -rf "$prefix"
-        wineserver -k 2>/dev/null
       done
+      [ -f "$prefix/system.reg" ] || echo "$prefix_budget" >"$failed"
     else
-      create_prefix 0
+      create_prefix
     fi
   fi
 ) 9>"$prefix.lock"
 if [ ! -f "$prefix/system.reg" ]; then
   if [ -n "$emulated" ]; then
     echo "run-wine: skipped, no working 32-bit Wine prefix under emulation within" \
-         "${prefix_budget} s"
+         "$(cat "$failed" 2>/dev/null || echo "$prefix_budget") s (remove $failed or give" \
+         "LUMIQ_WINE_PREFIX_BUDGET more to try again)"
     exit 77
   fi
   echo "run-wine: could not create the Wine prefix $prefix" >&2
@@ -180,7 +218,7 @@ within "$run_budget" "$loader" "$@"
 rc=$?
 within 60 wineserver -w
 if [ -n "$emulated" ] && { [ "$rc" -eq 124 ] || [ "$rc" -eq 137 ]; }; then
-  wineserver -k 2>/dev/null
+  wineserver -k 2>/dev/null 9>&-
   echo "run-wine: skipped, the program did not finish within ${run_budget} s under emulation"
   exit 77
 fi
