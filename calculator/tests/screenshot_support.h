@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTreeView>
 #include <QWidget>
 
 #include "app/startup.h"
@@ -24,6 +25,18 @@ inline void Settle(int milliseconds = 100) {
 inline void Save(QWidget* widget, const QDir& dir, const QString& name) {
     Settle();
     widget->grab().save(dir.filePath(name + ".png"));
+}
+
+// Opens the catalogue tree down to the first cabinet and clicks it, as a user
+// selecting an item would; returns the cabinet's index.
+inline QModelIndex ClickFirstCabinet(QWidget& window) {
+    auto* tree = window.findChild<QTreeView*>("TreeView1");
+    const QAbstractItemModel* model = tree->model();
+    const QModelIndex cabinet = model->index(0, 0, model->index(0, 0, model->index(0, 0)));
+    tree->expand(cabinet.parent().parent());
+    tree->expand(cabinet.parent());
+    emit tree->clicked(cabinet);
+    return cabinet;
 }
 
 // Usage: ScreenshotSession session(argc, argv); then session.app and session.dir.

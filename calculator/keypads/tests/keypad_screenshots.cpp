@@ -59,11 +59,7 @@ int main(int argc, char** argv) {
     auto* tabs = window.findChild<QTabBar*>("TabStrip1");
     tabs->setCurrentIndex(5);
     auto* tree = window.findChild<QTreeView*>("TreeView1");
-    const QAbstractItemModel* model = tree->model();
-    const QModelIndex cabinet = model->index(0, 0, model->index(0, 0, model->index(0, 0)));
-    tree->expand(cabinet.parent().parent());
-    tree->expand(cabinet.parent());
-    emit tree->clicked(cabinet);
+    const QModelIndex cabinet = veltra::testing::ClickFirstCabinet(window);
     Settle(150);
     // Four digits: every digit key is disabled.
     WhenModal(dir, "addqty", {"Command3(1)", "Command3(2)", "Command3(3)", "Command3(4)"},

@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTabBar>
-#include <QTreeView>
 
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"
@@ -43,12 +42,7 @@ int main(int argc, char** argv) {
     }
 
     tabs->setCurrentIndex(5);
-    auto* tree = window.findChild<QTreeView*>("TreeView1");
-    const QAbstractItemModel* model = tree->model();
-    const QModelIndex cabinet = model->index(0, 0, model->index(0, 0, model->index(0, 0)));
-    tree->expand(cabinet.parent().parent());
-    tree->expand(cabinet.parent());
-    emit tree->clicked(cabinet);
+    veltra::testing::ClickFirstCabinet(window);
     Save(&window, dir, "page6-extra-selected");
     window.findChild<QTabBar*>("TabStrip2")->setCurrentIndex(1);
     Save(&window, dir, "page6-extra-added");
