@@ -6,19 +6,19 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/startup.h"
 #include "catalogue/price_list.h"
 #include "chm_help_viewer.h"
 #include "command_line.h"
 #include "data_folders.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/qt/about_form.h"
-#include "mainwindow/qt/look.h"
 #include "mainwindow/qt/main_form.h"
 #include "mainwindow/qt/power_msg.h"
-#include "mainwindow/qt/qt_geometry.h"
 #include "qt_platform.h"
+#include "startup.h"
 #include "startup_timing.h"
+#include "widgets/conversions.h"
+#include "widgets/look.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/app.h"
+#include "state/app.h"
 
 namespace veltra {
 
@@ -12,16 +12,5 @@ namespace veltra {
 // price list, or prices too large to total); the caller reports
 // it and ends the program, since nothing works without the catalogue.
 void StartUp(App& app, const std::filesystem::path& priceList);
-
-// Runs one user-interface event; an overflow stops the event's work and is
-// reported, everything already written stays.
-template <class Handler>
-void RunEvent(App& app, Handler&& handler) {
-    try {
-        handler();
-    } catch (const OverflowError& error) {
-        app.platform.ShowMessage(error.what(), kAppTitle, MessageIcon::Critical);
-    }
-}
 
 }  // namespace veltra

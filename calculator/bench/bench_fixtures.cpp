@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/startup.h"
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
-#include "mainwindow/main_window_inputs.h"
 
 namespace veltra::bench {
 

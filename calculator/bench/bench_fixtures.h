@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "app/app.h"
 #include "catalogue/recording_platform.h"
+#include "state/app.h"
 
 namespace veltra::bench {
 

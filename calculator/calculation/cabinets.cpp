@@ -1,4 +1,4 @@
-#include "catalogue/shared_procedures.h"
+#include "catalogue/capacity.h"
 #include "recalculate.h"
 
 namespace veltra {

@@ -1,6 +1,6 @@
 #include "line_counts.h"
 
-#include "mainwindow/main_window_inputs.h"
+#include "main_window_inputs.h"
 
 namespace veltra {
 

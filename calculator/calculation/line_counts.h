@@ -2,7 +2,7 @@
 // Line counts from board counts. The Update* functions also write their field
 // on the main window, which may run that field's change handling.
 
-#include "app/app.h"
+#include "state/app.h"
 
 namespace veltra {
 

@@ -1,5 +1,5 @@
 // IP unit items and the networking software package.
-#include "mainwindow/main_window_inputs.h"
+#include "main_window_inputs.h"
 #include "recalculate.h"
 
 namespace veltra {

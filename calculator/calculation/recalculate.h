@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "app/app.h"
+#include "state/app.h"
 
 namespace veltra {
 

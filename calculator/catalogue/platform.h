@@ -4,26 +4,12 @@
 // colours. The Qt program implements these;
 // tests and the scenario runner record them.
 
-#include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 
+#include "colour.h"
+
 namespace veltra {
-
-using Colour = uint32_t;  // 0x00BBGGRR
-
-constexpr Colour Rgb(int r, int g, int b) {
-    return Colour(r) | Colour(g) << 8 | Colour(b) << 16;
-}
-
-// "RRGGBB", as tools print a colour.
-inline std::string ColourHex(Colour colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X%02X%02X", unsigned(colour & 0xFF),
-                  unsigned(colour >> 8 & 0xFF), unsigned(colour >> 16 & 0xFF));
-    return text;
-}
 
 enum class MessageIcon { None, Critical, Exclamation, Information };
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
+#include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
-#include "catalogue/shared_procedures.h"
-#include "mainwindow/main_window_inputs.h"
 
 namespace veltra {
 
@@ -104,7 +104,7 @@ void SlotCalculate(const App& app, BaseStationDialog& dialog, Count central, Cou
     dialog.Label_ICCU.caption = std::to_string(int(central));
     dialog.Label_ICLU.caption = std::to_string(int(line));
     const Count other = CountBoards(app) - (app.state.IccuBoards + app.state.IcluBoards);
-    PaintSlots(dialog.picture, other, {{central, kIccuColour}, {line, kIcluColour}});
+    PaintSlotRuns(dialog.picture, other, {{central, kIccuColour}, {line, kIcluColour}});
 }
 
 void Command2_Click(App& app, BaseStationDialog& dialog) {

@@ -16,7 +16,7 @@ BaseStationView::BaseStationView(App& app, BaseStationDialog& model, QWidget* pa
 
     slider_ = new QSlider(Qt::Horizontal, this);
     slider_->setObjectName("Slider1");
-    slider_->setGeometry(Pixels(model.Slider1.box));
+    slider_->setGeometry(ToPixels(model.Slider1.box));
     slider_->setTickPosition(QSlider::TicksBelow);
     slider_->setTickInterval(4);
     slider_->setPageStep(4);
@@ -31,7 +31,7 @@ BaseStationView::BaseStationView(App& app, BaseStationDialog& model, QWidget* pa
 }
 
 void BaseStationView::Render() {
-    setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
+    setFixedSize(TwipsToPixels(model_.widthTwips), TwipsToPixels(model_.heightTwips));
     {
         // Setting the range or value must not count as the user moving it.
         const QSignalBlocker blocker(slider_);

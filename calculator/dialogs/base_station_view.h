@@ -3,10 +3,10 @@
 
 #include <QSlider>
 
-#include "app/app.h"
 #include "base_station.h"
-#include "dialog_widgets.h"
-#include "model_dialog.h"
+#include "state/app.h"
+#include "widgets/control_widgets.h"
+#include "widgets/model_dialog.h"
 
 namespace veltra {
 

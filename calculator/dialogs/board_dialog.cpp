@@ -1,6 +1,6 @@
 #include "board_dialog.h"
 
-#include "control_text.h"
+#include "state/control_text.h"
 
 namespace veltra {
 
@@ -105,11 +105,11 @@ std::vector<std::string> Print(const VariantDialog& dialog) {
 
 std::vector<std::string> Print(const E1TrunkDialog& dialog) {
     std::vector<std::string> lines;
-    for (const OptionControl& option : dialog.E1) lines.push_back(OptionLine(option, true));
+    for (const OptionButton& option : dialog.E1) lines.push_back(OptionLine(option, true));
     for (int k = 1; k <= kMaxE1Boards; ++k) {
         const FrameControl& frame = dialog.Frame2[size_t(k)];
         lines.push_back("frame " + frame.name + " | " + (frame.visible ? "visible" : "hidden"));
-        for (const OptionControl& option : dialog.eprom[size_t(k)])
+        for (const OptionButton& option : dialog.eprom[size_t(k)])
             lines.push_back(OptionLine(option, frame.visible));
     }
     lines.push_back(ButtonLine(dialog.Command1));

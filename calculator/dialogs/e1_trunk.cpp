@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
-#include "catalogue/shared_procedures.h"
-#include "mainwindow/main_window_inputs.h"
+#include "catalogue/capacity.h"
 
 namespace veltra {
 
@@ -133,7 +133,8 @@ void CloseWindow(E1TrunkDialog& dialog) {
 }
 
 void SlotCalculate(const App& app, E1TrunkDialog& dialog, Count boards) {
-    PaintSlots(dialog.picture, CountBoards(app) - app.state.E1Boards, {{boards, kE1BoardColour}});
+    PaintSlotRuns(dialog.picture, CountBoards(app) - app.state.E1Boards,
+                  {{boards, kE1BoardColour}});
 }
 
 std::string E1TrunkText(Count boards) {

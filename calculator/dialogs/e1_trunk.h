@@ -5,9 +5,9 @@
 #include <array>
 #include <vector>
 
-#include "app/app.h"
-#include "dialog_controls.h"
-#include "slot_picture.h"
+#include "state/app.h"
+#include "state/controls.h"
+#include "state/slot_picture.h"
 
 namespace veltra {
 
@@ -17,12 +17,12 @@ inline constexpr Colour kE1BoardColour = Rgb(0, 128, 0);
 enum E1Firmware { kIsdn = 0, kCasR2 = 1 };
 
 struct E1TrunkDialog {
-    std::array<OptionControl, kMaxE1Boards + 1> E1;  // 0 to 4 boards
+    std::array<OptionButton, kMaxE1Boards + 1> E1;  // 0 to 4 boards
     std::array<CaptionLabel, kMaxE1Boards + 1> E1Captions;
     // Index 1..4: one frame per board holding its firmware pair; the pair's
     // boxes are relative to the frame.
     std::array<FrameControl, kMaxE1Boards + 1> Frame2;
-    std::array<std::array<OptionControl, 2>, kMaxE1Boards + 1> eprom;
+    std::array<std::array<OptionButton, 2>, kMaxE1Boards + 1> eprom;
     std::array<CaptionLabel, 2> rowCaptions;  // "ISDN", "CAS R2"
     FlatButton Command1;                      // OK
     FlatButton ARFlatBttn2;                   // help

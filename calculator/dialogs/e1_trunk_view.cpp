@@ -1,6 +1,6 @@
 #include "e1_trunk_view.h"
 
-#include "app/startup.h"
+#include "state/app.h"
 
 namespace veltra {
 
@@ -8,10 +8,10 @@ namespace {
 
 // Option buttons show the model's selection only; the model keeps each pair
 // exclusive, and a pair may have neither member selected.
-QRadioButton* NewOption(QWidget* parent, const OptionControl& model) {
+QRadioButton* NewOption(QWidget* parent, const OptionButton& model) {
     auto* option = new QRadioButton(QString::fromStdString(model.caption), parent);
     option->setAutoExclusive(false);
-    option->setGeometry(Pixels(model.box));
+    option->setGeometry(ToPixels(model.box));
     return option;
 }
 
@@ -31,7 +31,7 @@ E1TrunkView::E1TrunkView(App& app, E1TrunkDialog& model, QWidget* parent)
     for (int k = 1; k <= kMaxE1Boards; ++k) {
         const FrameControl& frame = model.Frame2[size_t(k)];
         frames_[size_t(k)] = new QGroupBox(QString::fromStdString(frame.caption), this);
-        frames_[size_t(k)]->setGeometry(Pixels(frame.box));
+        frames_[size_t(k)]->setGeometry(ToPixels(frame.box));
         for (int c = 0; c < 2; ++c) {
             eprom_[size_t(k)][size_t(c)] =
                 NewOption(frames_[size_t(k)], model.eprom[size_t(k)][size_t(c)]);
@@ -40,7 +40,7 @@ E1TrunkView::E1TrunkView(App& app, E1TrunkDialog& model, QWidget* parent)
         }
     }
     ok_ = new QPushButton(QString::fromStdString(model.Command1.caption), this);
-    ok_->setGeometry(Pixels(model.Command1.box));
+    ok_->setGeometry(ToPixels(model.Command1.box));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this,
             [this] { Forward([&] { Command1_Click(app_, model_); }); });
@@ -51,7 +51,7 @@ E1TrunkView::E1TrunkView(App& app, E1TrunkDialog& model, QWidget* parent)
 }
 
 void E1TrunkView::Render() {
-    setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
+    setFixedSize(TwipsToPixels(model_.widthTwips), TwipsToPixels(model_.heightTwips));
     for (int i = 0; i <= kMaxE1Boards; ++i) {
         e1_[size_t(i)]->setChecked(model_.E1[size_t(i)].selected);
         e1_[size_t(i)]->setEnabled(model_.E1[size_t(i)].enabled);
@@ -59,7 +59,7 @@ void E1TrunkView::Render() {
     for (int k = 1; k <= kMaxE1Boards; ++k) {
         frames_[size_t(k)]->setVisible(model_.Frame2[size_t(k)].visible);
         for (int c = 0; c < 2; ++c) {
-            const OptionControl& option = model_.eprom[size_t(k)][size_t(c)];
+            const OptionButton& option = model_.eprom[size_t(k)][size_t(c)];
             eprom_[size_t(k)][size_t(c)]->setChecked(option.selected);
             eprom_[size_t(k)][size_t(c)]->setEnabled(option.enabled);
         }

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <array>
 
-#include "app/app.h"
-#include "dialog_widgets.h"
 #include "e1_trunk.h"
+#include "state/app.h"
+#include "widgets/control_widgets.h"
 
 namespace veltra {
 

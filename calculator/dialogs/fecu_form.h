@@ -4,15 +4,15 @@
 
 #include <array>
 
-#include "app/app.h"
 #include "calculation/recalculate.h"
-#include "dialog_controls.h"
+#include "state/app.h"
+#include "state/controls.h"
 
 namespace veltra {
 
 struct FecuFormDialog {
     FrameControl frame;
-    std::array<OptionControl, kFecuLevels + 1> Option1;    // index = level
+    std::array<OptionButton, kFecuLevels + 1> Option1;     // index = level
     std::array<ImageControl, kFecuLevels + 1> ImageCheck;  // 1..10; 0 is never shown
     FlatButton Command1;                                   // OK
     FlatButton Command3;                                   // close

@@ -26,7 +26,7 @@ FecuFormView::FecuFormView(App& app, FecuFormDialog& model, QWidget* parent)
         connect(options_[size_t(i)], &QRadioButton::clicked, this,
                 [this, i] { Forward([&] { Option1_Click(model_, i); }); });
         checks_[size_t(i)] = new CheckMarkWidget(frame);
-        checks_[size_t(i)]->setGeometry(Pixels(model.ImageCheck[size_t(i)].box));
+        checks_[size_t(i)]->setGeometry(ToPixels(model.ImageCheck[size_t(i)].box));
     }
     ok_ = Button(this, model.Command1, [this] { Command1_Click(app_, model_); });
     ok_->setDefault(true);
@@ -35,7 +35,7 @@ FecuFormView::FecuFormView(App& app, FecuFormDialog& model, QWidget* parent)
 }
 
 void FecuFormView::Render() {
-    setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
+    setFixedSize(TwipsToPixels(model_.widthTwips), TwipsToPixels(model_.heightTwips));
     for (int i = 0; i <= kFecuLevels; ++i) {
         RenderOption(options_[size_t(i)], model_.Option1[size_t(i)]);
         checks_[size_t(i)]->setVisible(model_.ImageCheck[size_t(i)].visible);

@@ -1,7 +1,7 @@
 #include "ipu_form.h"
 
 #include "calculation/recalculate.h"
-#include "catalogue/shared_procedures.h"
+#include "catalogue/capacity.h"
 
 namespace veltra {
 

@@ -5,17 +5,17 @@
 #include <array>
 #include <vector>
 
-#include "app/app.h"
-#include "dialog_controls.h"
+#include "state/app.h"
+#include "state/controls.h"
 
 namespace veltra {
 
 struct IpuFormDialog {
     CaptionLabel caption;  // "Количество одновременных разговоров"
-    std::array<OptionControl, 3> IPUInterface;  // "Нет", "4", "8"
-    FlatButton Command1;                        // OK
-    FlatButton Command3;                        // close
-    FlatButton Command2;                        // help
+    std::array<OptionButton, 3> IPUInterface;  // "Нет", "4", "8"
+    FlatButton Command1;                       // OK
+    FlatButton Command3;                       // close
+    FlatButton Command2;                       // help
 
     std::string title;
     int widthTwips = 0;

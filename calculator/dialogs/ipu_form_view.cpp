@@ -18,7 +18,7 @@ IpuFormView::IpuFormView(App& app, IpuFormDialog& model, QWidget* parent)
 }
 
 void IpuFormView::Render() {
-    setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
+    setFixedSize(TwipsToPixels(model_.widthTwips), TwipsToPixels(model_.heightTwips));
     for (int i = 0; i < 3; ++i) RenderOption(options_[size_t(i)], model_.IPUInterface[size_t(i)]);
 }
 

@@ -3,10 +3,10 @@
 
 #include <array>
 
-#include "app/app.h"
-#include "dialog_widgets.h"
 #include "ipu_form.h"
-#include "model_dialog.h"
+#include "state/app.h"
+#include "widgets/control_widgets.h"
+#include "widgets/model_dialog.h"
 
 namespace veltra {
 

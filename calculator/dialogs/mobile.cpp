@@ -4,10 +4,10 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
+#include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
-#include "catalogue/shared_procedures.h"
-#include "mainwindow/main_window_inputs.h"
 
 namespace veltra {
 

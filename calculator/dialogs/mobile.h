@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "app/app.h"
-#include "catalogue/entry_box.h"
-#include "dialog_controls.h"
+#include "state/app.h"
+#include "state/controls.h"
+#include "state/entry_box.h"
 
 namespace veltra {
 
@@ -30,11 +30,11 @@ struct InputCalcRequest {
 };
 
 struct MobileDialog {
-    TextBoxControl dt288;
+    TextBox dt288;
     bool dt288Focused = true;  // the box has the focus when the dialog opens
     Count lastAccepted = 0;    // what an invalid entry is reset to
     FrameControl frame;
-    std::array<OptionControl, kFecuModules> FecuMobile;
+    std::array<OptionButton, kFecuModules> FecuMobile;
     CaptionLabel MaErl;
     std::vector<CaptionLabel> captions;
     FlatButton Command16;  // input calculator

@@ -5,7 +5,7 @@
 
 #include "keypads/input_calc.h"
 #include "keypads/open_keypad.h"
-#include "mainwindow/qt/icons.h"
+#include "widgets/icons.h"
 
 namespace veltra {
 
@@ -14,7 +14,7 @@ MobileView::MobileView(App& app, MobileDialog& model, QWidget* parent)
     for (const CaptionLabel& caption : model.captions) AddLabel(this, caption);
     dt288_ = new QLineEdit(this);
     dt288_->setObjectName("dt288");
-    dt288_->setGeometry(Pixels(model.dt288.box));
+    dt288_->setGeometry(ToPixels(model.dt288.box));
     dt288_->installEventFilter(this);
     connect(dt288_, &QLineEdit::textEdited, this, [this](const QString& text) {
         Forward([&] { dt288_Type(app_, model_, text.toStdString()); });
@@ -39,7 +39,7 @@ MobileView::MobileView(App& app, MobileDialog& model, QWidget* parent)
 }
 
 void MobileView::Render() {
-    setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
+    setFixedSize(TwipsToPixels(model_.widthTwips), TwipsToPixels(model_.heightTwips));
     const QString text = QString::fromStdString(model_.dt288.text);
     if (dt288_->text() != text) dt288_->setText(text);
     QPalette palette = dt288_->palette();
@@ -62,7 +62,7 @@ void MobileView::AfterEvent() {
 // refreshed once it has closed, whatever it wrote.
 void MobileView::OpenInputCalc() {
     const QPoint below = dt288_->mapToGlobal(QPoint(0, dt288_->height())) +
-                         QPoint(0, Pixels(model_.inputCalc->below));
+                         QPoint(0, TwipsToPixels(model_.inputCalc->below));
     EntryInputCalcBox target(box_);
     veltra::OpenInputCalc(app_, target, this, below);
     Forward([&] { InputCalcClosed(app_, model_); });

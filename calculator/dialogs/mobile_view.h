@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <array>
 
-#include "app/app.h"
-#include "dialog_widgets.h"
 #include "mobile.h"
-#include "model_dialog.h"
+#include "state/app.h"
+#include "widgets/control_widgets.h"
+#include "widgets/model_dialog.h"
 
 namespace veltra {
 

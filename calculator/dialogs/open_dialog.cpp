@@ -2,12 +2,12 @@
 
 #include <optional>
 
-#include "app/startup.h"
 #include "base_station_view.h"
 #include "e1_trunk_view.h"
 #include "fecu_form_view.h"
 #include "ipu_form_view.h"
 #include "mobile_view.h"
+#include "state/app.h"
 #include "variant_dialog_view.h"
 
 namespace veltra {

@@ -1,6 +1,6 @@
 #include "unit_dialog.h"
 
-#include "control_text.h"
+#include "state/control_text.h"
 
 namespace veltra {
 
@@ -12,8 +12,8 @@ ControlResult Done(bool enabled) {
 
 // The element of an option array named `base`, or nullptr.
 template <size_t N>
-OptionControl* OptionOf(std::array<OptionControl, N>& options, const char* base,
-                        const ControlName& name) {
+OptionButton* OptionOf(std::array<OptionButton, N>& options, const char* base,
+                       const ControlName& name) {
     if (name.base != base || name.index < 0 || name.index >= int(N)) return nullptr;
     return &options[size_t(name.index)];
 }
@@ -37,7 +37,7 @@ ControlResult Click(App& app, BaseStationDialog& d, const ControlName& name) {
 }
 
 ControlResult Click(App& app, MobileDialog& d, const ControlName& name) {
-    if (OptionControl* option = OptionOf(d.FecuMobile, "FecuMobile", name)) {
+    if (OptionButton* option = OptionOf(d.FecuMobile, "FecuMobile", name)) {
         if (!option->enabled) return ControlResult::Disabled;
         FecuMobile_Click(app, d, name.index);
         return ControlResult::Done;
@@ -51,7 +51,7 @@ ControlResult Click(App& app, MobileDialog& d, const ControlName& name) {
 }
 
 ControlResult Click(App& app, FecuFormDialog& d, const ControlName& name) {
-    if (OptionControl* option = OptionOf(d.Option1, "Option1", name)) {
+    if (OptionButton* option = OptionOf(d.Option1, "Option1", name)) {
         if (!option->enabled) return ControlResult::Disabled;
         Option1_Click(d, name.index);
         return ControlResult::Done;
@@ -63,7 +63,7 @@ ControlResult Click(App& app, FecuFormDialog& d, const ControlName& name) {
 }
 
 ControlResult Click(App& app, IpuFormDialog& d, const ControlName& name) {
-    if (OptionControl* option = OptionOf(d.IPUInterface, "IPUInterface", name)) {
+    if (OptionButton* option = OptionOf(d.IPUInterface, "IPUInterface", name)) {
         if (!option->enabled) return ControlResult::Disabled;
         IPUInterface_Click(d, name.index);
         return ControlResult::Done;
@@ -97,7 +97,7 @@ std::vector<std::string> Print(const BaseStationDialog& d) {
 
 std::vector<std::string> Print(const MobileDialog& d) {
     std::vector<std::string> lines{TextLine(d.dt288)};
-    for (const OptionControl& o : d.FecuMobile) lines.push_back(OptionLine(o, true));
+    for (const OptionButton& o : d.FecuMobile) lines.push_back(OptionLine(o, true));
     lines.push_back(LabelLine(d.MaErl));
     Buttons(lines, {&d.Command16, &d.Command1, &d.Command3, &d.Command2});
     Tail(lines, d.heightTwips);
@@ -106,7 +106,7 @@ std::vector<std::string> Print(const MobileDialog& d) {
 
 std::vector<std::string> Print(const FecuFormDialog& d) {
     std::vector<std::string> lines;
-    for (const OptionControl& o : d.Option1) lines.push_back(OptionLine(o, true));
+    for (const OptionButton& o : d.Option1) lines.push_back(OptionLine(o, true));
     for (int i = 1; i <= kFecuLevels; ++i) lines.push_back(ImageLine(d.ImageCheck[size_t(i)]));
     Buttons(lines, {&d.Command1, &d.Command3});
     Tail(lines, d.heightTwips);
@@ -115,7 +115,7 @@ std::vector<std::string> Print(const FecuFormDialog& d) {
 
 std::vector<std::string> Print(const IpuFormDialog& d) {
     std::vector<std::string> lines;
-    for (const OptionControl& o : d.IPUInterface) lines.push_back(OptionLine(o, true));
+    for (const OptionButton& o : d.IPUInterface) lines.push_back(OptionLine(o, true));
     Buttons(lines, {&d.Command1, &d.Command3, &d.Command2});
     Tail(lines, d.heightTwips);
     return lines;

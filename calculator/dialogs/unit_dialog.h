@@ -12,10 +12,10 @@
 
 #include "base_station.h"
 #include "board_dialog.h"
-#include "catalogue/entry_box.h"
 #include "fecu_form.h"
 #include "ipu_form.h"
 #include "mobile.h"
+#include "state/entry_box.h"
 
 namespace veltra {
 

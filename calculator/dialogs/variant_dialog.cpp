@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "catalogue/shared_procedures.h"
+#include "catalogue/capacity.h"
 
 namespace veltra {
 
@@ -16,7 +16,7 @@ constexpr int kButtonWidth = 645, kButtonHeight = 285, kColumnPitch = 675;
 constexpr int kGridRows = 7;
 
 // Row 0 holds button 0 alone; rows 1 to 6 seven buttons each.
-TwipsBox VariantButtonBox(int i) {
+TwipsRect VariantButtonBox(int i) {
     const int row = i == 0 ? 0 : (i - 1) / 7 + 1;
     const int column = i == 0 ? 0 : (i - 1) % 7;
     return {kMargin + column * kColumnPitch, kGridTop + row * kVariantRowPitch, kButtonWidth,
@@ -24,7 +24,7 @@ TwipsBox VariantButtonBox(int i) {
 }
 
 // Spans two grid columns of row 0, right of button 0.
-TwipsBox RowZeroBox(int firstColumn) {
+TwipsRect RowZeroBox(int firstColumn) {
     return {kMargin + firstColumn * kColumnPitch, kGridTop, kColumnPitch + kButtonWidth,
             kButtonHeight};
 }
@@ -133,11 +133,11 @@ void SlotCalculate(const App& app, VariantDialog& dialog, const BoardCounts& cou
     const bool mfu = family.showsMfu && app.mfu();
     const Count other =
         CountBoards(app) - BoardsOf(family, CurrentCounts(app, family)) - Count(mfu);
-    PaintSlots(dialog.picture, other,
-               {{Count(mfu), kMfuColour},
-                {counts[0], family.kinds[0].colour},
-                {counts[1], family.kinds[1].colour},
-                {counts[2], family.kinds[2].colour}});
+    PaintSlotRuns(dialog.picture, other,
+                  {{Count(mfu), kMfuColour},
+                   {counts[0], family.kinds[0].colour},
+                   {counts[1], family.kinds[1].colour},
+                   {counts[2], family.kinds[2].colour}});
 }
 
 void Command1_MouseMove(const App& app, VariantDialog& dialog, int i) {

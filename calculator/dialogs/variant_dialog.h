@@ -7,9 +7,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/app.h"
-#include "dialog_controls.h"
-#include "slot_picture.h"
+#include "state/app.h"
+#include "state/controls.h"
+#include "state/slot_picture.h"
 #include "variant_family.h"
 
 namespace veltra {

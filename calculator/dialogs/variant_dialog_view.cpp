@@ -1,6 +1,6 @@
 #include "variant_dialog_view.h"
 
-#include "app/startup.h"
+#include "state/app.h"
 
 namespace veltra {
 
@@ -29,7 +29,7 @@ VariantDialogView::VariantDialogView(App& app, VariantDialog& model, QWidget* pa
 }
 
 void VariantDialogView::Render() {
-    setFixedSize(Pixels(model_.widthTwips), Pixels(model_.heightTwips));
+    setFixedSize(TwipsToPixels(model_.widthTwips), TwipsToPixels(model_.heightTwips));
     for (int i = 0; i < kVariantCount; ++i) buttons_[size_t(i)]->Render(model_.Command1[size_t(i)]);
     close_->Render(model_.closeButton);
     if (help_) help_->Render(*model_.helpButton);

@@ -5,9 +5,9 @@
 #include <array>
 #include <vector>
 
-#include "app/app.h"
-#include "dialog_widgets.h"
+#include "state/app.h"
 #include "variant_dialog.h"
+#include "widgets/control_widgets.h"
 
 namespace veltra {
 

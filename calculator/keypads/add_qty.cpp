@@ -1,7 +1,7 @@
 #include "add_qty.h"
 
 #include "calculation/recalculate.h"
-#include "catalogue/shared_procedures.h"
+#include "catalogue/capacity.h"
 
 namespace veltra {
 
@@ -86,12 +86,6 @@ void Command2_Click(App& app, AddQtyPad& pad) {
 
 void Form_Unload(App& app, AddQtyPad& pad) {
     Apply(app, pad);
-}
-
-void DelAllAddQty_Click(App& app) {
-    for (CatalogueItem& item : app.catalogue) item.ItemAddQty = 0;
-    app.form.ListView1 = RefreshAddedItemsList(app);
-    UpdateCostLine(app);
 }
 
 std::vector<std::string> PrintAddQty(const AddQtyPad& pad) {

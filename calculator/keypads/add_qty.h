@@ -1,13 +1,13 @@
 #pragma once
 // The additional-item keypads: AddQty, opened from the catalogue tree, and
 // AddListQty, opened from the added-items list. Both take a quantity of up to
-// four digits and apply it on every close; "Удалить все" clears them all.
+// four digits and apply it on every close.
 
 #include <string>
 #include <vector>
 
-#include "app/app.h"
 #include "keypad_keys.h"
+#include "state/app.h"
 
 namespace veltra {
 
@@ -47,10 +47,6 @@ void Command1_Click(App& app, AddQtyPad& pad);
 void Command2_Click(App& app, AddQtyPad& pad);
 // The window's close control.
 void Form_Unload(App& app, AddQtyPad& pad);
-
-// "Удалить все", also the reset's: clears every hand-added quantity, then
-// the list and the totals follow.
-void DelAllAddQty_Click(App& app);
 
 std::vector<std::string> PrintAddQty(const AddQtyPad& pad);
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "app/app.h"
-#include "catalogue/entry_box.h"
 #include "keypad_keys.h"
+#include "state/app.h"
+#include "state/entry_box.h"
 
 namespace veltra {
 
@@ -61,7 +61,7 @@ struct InputCalc {
     std::string title;
     CaptionLabel Label1;  // the maximum
     std::string Text1;    // the display
-    TwipsBox Text1Box;
+    TwipsRect Text1Box;
     DigitKeys Command1;
     FlatButton Command3;  // "C"
     FlatButton Command2;  // "Ok"

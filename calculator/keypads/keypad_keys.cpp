@@ -7,12 +7,12 @@ namespace {
 constexpr int kKeyWidth = 480;
 constexpr int kKeyGap = 60;
 
-TwipsBox KeyBox(int column, int row, int top) {
+TwipsRect KeyBox(int column, int row, int top) {
     return {kKeypadMarginTwips + column * (kKeyWidth + kKeyGap), top + row * kKeypadRowTwips,
             kKeyWidth, kKeypadKeyHeightTwips};
 }
 
-FlatButton Key(std::string name, std::string caption, TwipsBox box, Colour colour) {
+FlatButton Key(std::string name, std::string caption, TwipsRect box, Colour colour) {
     FlatButton key;
     key.name = std::move(name);
     key.caption = std::move(caption);
@@ -27,7 +27,8 @@ void LayOutKeys(DigitKeys& digits, FlatButton& clear, FlatButton& ok, const std:
                 const std::string& clearName, const std::string& okName, int top, Colour colour) {
     for (int k = 0; k <= 9; ++k) {
         // 1..9 fill the rows bottom-up like a number block; 0 sits below 1.
-        const TwipsBox box = k == 0 ? KeyBox(0, 3, top) : KeyBox((k - 1) % 3, 2 - (k - 1) / 3, top);
+        const TwipsRect box =
+            k == 0 ? KeyBox(0, 3, top) : KeyBox((k - 1) % 3, 2 - (k - 1) / 3, top);
         digits[size_t(k)] =
             Key(digitName + "(" + std::to_string(k) + ")", std::to_string(k), box, colour);
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/dialog_controls.h"
+#include "state/controls.h"
 
 namespace veltra {
 

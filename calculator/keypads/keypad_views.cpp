@@ -2,8 +2,8 @@
 
 #include <QKeyEvent>
 
-#include "app/startup.h"
-#include "dialogs/dialog_widgets.h"
+#include "state/app.h"
+#include "widgets/control_widgets.h"
 
 namespace veltra {
 
@@ -12,7 +12,7 @@ namespace {
 QPushButton* NewKey(QWidget* parent, const FlatButton& model) {
     auto* key = new QPushButton(QString::fromStdString(model.caption), parent);
     key->setObjectName(QString::fromStdString(model.name));
-    key->setGeometry(Pixels(model.box));
+    key->setGeometry(ToPixels(model.box));
     QPalette palette = key->palette();
     const QColor face = ToQColor(model.background);
     palette.setColor(QPalette::Button, face);
@@ -35,7 +35,7 @@ void RunKey(QDialog& view, App& app, const bool& closed, Handler& handler, Rende
 
 void SetUpWindow(QDialog& dialog, const std::string& title, int width, int height) {
     dialog.setWindowTitle(QString::fromStdString(title));
-    dialog.setFixedSize(Pixels(width), Pixels(height));
+    dialog.setFixedSize(TwipsToPixels(width), TwipsToPixels(height));
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ InputCalcView::InputCalcView(App& app, InputCalc& model, InputCalcBox& box, QWid
     label_->setObjectName("Label1");
     display_ = new QLineEdit(this);
     display_->setObjectName("Text1");
-    display_->setGeometry(Pixels(model.Text1Box));
+    display_->setGeometry(ToPixels(model.Text1Box));
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(display_, &QLineEdit::textEdited, this, [this](const QString& text) {
         Forward([&] { Text1_Change(model_, text.toStdString()); });
@@ -117,7 +117,7 @@ AddQtyView::AddQtyView(App& app, AddQtyPad& model, QWidget* parent)
     // Shown like the calculator's display, but nothing can be typed into it.
     display_ = new QLineEdit(this);
     display_->setObjectName("Text1");
-    display_->setGeometry(Pixels(model.Text1.box));
+    display_->setGeometry(ToPixels(model.Text1.box));
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     display_->setReadOnly(true);
     display_->setFocusPolicy(Qt::NoFocus);

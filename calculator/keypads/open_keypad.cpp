@@ -1,7 +1,7 @@
 #include "open_keypad.h"
 
-#include "app/startup.h"
 #include "keypad_views.h"
+#include "state/app.h"
 
 namespace veltra {
 

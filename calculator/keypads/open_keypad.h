@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "app/app.h"
+#include "state/app.h"
 
 namespace veltra {
 

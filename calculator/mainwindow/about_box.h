@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/app.h"
+#include "state/app.h"
 
 namespace veltra {
 

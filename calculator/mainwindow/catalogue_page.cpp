@@ -1,9 +1,9 @@
 #include "catalogue_page.h"
 
-#include "calculation/new_calculation.h"
+#include "calculation/main_window_inputs.h"
+#include "calculation/recalculate.h"
 #include "catalogue/number_text.h"
-#include "keypads/add_qty.h"
-#include "main_window_inputs.h"
+#include "new_calculation.h"
 #include "placement.h"
 
 namespace veltra {
@@ -62,6 +62,12 @@ std::optional<TwipsPoint> ListView1_DblClick(const App& app, const MainFormModel
     if (!Priced(EntryOf(app, form.SelectList))) return std::nullopt;
     return ListKeypadPosition(window, app.state.TitleBarHeight, form.FrameTabs[5].rect,
                               form.Frame2.rect, PlaceOf("ListView1").rect, form.SelectListY);
+}
+
+void DelAllAddQty_Click(App& app) {
+    for (CatalogueItem& item : app.catalogue) item.ItemAddQty = 0;
+    app.form.ListView1 = RefreshAddedItemsList(app);
+    UpdateCostLine(app);
 }
 
 void DelAllAddQty(App& app, MainFormModel& form) {

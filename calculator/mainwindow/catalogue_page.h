@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/app.h"
-#include "main_form_model.h"
+#include "state/app.h"
+#include "state/main_form_model.h"
 
 namespace veltra {
 
@@ -27,7 +27,10 @@ void ListView1_MouseDown(MainFormModel& form, float y);
 std::optional<TwipsPoint> ListView1_DblClick(const App& app, const MainFormModel& form,
                                              TwipsPoint window);
 
-// "Удалить все": clears every hand-added quantity and refreshes the list.
+// "Удалить все", also the reset's: clears every hand-added quantity, then
+// the list and the totals follow.
+void DelAllAddQty_Click(App& app);
+// The button: the above, then the list of `form`.
 void DelAllAddQty(App& app, MainFormModel& form);
 
 // "Новый расчет": the reset, then the list it emptied.

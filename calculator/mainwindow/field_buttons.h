@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app.h"
-#include "main_form_model.h"
+#include "state/app.h"
+#include "state/main_form_model.h"
 
 namespace veltra {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalogue/shared_procedures.h"
+#include "catalogue/help_target.h"
 
 namespace veltra {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app.h"
+#include "state/app.h"
 
 namespace veltra {
 

@@ -1,7 +1,7 @@
 #include "main_form_pages.h"
 
-#include "report/cabinet_picture.h"
 #include "report/configuration_text.h"
+#include "report/show_cabinet.h"
 
 namespace veltra {
 

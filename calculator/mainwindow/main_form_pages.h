@@ -1,8 +1,8 @@
 #pragma once
 // Page switching of the main window's three tab strips.
 
-#include "app/app.h"
-#include "main_form_model.h"
+#include "state/app.h"
+#include "state/main_form_model.h"
 
 namespace veltra {
 

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "main_form_layout.h"
-
 namespace veltra {
 
 int32_t TitleBarHeightTwips(int windowHeightPixels, int clientHeightPixels) {
@@ -43,6 +41,16 @@ TwipsPoint ListKeypadPosition(TwipsPoint window, int32_t titleBarHeight, const T
     return {window.left + page.left + frame.left + list.left + 120.0f,
             window.top + float(titleBarHeight) + page.top + frame.top + list.top + rows * 209.0f +
                 220.0f};
+}
+
+TwipsPoint InputCalcPosition(const TwipsRect& box, const std::vector<TwipsRect>& containers,
+                             TwipsPoint window, int32_t dx, int32_t dy) {
+    float left = float(box.left), top = float(box.top);
+    for (const TwipsRect& c : containers) {
+        left += float(c.left);
+        top += float(c.top);
+    }
+    return {left + window.left + float(dx), top + window.top + float(box.height) + float(dy)};
 }
 
 }  // namespace veltra

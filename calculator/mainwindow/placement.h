@@ -5,8 +5,9 @@
 // precision, with the main window's outer top-left as the origin of offsets.
 
 #include <cstdint>
+#include <vector>
 
-#include "catalogue/shared_procedures.h"
+#include "state/twips.h"
 
 namespace veltra {
 
@@ -30,5 +31,11 @@ TwipsPoint TreeKeypadPosition(TwipsPoint window, int32_t titleBarHeight, const T
 // The keypad of a list row opens just below the row: header 256, rows 209.
 TwipsPoint ListKeypadPosition(TwipsPoint window, int32_t titleBarHeight, const TwipsRect& page,
                               const TwipsRect& frame, const TwipsRect& list, float selectListY);
+
+// Where the input calculator opens for a box: the box and each container
+// between it and the window (innermost first) add their Left and Top, in single
+// precision; then the window's position, the box height and the offsets.
+TwipsPoint InputCalcPosition(const TwipsRect& box, const std::vector<TwipsRect>& containers,
+                             TwipsPoint window, int32_t dx, int32_t dy);
 
 }  // namespace veltra

@@ -2,7 +2,7 @@
 
 #include <numeric>
 
-#include "main_form_layout.h"
+#include "state/main_form_layout.h"
 
 namespace veltra {
 

@@ -1,8 +1,8 @@
 #include "configuration_text.h"
 
-#include "app/app.h"
 #include "calculation/line_counts.h"
 #include "catalogue/number_text.h"
+#include "state/app.h"
 
 namespace veltra {
 

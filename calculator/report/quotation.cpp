@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/app.h"
 #include "configuration_text.h"
+#include "state/app.h"
 
 namespace veltra {
 

@@ -7,8 +7,8 @@
 #include <ctime>
 #include <system_error>
 
-#include "app/app.h"
 #include "quotation.h"
+#include "state/app.h"
 
 namespace veltra {
 

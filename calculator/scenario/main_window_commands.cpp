@@ -2,11 +2,11 @@
 #include <filesystem>
 #include <ostream>
 
-#include "calculation/new_calculation.h"
-#include "mainwindow/main_window_inputs.h"
-#include "report/cabinet_picture.h"
+#include "calculation/main_window_inputs.h"
+#include "mainwindow/new_calculation.h"
 #include "report/configuration_text.h"
 #include "report/quotation_export.h"
+#include "report/show_cabinet.h"
 #include "scenario_runner.h"
 
 namespace veltra {
@@ -129,7 +129,7 @@ void PrintStatus(ScenarioRunner& r) {
 
 void PrintFields(ScenarioRunner& r) {
     for (const FieldInfo& info : kFields) {
-        const TextField& f = r.app().main.field(info.id);
+        const TextBox& f = r.app().main.field(info.id);
         r.out() << "field " << info.name << " | " << f.text << " | "
                 << (f.background == Background::Window ? "window" : "face") << '\n';
     }

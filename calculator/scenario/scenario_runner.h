@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
 #include "catalogue/recording_platform.h"
+#include "state/app.h"
 
 namespace veltra {
 

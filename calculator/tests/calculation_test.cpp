@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "calculation/line_counts.h"
-#include "calculation/new_calculation.h"
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
-#include "mainwindow/main_window_inputs.h"
+#include "mainwindow/new_calculation.h"
 #include "test_app.h"
 
 namespace veltra {

@@ -2,8 +2,8 @@
 
 #include <tuple>
 
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
-#include "mainwindow/main_window_inputs.h"
 #include "test_app.h"
 
 namespace veltra {

@@ -4,9 +4,10 @@
 
 #include <random>
 
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
+#include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
-#include "catalogue/shared_procedures.h"
 #include "dialogs/base_station.h"
 #include "dialogs/e1_trunk.h"
 #include "dialogs/fecu_form.h"
@@ -15,8 +16,8 @@
 #include "dialogs/variant_dialog.h"
 #include "keypads/add_qty.h"
 #include "keypads/input_calc.h"
+#include "mainwindow/catalogue_page.h"
 #include "mainwindow/field_buttons.h"
-#include "mainwindow/main_window_inputs.h"
 #include "test_app.h"
 
 namespace veltra {

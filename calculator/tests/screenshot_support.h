@@ -11,7 +11,7 @@
 
 #include "app/startup.h"
 #include "catalogue/recording_platform.h"
-#include "mainwindow/qt/look.h"
+#include "widgets/look.h"
 
 namespace veltra::testing {
 

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/shared_procedures.h"
+#include "catalogue/added_items.h"
+#include "catalogue/capacity.h"
+#include "catalogue/colour.h"
+#include "catalogue/help_target.h"
+#include "mainwindow/placement.h"
 #include "test_app.h"
 
 namespace veltra {

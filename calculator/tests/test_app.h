@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "app/startup.h"
 #include "catalogue/recording_platform.h"
+#include "state/app.h"
 
 namespace veltra::testing {
 

@@ -17,8 +17,8 @@
 #include "app/startup.h"
 #include "dialogs/variant_dialog_view.h"
 #include "mainwindow/help_entries.h"
-#include "mainwindow/qt/look.h"
 #include "mainwindow/qt/main_form.h"
+#include "widgets/look.h"
 
 using namespace veltra;
 

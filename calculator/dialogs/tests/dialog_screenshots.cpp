@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/startup.h"
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
 #include "catalogue/recording_platform.h"
 #include "dialogs/base_station_view.h"
@@ -19,7 +20,6 @@
 #include "dialogs/mobile_view.h"
 #include "dialogs/unit_dialog.h"
 #include "dialogs/variant_dialog_view.h"
-#include "mainwindow/main_window_inputs.h"
 
 using namespace veltra;
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/slot_picture.h"
 #include "dialogs/variant_dialog.h"
+#include "state/slot_picture.h"
 #include "tests/test_app.h"
 
 namespace veltra::testing {

@@ -33,7 +33,8 @@ TEST(VariantDialogViewTest, ShowsTheModelAndForwardsPointerAndClick) {
     VariantDialog model = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
     VariantDialogView view(t.app, model, nullptr);
     view.show();
-    EXPECT_EQ(view.size(), QSize(Pixels(model.widthTwips), Pixels(model.heightTwips)));
+    EXPECT_EQ(view.size(),
+              QSize(TwipsToPixels(model.widthTwips), TwipsToPixels(model.heightTwips)));
     int shown = 0;
     for (int i = 0; i < kVariantCount; ++i) shown += view.VariantButton(i)->isVisible();
     EXPECT_EQ(shown, model.shownVariants);

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "calculation/main_window_inputs.h"
 #include "dialog_test_support.h"
 #include "dialogs/e1_trunk.h"
-#include "mainwindow/main_window_inputs.h"
 
 namespace veltra::testing {
 namespace {
 
 std::vector<bool> Enabled(const E1TrunkDialog& d) {
     std::vector<bool> enabled;
-    for (const OptionControl& option : d.E1) enabled.push_back(option.enabled);
+    for (const OptionButton& option : d.E1) enabled.push_back(option.enabled);
     return enabled;
 }
 

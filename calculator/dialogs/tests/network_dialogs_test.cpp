@@ -2,10 +2,10 @@
 
 #include <functional>
 
+#include "calculation/main_window_inputs.h"
 #include "dialog_test_support.h"
 #include "dialogs/fecu_form.h"
 #include "dialogs/ipu_form.h"
-#include "mainwindow/main_window_inputs.h"
 
 namespace veltra::testing {
 namespace {
@@ -20,7 +20,7 @@ std::vector<int> ShownChecks(const FecuFormDialog& d) {
 // "E" enabled or "-" disabled per option, "*" after the selected one.
 std::string Options(const IpuFormDialog& d) {
     std::string text;
-    for (const OptionControl& o : d.IPUInterface)
+    for (const OptionButton& o : d.IPUInterface)
         text += std::string(o.enabled ? "E" : "-") + (o.selected ? "*" : "");
     return text;
 }

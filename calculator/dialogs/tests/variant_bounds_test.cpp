@@ -4,9 +4,9 @@
 
 #include <random>
 
-#include "catalogue/shared_procedures.h"
+#include "calculation/main_window_inputs.h"
+#include "catalogue/capacity.h"
 #include "dialog_test_support.h"
-#include "mainwindow/main_window_inputs.h"
 
 namespace veltra::testing {
 namespace {

@@ -14,9 +14,9 @@
 #include <QTreeWidget>
 
 #include "keypads/keypad_views.h"
-#include "mainwindow/qt/look.h"
 #include "mainwindow/qt/main_form.h"
 #include "tests/test_app.h"
+#include "widgets/look.h"
 
 namespace veltra::testing {
 namespace {

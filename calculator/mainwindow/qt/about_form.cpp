@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/startup.h"
 #include "mainwindow/about_box.h"
+#include "state/app.h"
 
 namespace veltra {
 

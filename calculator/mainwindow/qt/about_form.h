@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/app.h"
+#include "state/app.h"
 
 class QPushButton;
 

@@ -11,12 +11,12 @@
 #include <QTreeWidget>
 
 #include "catalogue_tree.h"
-#include "icons.h"
 #include "keypads/open_keypad.h"
 #include "main_form.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/main_form_pages.h"
-#include "qt_geometry.h"
+#include "widgets/conversions.h"
+#include "widgets/icons.h"
 
 namespace veltra {
 

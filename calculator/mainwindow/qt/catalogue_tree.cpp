@@ -1,6 +1,6 @@
 #include "catalogue_tree.h"
 
-#include "icons.h"
+#include "widgets/icons.h"
 
 namespace veltra {
 

@@ -9,10 +9,11 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "icons.h"
+#include "calculation/main_window_inputs.h"
 #include "main_form.h"
 #include "mainwindow/field_buttons.h"
-#include "mainwindow/main_window_inputs.h"
+#include "widgets/conversions.h"
+#include "widgets/icons.h"
 
 namespace veltra {
 
@@ -21,10 +22,6 @@ namespace {
 constexpr OptionGroupId kGroups[] = {OptionGroupId::PowerStandard, OptionGroupId::PowerAcc,
                                      OptionGroupId::MDFBox, OptionGroupId::MDFOpenCable,
                                      OptionGroupId::Arrestor};
-
-QColor ToQColor(Colour c) {
-    return QColor(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF));
-}
 
 }  // namespace
 
@@ -149,7 +146,7 @@ void MainForm::RenderFields() {
     const QPalette base = palette();
     for (const FieldInfo& info : kFields) {
         QLineEdit* edit = fields_[size_t(info.id)];
-        const TextField& field = app_.main.field(info.id);
+        const TextBox& field = app_.main.field(info.id);
         const QString text = QString::fromStdString(field.text);
         if (edit->text() != text) {
             const QSignalBlocker block(edit);

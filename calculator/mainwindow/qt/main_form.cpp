@@ -12,17 +12,17 @@
 #include <QTabBar>
 
 #include "about_form.h"
+#include "calculation/main_window_inputs.h"
 #include "dialogs/open_dialog.h"
-#include "icons.h"
 #include "keypads/open_keypad.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/field_buttons.h"
 #include "mainwindow/help_entries.h"
 #include "mainwindow/main_form_pages.h"
-#include "mainwindow/main_window_inputs.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/status_panels.h"
-#include "qt_geometry.h"
+#include "widgets/conversions.h"
+#include "widgets/icons.h"
 
 namespace veltra {
 
@@ -198,9 +198,8 @@ void MainForm::OnFieldButton(const char* name) {
 void MainForm::ShowAbout() {
     AboutForm about(app_, AboutForm::Mode::Modal, this);
     const QRect frame = frameGeometry();
-    const TwipsPoint at = CentreOver({PixelsToTwips(frame.x()), PixelsToTwips(frame.y()),
-                                      PixelsToTwips(frame.width()), PixelsToTwips(frame.height())},
-                                     PixelsToTwips(about.width()), PixelsToTwips(about.height()));
+    const TwipsPoint at =
+        CentreOver(ToTwips(frame), PixelsToTwips(about.width()), PixelsToTwips(about.height()));
     about.move(ToPixels(at));
     about.exec();
 }

@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
-#include "app/startup.h"
-#include "mainwindow/main_form_model.h"
-#include "mainwindow/qt/catalogue_tree.h"
+#include "catalogue_tree.h"
+#include "state/app.h"
+#include "state/main_form_model.h"
 
 class QButtonGroup;
 class QCheckBox;

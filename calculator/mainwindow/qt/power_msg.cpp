@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "icons.h"
 #include "mainwindow/about_box.h"
 #include "mainwindow/placement.h"
-#include "qt_geometry.h"
+#include "widgets/conversions.h"
+#include "widgets/icons.h"
 
 namespace veltra {
 

@@ -5,11 +5,11 @@
 #include <QScrollArea>
 #include <QTabBar>
 
-#include "cabinet_picture_view.h"
 #include "main_form.h"
 #include "mainwindow/main_form_pages.h"
-#include "qt_geometry.h"
+#include "report/cabinet_picture_view.h"
 #include "report/quotation_export.h"
+#include "widgets/conversions.h"
 
 namespace veltra {
 

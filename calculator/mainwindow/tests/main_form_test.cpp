@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "calculation/main_window_inputs.h"
 #include "catalogue/number_text.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/main_form_pages.h"
-#include "mainwindow/main_window_inputs.h"
 #include "tests/test_app.h"
 
 namespace veltra {

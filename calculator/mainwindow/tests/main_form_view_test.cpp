@@ -20,11 +20,11 @@
 #include <QTreeWidget>
 
 #include "app/chm_help_viewer.h"
-#include "mainwindow/main_window_inputs.h"
+#include "calculation/main_window_inputs.h"
 #include "mainwindow/qt/about_form.h"
-#include "mainwindow/qt/look.h"
 #include "mainwindow/qt/main_form.h"
 #include "tests/test_app.h"
+#include "widgets/look.h"
 
 namespace veltra {
 namespace {

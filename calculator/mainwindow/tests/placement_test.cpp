@@ -2,8 +2,8 @@
 
 #include <numeric>
 
+#include "calculation/main_window_inputs.h"
 #include "mainwindow/field_buttons.h"
-#include "mainwindow/main_window_inputs.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/status_panels.h"
 #include "tests/test_app.h"

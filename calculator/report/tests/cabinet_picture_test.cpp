@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "calculation/new_calculation.h"
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
 #include "mainwindow/main_form_pages.h"
-#include "mainwindow/main_window_inputs.h"
-#include "report/cabinet_picture.h"
+#include "mainwindow/new_calculation.h"
+#include "report/show_cabinet.h"
 #include "rich_configuration.h"
+#include "state/cabinet_picture.h"
 #include "tests/test_app.h"
 
 namespace veltra {
@@ -14,8 +15,8 @@ namespace {
 // "COLOUR@HEIGHT" for every shape, as print cabinet shows them.
 std::vector<std::string> Shapes(const CabinetPicture& picture) {
     std::vector<std::string> shapes;
-    for (const SlotShapeState& s : picture.Shape1)
-        shapes.push_back(ColourToken(s) + "@" + HeightText(s.height));
+    for (const SlotShape& s : picture.Shape1)
+        shapes.push_back(SlotToken(s) + "@" + HeightText(s.height));
     return shapes;
 }
 
@@ -55,12 +56,13 @@ TEST(CabinetPicture, BoardsTakeTheirSlotsInOrderWithTheirHeights) {
 
 TEST(CabinetPicture, PaintAndClear) {
     CabinetPicture picture;
-    EXPECT_EQ(PaintSlots(picture, 0x123456, 3, 0, 1), 3);
-    EXPECT_EQ(PaintSlots(picture, 0x123456, 3, -2, 1), 3);
+    EXPECT_EQ(PaintSlots(picture.Shape1, 0x123456, 3, 0, 1), 3);
+    EXPECT_EQ(PaintSlots(picture.Shape1, 0x123456, 3, -2, 1), 3);
     EXPECT_EQ(Shapes(picture), std::vector<std::string>(27, "-@1455"));
-    EXPECT_EQ(PaintSlots(picture, 0x0000FF, 0, 27, 4), 27);
-    EXPECT_EQ(PaintSlots(picture, 0x0000FF, 26, 3, 1), 29);  // beyond the last shape: not drawn
-    ClearSlots(picture);
+    EXPECT_EQ(PaintSlots(picture.Shape1, 0x0000FF, 0, 27, 4), 27);
+    EXPECT_EQ(PaintSlots(picture.Shape1, 0x0000FF, 26, 3, 1),
+              29);  // beyond the last shape: not drawn
+    ClearShapes(picture.Shape1, 1);
     const auto shapes = Shapes(picture);
     EXPECT_EQ(shapes[0], "FF0000@363.75");  // shape 0 is left alone
     EXPECT_EQ(std::vector<std::string>(shapes.begin() + 1, shapes.end()),

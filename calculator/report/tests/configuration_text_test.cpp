@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "calculation/new_calculation.h"
+#include "calculation/main_window_inputs.h"
 #include "mainwindow/main_form_pages.h"
-#include "mainwindow/main_window_inputs.h"
+#include "mainwindow/new_calculation.h"
 #include "report/configuration_text.h"
 #include "rich_configuration.h"
 #include "tests/test_app.h"

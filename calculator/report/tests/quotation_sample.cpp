@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/app.h"
 #include "app/startup.h"
 #include "calculation/recalculate.h"
 #include "catalogue/recording_platform.h"
 #include "report/quotation_export.h"
 #include "rich_configuration.h"
+#include "state/app.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {

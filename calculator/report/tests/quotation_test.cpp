@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
-#include "mainwindow/main_window_inputs.h"
 #include "report/quotation.h"
 #include "report/quotation_export.h"
 #include "rich_configuration.h"

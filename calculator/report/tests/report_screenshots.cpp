@@ -11,7 +11,7 @@
 #include <iostream>
 
 #include "mainwindow/qt/main_form.h"
-#include "report/cabinet_picture.h"
+#include "report/show_cabinet.h"
 #include "rich_configuration.h"
 #include "tests/screenshot_support.h"
 

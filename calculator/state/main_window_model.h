@@ -7,12 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/platform.h"
-#include "report/cabinet_picture.h"
+#include "cabinet_picture.h"
+#include "controls.h"
 
 namespace veltra {
-
-enum class Background { ButtonFace, Window };
 
 enum class FieldId {
     AnalogExtText,
@@ -50,46 +48,6 @@ const FieldInfo& InfoOf(FieldId id);
 const FieldInfo* FindField(std::string_view name);
 bool IsTelephoneField(FieldId id);
 
-struct TextField {
-    std::string text = "0";
-    Background background = Background::ButtonFace;
-};
-
-struct OptionButton {
-    std::string caption;
-    bool selected = false;
-    bool enabled = true;
-};
-
-// An option group addressed by element index; `Arrestor` starts at index 1.
-struct OptionGroup {
-    std::string name;
-    int firstIndex = 0;
-    std::vector<OptionButton> buttons;
-
-    bool Has(int index) const {
-        return index >= firstIndex && index < firstIndex + int(buttons.size());
-    }
-    OptionButton& at(int index) { return buttons.at(index - firstIndex); }
-    const OptionButton& at(int index) const { return buttons.at(index - firstIndex); }
-    bool IsSelected(int index) const { return Has(index) && at(index).selected; }
-    int Selected() const;  // -1 when none is selected
-    int lastIndex() const { return firstIndex + int(buttons.size()) - 1; }
-};
-
-struct CheckBox {
-    std::string caption;
-    bool checked = false;
-    bool enabled = true;
-};
-
-struct ComboBox {
-    std::vector<std::string> entries;
-    int index = 0;
-    bool visible = true;
-    Background background = Background::ButtonFace;
-};
-
 struct StatusBarModel {
     std::string panel1;          // cost line
     bool panel3Visible = false;  // overload indicator
@@ -100,9 +58,9 @@ struct StatusBarModel {
 struct MainWindowModel {
     MainWindowModel();
 
-    std::array<TextField, kFieldCount> fields;
-    TextField& field(FieldId id) { return fields[size_t(id)]; }
-    const TextField& field(FieldId id) const { return fields[size_t(id)]; }
+    std::array<TextBox, kFieldCount> fields;
+    TextBox& field(FieldId id) { return fields[size_t(id)]; }
+    const TextBox& field(FieldId id) const { return fields[size_t(id)]; }
 
     CheckBox MFUCheck;
     ComboBox MFU_Flash;

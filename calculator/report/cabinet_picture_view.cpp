@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "dialogs/dialog_widgets.h"
+#include "widgets/conversions.h"
 
 namespace veltra {
 
@@ -55,7 +55,7 @@ void CabinetPictureView::PaintCabinet(QPainter& painter, int cabinet) {
     painter.setBrush(QColor(0xC8, 0xC8, 0xC8));
     painter.drawRect(Px(left, kCabinetTop, kCabinetWidth, kCabinetHeight));
     for (int k = 0; k < 9; ++k) {
-        const SlotShapeState& shape = picture_.Shape1[size_t(cabinet * 9 + k)];
+        const SlotShape& shape = picture_.Shape1[size_t(cabinet * 9 + k)];
         const QRectF box =
             Px(left + kSlotLeft + k * kSlotPitch, kCabinetTop + kSlotTop, kSlotWidth, shape.height);
         painter.setPen(QPen(Qt::black, 1));

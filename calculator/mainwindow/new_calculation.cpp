@@ -1,10 +1,10 @@
 #include "new_calculation.h"
 
-#include "keypads/add_qty.h"
-#include "mainwindow/main_window_inputs.h"
-#include "recalculate.h"
-#include "report/cabinet_picture.h"
+#include "calculation/main_window_inputs.h"
+#include "calculation/recalculate.h"
+#include "catalogue_page.h"
 #include "report/configuration_text.h"
+#include "report/show_cabinet.h"
 
 namespace veltra {
 

@@ -8,8 +8,7 @@ namespace {
 
 // Designed in pixels at 96 dpi, kept in twips.
 constexpr TwipsRect P(int x, int y, int w, int h) {
-    return {float(x * kTwipsPerPixel), float(y * kTwipsPerPixel), float(w * kTwipsPerPixel),
-            float(h * kTwipsPerPixel)};
+    return {x * kTwipsPerPixel, y * kTwipsPerPixel, w * kTwipsPerPixel, h * kTwipsPerPixel};
 }
 
 constexpr const char* kFrameTabs[kTabCount] = {"FrameTabs(0)", "FrameTabs(1)", "FrameTabs(2)",

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "catalogue/shared_procedures.h"
+#include "catalogue/added_items.h"
 #include "main_form_layout.h"
 
 namespace veltra {

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "report/cabinet_picture.h"
+#include "state/cabinet_picture.h"
 
 namespace veltra {
 

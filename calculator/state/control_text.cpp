@@ -29,7 +29,7 @@ std::string ButtonLine(const FlatButton& b) {
            Flag(b.visible, "visible", "hidden") + " | " + Flag(b.enabled, "enabled", "disabled");
 }
 
-std::string OptionLine(const OptionControl& o, bool visible) {
+std::string OptionLine(const OptionButton& o, bool visible) {
     return "option " + o.name + " | " + Flag(o.selected, "on", "off") + " | " +
            Flag(o.enabled, "enabled", "disabled") + " | " + Flag(visible, "visible", "hidden");
 }
@@ -43,7 +43,7 @@ std::string SliderLine(const SliderControl& s) {
            std::to_string(s.max) + " | " + Flag(s.enabled, "enabled", "disabled");
 }
 
-std::string TextLine(const TextBoxControl& box) {
+std::string TextLine(const TextBox& box) {
     return "text " + box.name + " | " + box.text + " | " +
            Flag(box.background == Background::Window, "window", "face");
 }

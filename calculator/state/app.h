@@ -4,12 +4,14 @@
 // program owns one; every test makes a fresh one. Dialogs and keypads reach
 // everything through it.
 
+#include "catalogue/added_items.h"
+#include "catalogue/capacity.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/config_state.h"
+#include "catalogue/help_target.h"
 #include "catalogue/platform.h"
-#include "catalogue/shared_procedures.h"
-#include "mainwindow/main_form_model.h"
-#include "mainwindow/main_window_model.h"
+#include "main_form_model.h"
+#include "main_window_model.h"
 
 namespace veltra {
 
@@ -51,6 +53,17 @@ inline AddedItemsList RefreshAddedItemsList(const App& app) {
 inline void ShowHelp(App& app, const std::string& file, const std::string& window = "",
                      std::optional<int> context = std::nullopt) {
     ShowHelp(app.platform, file, window, context);
+}
+
+// Runs one user-interface event; an overflow stops the event's work and is
+// reported, everything already written stays.
+template <class Handler>
+void RunEvent(App& app, Handler&& handler) {
+    try {
+        handler();
+    } catch (const OverflowError& error) {
+        app.platform.ShowMessage(error.what(), kAppTitle, MessageIcon::Critical);
+    }
 }
 
 }  // namespace veltra

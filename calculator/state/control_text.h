@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialog_controls.h"
+#include "controls.h"
 
 namespace veltra {
 
@@ -19,10 +19,10 @@ struct ControlName {
 std::optional<ControlName> ParseControlName(std::string_view text);
 
 std::string ButtonLine(const FlatButton& button);
-std::string OptionLine(const OptionControl& option, bool visible);
+std::string OptionLine(const OptionButton& option, bool visible);
 std::string LabelLine(const CaptionLabel& label);
 std::string SliderLine(const SliderControl& slider);
-std::string TextLine(const TextBoxControl& box);
+std::string TextLine(const TextBox& box);
 std::string ImageLine(const ImageControl& image);
 
 }  // namespace veltra

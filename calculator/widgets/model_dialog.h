@@ -5,9 +5,8 @@
 
 #include <QDialog>
 
-#include "app/app.h"
-#include "app/startup.h"
-#include "dialog_widgets.h"
+#include "control_widgets.h"
+#include "state/app.h"
 
 namespace veltra {
 

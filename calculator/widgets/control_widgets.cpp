@@ -1,23 +1,15 @@
-#include "dialog_widgets.h"
+#include "control_widgets.h"
 
 #include <QPainter>
 
 namespace veltra {
-
-QRect Pixels(const TwipsBox& box) {
-    return {Pixels(box.left), Pixels(box.top), Pixels(box.width), Pixels(box.height)};
-}
-
-QColor ToQColor(Colour colour) {
-    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-}
 
 FlatButtonWidget::FlatButtonWidget(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
 void FlatButtonWidget::Render(const FlatButton& model) {
-    setGeometry(Pixels(model.box));
+    setGeometry(ToPixels(model.box));
     setText(QString::fromStdString(model.caption));
     QFont f = font();
     f.setBold(model.bold);
@@ -76,21 +68,21 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
 SlotRowView::SlotRowView(QWidget* parent, const SlotPicture& picture) {
     for (int s = 0; s < kSlotCount; ++s) {
         shapes_[size_t(s)] = new ShapeWidget(parent);
-        shapes_[size_t(s)]->setGeometry(Pixels(picture.Shape2[size_t(s)].box));
+        shapes_[size_t(s)]->setGeometry(ToPixels(picture.boxes[size_t(s)]));
     }
 }
 
 void SlotRowView::Render(const SlotPicture& picture) {
     for (int s = 0; s < kSlotCount; ++s) {
         const SlotShape& shape = picture.Shape2[size_t(s)];
-        shapes_[size_t(s)]->Render(shape.solid, shape.fill);
+        shapes_[size_t(s)]->Render(shape.opaque, shape.colour);
     }
 }
 
 void AddLegend(QWidget* parent, const std::vector<LegendEntry>& legend) {
     for (const LegendEntry& entry : legend) {
         auto* shape = new ShapeWidget(parent);
-        shape->setGeometry(Pixels(entry.shape));
+        shape->setGeometry(ToPixels(entry.shape));
         shape->Render(true, entry.colour);
         AddLabel(parent, {"", entry.caption, entry.text});
     }
@@ -98,7 +90,7 @@ void AddLegend(QWidget* parent, const std::vector<LegendEntry>& legend) {
 
 QLabel* AddLabel(QWidget* parent, const CaptionLabel& label) {
     auto* widget = new QLabel(QString::fromStdString(label.caption), parent);
-    widget->setGeometry(Pixels(label.box));
+    widget->setGeometry(ToPixels(label.box));
     widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return widget;
 }
@@ -111,28 +103,28 @@ QPushButton* AddButton(QWidget* parent, const FlatButton& model) {
 }
 
 void RenderButton(QPushButton* button, const FlatButton& model) {
-    button->setGeometry(Pixels(model.box));
+    button->setGeometry(ToPixels(model.box));
     button->setEnabled(model.enabled);
     button->setVisible(model.visible);
 }
 
-QRadioButton* AddOption(QWidget* parent, const OptionControl& model) {
+QRadioButton* AddOption(QWidget* parent, const OptionButton& model) {
     auto* option = new QRadioButton(QString::fromStdString(model.caption), parent);
     option->setAutoExclusive(false);
     option->setFocusPolicy(Qt::TabFocus);
-    option->setGeometry(Pixels(model.box));
+    option->setGeometry(ToPixels(model.box));
     RenderOption(option, model);
     return option;
 }
 
-void RenderOption(QRadioButton* option, const OptionControl& model) {
+void RenderOption(QRadioButton* option, const OptionButton& model) {
     option->setChecked(model.selected);
     option->setEnabled(model.enabled);
 }
 
 QGroupBox* AddFrame(QWidget* parent, const FrameControl& model) {
     auto* frame = new QGroupBox(QString::fromStdString(model.caption), parent);
-    frame->setGeometry(Pixels(model.box));
+    frame->setGeometry(ToPixels(model.box));
     return frame;
 }
 

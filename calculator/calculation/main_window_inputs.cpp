@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "calculation/line_counts.h"
-#include "calculation/recalculate.h"
+#include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
-#include "catalogue/shared_procedures.h"
+#include "line_counts.h"
+#include "recalculate.h"
 
 namespace veltra {
 
@@ -96,7 +96,7 @@ void PowerStandardSelected(App& app, int index) {
 }  // namespace
 
 void SetFieldText(App& app, FieldId id, const std::string& text) {
-    TextField& field = app.main.field(id);
+    TextBox& field = app.main.field(id);
     if (field.text == text) return;
     field.text = text;
     FieldChanged(app, id);

@@ -1,5 +1,7 @@
 #include "main_window_model.h"
 
+#include "main_form_layout.h"
+
 namespace veltra {
 
 const std::array<FieldInfo, kFieldCount> kFields = {{
@@ -36,19 +38,16 @@ bool IsTelephoneField(FieldId id) {
     return InfoOf(id).phoneCode != nullptr;
 }
 
-int OptionGroup::Selected() const {
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].selected) return firstIndex + int(i);
-    }
-    return -1;
-}
-
 namespace {
 
 OptionGroup MakeGroup(std::string name, int firstIndex, std::vector<std::string> captions,
                       int selected, bool enabled = true) {
     OptionGroup group{std::move(name), firstIndex, {}};
-    for (auto& caption : captions) group.buttons.push_back({std::move(caption), false, enabled});
+    for (auto& caption : captions) {
+        const int index = firstIndex + int(group.buttons.size());
+        group.buttons.push_back(
+            {ArrayName(group.name, index), std::move(caption), false, enabled, {}});
+    }
     group.at(selected).selected = true;
     return group;
 }
@@ -56,6 +55,8 @@ OptionGroup MakeGroup(std::string name, int firstIndex, std::vector<std::string>
 }  // namespace
 
 MainWindowModel::MainWindowModel() {
+    for (const FieldInfo& info : kFields)
+        field(info.id) = {info.name, "0", Background::ButtonFace, {}};
     field(FieldId::FecuText).text = "Нет";
     MFUCheck = {"Применить плату MFU", false, true};
     MFU_Flash = {{"Без речевых функций", "8 Mb Flash - 34 мин", "16 Mb Flash - 1 ч 08 мин",

@@ -4,16 +4,14 @@
 // view places its widgets from this table and the placement of the dialogs
 // reads the same numbers, so a dialog opens exactly below its field.
 
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "catalogue/shared_procedures.h"
+#include "twips.h"
 
 namespace veltra {
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kMainFormWidth = 7165;
 inline constexpr int kMainFormHeight = 6375;
 inline constexpr int kTabCount = 7;
@@ -40,12 +38,5 @@ std::vector<TwipsRect> ContainersOf(std::string_view name);
 
 // "FrameTabs(3)" and the like.
 std::string ArrayName(std::string_view name, int index);
-
-inline int TwipsToPixels(float twips) {
-    return int(std::lround(twips / kTwipsPerPixel));
-}
-inline float PixelsToTwips(int pixels) {
-    return float(pixels * kTwipsPerPixel);
-}
 
 }  // namespace veltra

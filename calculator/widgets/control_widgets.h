@@ -1,7 +1,7 @@
 #pragma once
-// Qt pieces the board dialogs share: twips and colour conversion, the flat
-// button with its pointer-over signal, and the coloured shapes of the slot
-// picture and the legend.
+// Qt pieces the dialogs and keypads share: the flat button with its
+// pointer-over signal, the coloured shapes of the slot picture and the
+// legend, and plain buttons, options, labels and frames placed in twips.
 
 #include <QAbstractButton>
 #include <QColor>
@@ -13,17 +13,11 @@
 #include <array>
 #include <vector>
 
-#include "dialog_controls.h"
-#include "slot_picture.h"
+#include "conversions.h"
+#include "state/controls.h"
+#include "state/slot_picture.h"
 
 namespace veltra {
-
-// 15 twips to the pixel at 96 dpi.
-inline int Pixels(int twips) {
-    return (twips + 7) / 15;
-}
-QRect Pixels(const TwipsBox& box);
-QColor ToQColor(Colour colour);
 
 class FlatButtonWidget : public QAbstractButton {
     Q_OBJECT
@@ -79,8 +73,8 @@ QLabel* AddLabel(QWidget* parent, const CaptionLabel& label);
 // while the focus stays where it was.
 QPushButton* AddButton(QWidget* parent, const FlatButton& model);
 void RenderButton(QPushButton* button, const FlatButton& model);
-QRadioButton* AddOption(QWidget* parent, const OptionControl& model);
-void RenderOption(QRadioButton* option, const OptionControl& model);
+QRadioButton* AddOption(QWidget* parent, const OptionButton& model);
+void RenderOption(QRadioButton* option, const OptionButton& model);
 QGroupBox* AddFrame(QWidget* parent, const FrameControl& model);
 
 }  // namespace veltra

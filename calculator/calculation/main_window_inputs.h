@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/app.h"
+#include "state/app.h"
 
 namespace veltra {
 

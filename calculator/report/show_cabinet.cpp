@@ -1,0 +1,60 @@
+#include "show_cabinet.h"
+
+#include "state/app.h"
+
+namespace veltra {
+
+void ClearSlots(App& app) {
+    ClearShapes(app.main.cabinet.Shape1, 1);
+}
+
+void ShowPower(App& app) {
+    const MainWindowModel& w = app.main;
+    const bool switched = app.state.PowerTypeForced || w.PowerStandard.IsSelected(1);
+    const bool external = !switched && w.PowerStandard.IsSelected(2);
+    const bool transformer = !switched && !external && w.PowerStandard.IsSelected(0);
+    if (!switched && !external && !transformer) return;
+    for (int c = 0; c < 3; ++c) {
+        CabinetPower& p = app.main.cabinet.power[size_t(c)];
+        const bool exists = c + 1 <= app.state.CabinetCount;
+        p.imageVisible = exists;
+        p.PowOut = exists ? (transformer ? "~36V" : "=48V") : "";
+        if (external) {
+            p.noPowerVisible = true;
+            p.noAkkVisible = true;
+            p.PowIn = "";
+            continue;
+        }
+        p.noPowerVisible = !exists;
+        p.PowIn = exists ? "~220V" : "";
+        if (exists) p.PowType = switched ? "BML" : "RES";
+        if (transformer) p.noAkkVisible = true;
+        if (switched && exists) p.noAkkVisible = !w.PowerAcc.IsSelected(1);
+    }
+}
+
+void ShowCabinet(App& app) {
+    const ConfigState& s = app.state;
+    CabinetPicture& picture = app.main.cabinet;
+    ClearSlots(app);
+    const struct {
+        Count count;
+        Colour colour;
+        Count divisor;
+    } runs[] = {
+        {s.FixedBoards, 0x404040, 1},        {s.AnalogExt16Boards, 0x00C000, 1},
+        {s.AnalogExt8Boards, 0x00C000, 2},   {s.DigitalExt32Boards, 0x00C0C0, 1},
+        {s.DigitalExt16Boards, 0x00C0C0, 2}, {s.DigitalExt8Boards, 0x00C0C0, 4},
+        {Count(app.mfu()), 0xFF0000, 1},     {s.AnalogTrunkBoards, 0x8080FF, 1},
+        {s.Bri16Boards, 0x0040C0, 1},        {s.Bri8Boards, 0x0040C0, 2},
+        {s.E1Boards, 0xFF8080, 1},           {s.Ipu8Present, 0xFFDDDD, 1},
+        {s.Ipu4Present, 0xFFDDDD, 2},        {s.IccuBoards, 0xFF80FF, 1},
+        {s.IcluBoards, 0xC000C0, 1},
+    };
+    Count next = 0;
+    for (const auto& run : runs)
+        next = PaintSlots(picture.Shape1, run.colour, next, run.count, run.divisor);
+    ShowPower(app);
+}
+
+}  // namespace veltra

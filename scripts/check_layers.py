@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""The calculator's folders are layers, lowest first: a file includes only
+files of its own folder and of the folders before it. Prints every include
+that points up (file:line) and fails; tests and tools may include anything.
+
+Usage: check_layers.py [CALCULATOR_DIR]"""
+import os
+import re
+import sys
+
+LAYERS = [
+    "catalogue",    # price list, catalogue, configuration state, numbers, Platform
+    "state",        # the application record and the windows' records
+    "calculation",  # the rules, the main window's field handling
+    "widgets",      # Qt pieces every view shares
+    "report",       # configuration text, quotation, cabinet picture
+    "keypads",      # additional-item pads, input calculator
+    "dialogs",      # board, cordless, networking and IP unit dialogs
+    "mainwindow",   # the main form and the commands across windows
+    "app",          # the program's entry
+]
+# Above every layer: they drive the program as a whole.
+TOOLS = {"scenario", "bench", "tools", "tests"}
+NOT_CODE = {"help"}
+
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+
+
+def main():
+    root = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else
+                           os.path.join(os.path.dirname(__file__), "..", "calculator"))
+    rank = {name: i for i, name in enumerate(LAYERS)}
+    faults = []
+    for top in sorted(os.listdir(root)):
+        folder = os.path.join(root, top)
+        if not os.path.isdir(folder) or top in NOT_CODE:
+            continue
+        if top not in rank and top not in TOOLS:
+            faults.append(f"{top}/: a folder that is neither a layer nor a tool; "
+                          f"add it to LAYERS or TOOLS in {os.path.basename(__file__)}")
+            continue
+        for dirpath, dirnames, filenames in os.walk(folder):
+            dirnames[:] = [d for d in dirnames if d != "tests"]
+            if top in TOOLS:
+                break
+            for name in sorted(filenames):
+                if not name.endswith((".h", ".cpp")):
+                    continue
+                path = os.path.join(dirpath, name)
+                with open(path, encoding="utf-8") as source:
+                    for number, line in enumerate(source, 1):
+                        match = INCLUDE.match(line)
+                        if not match:
+                            continue
+                        target = match.group(1).split("/")[0]
+                        if target in TOOLS or (target in rank and rank[target] > rank[top]):
+                            faults.append(f"{os.path.relpath(path, root)}:{number}: includes "
+                                          f"\"{match.group(1)}\": {target}/ stands above {top}/")
+    for fault in faults:
+        print(fault)
+    if faults:
+        print("layers, lowest first:", " < ".join(LAYERS))
+        return 1
+    print(f"layers in order: {' < '.join(LAYERS)}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
