@@ -57,6 +57,8 @@ struct ConfigState {
 
     // Discount (positive) or mark-up (negative) in percent for the quotation.
     double QuotationDiscountPercent = 0;
+
+    friend bool operator==(const ConfigState&, const ConfigState&) = default;
 };
 
 }  // namespace veltra

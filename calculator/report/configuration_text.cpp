@@ -101,12 +101,12 @@ std::vector<std::string> ConfigurationSheetLines(const ConfigurationInputs& in) 
     return lines;
 }
 
-ConfigurationInputs ReadConfiguration(App& app) {
+ConfigurationInputs ReadConfiguration(const App& app) {
     ConfigurationInputs in;
-    in.analogExtLines = UpdateAnalogExtLines(app);
-    in.digitalExtLines = UpdateDigitalExtLines(app);
-    in.analogTrunkLines = UpdateAnalogTrunkLines(app);
-    in.briChannels = UpdateBriChannels(app);
+    in.analogExtLines = AnalogExtLines(app);
+    in.digitalExtLines = DigitalExtLines(app);
+    in.analogTrunkLines = AnalogTrunkLines(app);
+    in.briChannels = BriChannels(app);
     const ConfigState& s = app.state;
     in.e1PriLinks = s.E1PriLinks;
     in.e1CasLinks = s.E1CasLinks;

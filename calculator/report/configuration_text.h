@@ -33,8 +33,8 @@ struct ConfigurationInputs {
     char decimalSeparator = ',';
 };
 
-// Runs the line counts (which also rewrite their fields) and reads the rest.
-ConfigurationInputs ReadConfiguration(App& app);
+// The line counts and the rest, as the configuration stands; writes nothing.
+ConfigurationInputs ReadConfiguration(const App& app);
 
 // Noun ending for the last decimal digit of count; class 1 words end in -ия,
 // class 2 words have a bare stem. Any other class gives no ending.

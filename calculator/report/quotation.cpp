@@ -125,7 +125,7 @@ int GroupOf(const Catalogue& catalogue, int i) {
     return i;
 }
 
-Sheet BuildQuotation(App& app) {
+Sheet BuildQuotation(const App& app) {
     Layout q;
     q.k = app.state.QuotationDiscountPercent / 100;
 

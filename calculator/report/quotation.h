@@ -22,6 +22,6 @@ int GroupOf(const Catalogue& catalogue, int i);
 
 // Lays the quotation out on a new sheet from the current configuration; the
 // discount cell holds the "Прайс-лист" discount, else 0.
-Sheet BuildQuotation(App& app);
+Sheet BuildQuotation(const App& app);
 
 }  // namespace veltra

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "calculation/main_window_inputs.h"
 #include "mainwindow/main_form_pages.h"
 #include "mainwindow/new_calculation.h"
 #include "report/configuration_text.h"
+#include "report/quotation.h"
+#include "report/quotation_export.h"
 #include "rich_configuration.h"
 #include "tests/test_app.h"
 
@@ -128,6 +131,36 @@ TEST(ConfigurationText, RichConfigurationOnScreenAndOnTheSheet) {
 
     NewCalculation(t.app);
     EXPECT_EQ(Lines(t.app.main.ReportTxtLabel).size(), 6u);
+}
+
+// The text and the quotation read the boards, never the fields: with fields
+// left behind by a state written without the calculation (as a dialog writes
+// it before it recalculates), rendering and exporting change nothing.
+TEST(ConfigurationText, RenderingAndExportWriteNothing) {
+    testing::TestApp t;
+    BuildRichConfiguration(t.app);
+    t.app.state.AnalogExt16Boards = t.app.state.AnalogExt16Boards + 1;
+    t.app.state.Bri8Boards = t.app.state.Bri8Boards + 1;
+    const auto fields = t.app.main.fields;
+    const ConfigState state = t.app.state;
+    std::vector<Count> quantities;
+    for (const CatalogueItem& item : t.app.catalogue) quantities.push_back(item.ItemCalcQty);
+
+    ShowConfiguration(t.app);
+    BuildQuotation(t.app);
+    const auto path = std::filesystem::temp_directory_path() / "veltra-reading-writes-nothing.xlsx";
+    ASSERT_TRUE(ExportQuotationTo(t.app, path, Publish::Replace));
+    std::filesystem::remove(path);
+
+    EXPECT_NE(t.app.main.ReportTxtLabel.find("• 180 аналоговых"), std::string::npos);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(t.app.main.fields[i].text, fields[i].text) << fields[i].name;
+        EXPECT_EQ(t.app.main.fields[i].background, fields[i].background) << fields[i].name;
+    }
+    EXPECT_TRUE(t.app.state == state);
+    for (size_t i = 0; i < quantities.size(); ++i)
+        EXPECT_EQ(t.app.catalogue[i].ItemCalcQty, quantities[i]) << t.app.catalogue[i].ItemCode;
+    EXPECT_TRUE(t.platform.messages.empty());
 }
 
 }  // namespace
