@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 
 #include "calculation/recalculate.h"
@@ -66,14 +67,14 @@ bool LeaveBox(App& app, MobileDialog& dialog) {
     return !dialog.dt288Focused || dt288_Validate(app, dialog);
 }
 
-// The four characters of the load as a four-decimal fixed-point text: 8 ÷ 3
-// gives "2,66", 16 ÷ 10 gives "1,6".
-std::string LoadFigure(double load, char separator) {
+}  // namespace
+
+std::string TrafficFigure(double load, char separator) {
     const double scaled = RoundHalfEven(load * Money::kScale);
+    // Beyond the money range (no exchange has such a load) the plain number.
+    if (!(std::fabs(scaled) < 9e18)) return NumberToText(load, separator).substr(0, 4);
     return Money::FromRaw(int64_t(scaled)).RegionalText(separator).substr(0, 4);
 }
-
-}  // namespace
 
 double LeadingNumber(std::string_view text) {
     size_t i = 0;
@@ -173,7 +174,7 @@ void ErlCalc(const App& app, MobileDialog& dialog) {
     }
     const int channels = 8 * (app.state.IccuBoards + app.state.IcluBoards);
     dialog.MaErl.caption =
-        "Нагрузка на абонента: " + LoadFigure(channels / h, app.decimalSeparator) + " Эрл";
+        "Нагрузка на абонента: " + TrafficFigure(channels / h, app.decimalSeparator) + " Эрл";
 }
 
 void Command1_Click(App& app, MobileDialog& dialog) {

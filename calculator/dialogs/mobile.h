@@ -52,6 +52,10 @@ struct MobileDialog {
 // The leading number of a text, read with a period: "12abc" is 12, "" is 0.
 double LeadingNumber(std::string_view text);
 
+// The traffic line's figure: the load as a four-decimal fixed-point text cut
+// to four characters (8 ÷ 3 gives "2,66", 16 ÷ 10 gives "1,6").
+std::string TrafficFigure(double load, char separator);
+
 // The most handsets the exchange takes now: 210, or fewer when the lines
 // still free plus the current handsets are fewer.
 Count HandsetMaximum(const App& app);
