@@ -67,7 +67,8 @@ MobileDialog OpenMobile(const App& app);
 void dt288_Type(const App& app, MobileDialog& dialog, const std::string& text);
 // Colour and the FECU option whose range holds the value.
 void dt288_Change(const App& app, MobileDialog& dialog);
-// The box loses the focus. Returns false when the entry was refused: the
+// The box loses the focus. A count is digits only, blanks at both ends aside,
+// and at most HandsetMaximum. Returns false when the entry was refused: the
 // message was shown, the last accepted value is back and the focus stays.
 bool dt288_Validate(App& app, MobileDialog& dialog);
 
@@ -77,7 +78,9 @@ void Command16_Click(App& app, MobileDialog& dialog);
 // The calculator asked for by Command16 has closed.
 void InputCalcClosed(const App& app, MobileDialog& dialog);
 void ErlCalc(const App& app, MobileDialog& dialog);
-// OK: MobileText, FecuModule, HandsetCount and the items; recalculates.
+// OK: validates the box, then writes its one count to MobileText,
+// HandsetCount and the handset item, the selected module to FecuModule and
+// its item; recalculates.
 void Command1_Click(App& app, MobileDialog& dialog);
 void Command3_Click(MobileDialog& dialog);
 void Command2_Click(App& app, const MobileDialog& dialog);
