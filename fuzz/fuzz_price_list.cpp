@@ -109,6 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < catalogue.size(); ++i) {
         const CatalogueItem& item = catalogue[i];
         FUZZ_CHECK(item.ItemLevel >= 0 && item.ItemLevel <= 4);
+        FUZZ_CHECK(item.ItemPrice <= kMaxPrice && Money() - item.ItemPrice <= kMaxPrice);
         FUZZ_CHECK(item.ItemLevel == 4 || ItemLevelOf(item.ItemName) == 0);
         FUZZ_CHECK(ItemIndexFromKey(ItemKey(int(i))) == int(i));
         FUZZ_CHECK(item.ItemParentKey == ExpectedParent(catalogue, i));

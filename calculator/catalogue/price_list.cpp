@@ -161,19 +161,24 @@ std::optional<Money> PlainPrice(std::string_view field) {
     return Money::FromRaw(raw);
 }
 
+PriceListError TooLargePrice(const std::string& fileName, std::string_view text, int line) {
+    return PriceListError(
+        "Прайс-лист " + Quoted(fileName) + " содержит цену \u00AB" + std::string(TrimBlanks(text)) +
+        "\u00BB, слишком большую для расчёта (строка " + std::to_string(line) + ").");
+}
+
 // A price is digits with at most one decimal separator, comma or full stop,
 // whatever the regional format: the file travels between machines. Empty and
-// non-numeric prices ("по запросу") are 0; a number the money type cannot hold
-// is refused. `text` is the field as UTF-8.
+// non-numeric prices ("по запросу") are 0; a number beyond kMaxPrice either
+// way is refused. `text` is the field as UTF-8.
 Money ReadPrice(const std::string& text, char decimalSeparator, const std::string& fileName,
                 int line) {
     for (const char separator : {decimalSeparator, ',', '.'}) {
         if (!SplitDecimal(text, separator)) continue;
-        if (const auto price = Money::Parse(text, separator)) return *price;
-        throw PriceListError("Прайс-лист " + Quoted(fileName) + " содержит цену \u00AB" +
-                             std::string(TrimBlanks(text)) +
-                             "\u00BB, слишком большую для расчёта (строка " + std::to_string(line) +
-                             ").");
+        const auto price = Money::Parse(text, separator);
+        if (!price || *price > kMaxPrice || *price < Money() - kMaxPrice)
+            throw TooLargePrice(fileName, text, line);
+        return *price;
     }
     return Money();
 }
@@ -206,6 +211,7 @@ Catalogue ParseRecords(std::string_view bytes, char decimalSeparator, const std:
         const std::string_view c = reader.Read(reader.endedLine(), recordLine);
 
         const auto plain = PlainPrice(c);
+        if (plain && *plain > kMaxPrice) throw TooLargePrice(fileName, decode(c), priceLine);
         const Money price =
             plain ? *plain : ReadPrice(decode(c), decimalSeparator, fileName, priceLine);
         CatalogueItem& item = catalogue.emplace_back();

@@ -19,6 +19,11 @@ class PriceListError : public std::runtime_error {
 // A list of 32 767 records takes 1-2 MB; anything far larger is not a price list.
 inline constexpr size_t kMaxPriceListBytes = 16 * 1024 * 1024;
 
+// No exchange part costs more: a dearer price is a slip in the list, and it is
+// refused with its line. Every total of one configuration then stays within
+// the money type; only very many hand-added items can still overflow it.
+inline constexpr Money kMaxPrice = Money::FromRaw(1'000'000'000 * Money::kScale);
+
 // Parses decoded (UTF-8) text; `fileName` only names the file in messages.
 Catalogue ParsePriceList(std::string_view text, char decimalSeparator, const std::string& fileName);
 

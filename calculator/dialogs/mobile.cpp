@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 
 #include "calculation/main_window_inputs.h"
@@ -66,14 +67,28 @@ bool LeaveBox(App& app, MobileDialog& dialog) {
     return !dialog.dt288Focused || dt288_Validate(app, dialog);
 }
 
-// The four characters of the load as a four-decimal fixed-point text: 8 ÷ 3
-// gives "2,66", 16 ÷ 10 gives "1,6".
-std::string LoadFigure(double load, char separator) {
-    const double scaled = RoundHalfEven(load * Money::kScale);
-    return Money::FromRaw(int64_t(scaled)).RegionalText(separator).substr(0, 4);
+// A handset count as typed: digits only once blanks at both ends are gone, so
+// the box, the count and the module can only ever read one number. Fractions,
+// exponents and signs are no count. Saturates far above any bound.
+std::optional<int> WholeCount(std::string_view text) {
+    text = TrimBlanks(text);
+    if (text.empty()) return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = std::min(value * 10 + (c - '0'), 100000);
+    }
+    return value;
 }
 
 }  // namespace
+
+std::string TrafficFigure(double load, char separator) {
+    const double scaled = RoundHalfEven(load * Money::kScale);
+    // Beyond the money range (no exchange has such a load) the plain number.
+    if (!(std::fabs(scaled) < 9e18)) return NumberToText(load, separator).substr(0, 4);
+    return Money::FromRaw(int64_t(scaled)).RegionalText(separator).substr(0, 4);
+}
 
 double LeadingNumber(std::string_view text) {
     size_t i = 0;
@@ -136,10 +151,10 @@ Count HandsetMaximum(const App& app) {
 }
 
 bool dt288_Validate(App& app, MobileDialog& dialog) {
-    const auto value = ParseNumber(dialog.dt288.text, app.decimalSeparator);
+    const auto count = WholeCount(dialog.dt288.text);
     // The lines still free bound a typed count as they bound the calculator's.
-    if (value && *value >= 0 && *value <= HandsetMaximum(app)) {
-        dialog.lastAccepted = Count((long long)RoundHalfEven(*value));
+    if (count && *count <= HandsetMaximum(app)) {
+        dialog.lastAccepted = Count(*count);
         dialog.dt288Focused = false;
         return true;
     }
@@ -173,17 +188,19 @@ void ErlCalc(const App& app, MobileDialog& dialog) {
     }
     const int channels = 8 * (app.state.IccuBoards + app.state.IcluBoards);
     dialog.MaErl.caption =
-        "Нагрузка на абонента: " + LoadFigure(channels / h, app.decimalSeparator) + " Эрл";
+        "Нагрузка на абонента: " + TrafficFigure(channels / h, app.decimalSeparator) + " Эрл";
 }
 
 void Command1_Click(App& app, MobileDialog& dialog) {
     if (!LeaveBox(app, dialog)) return;
     ConfigState& s = app.state;
-    const double h = LeadingNumber(dialog.dt288.text);
-    SetFieldText(app, FieldId::MobileText, NumberToText(h, app.decimalSeparator));
-    PaintField(app, FieldId::MobileText, h <= 0 ? Background::ButtonFace : Background::Window);
+    // The box was just validated: its count is the last accepted value.
+    const Count handsets = dialog.lastAccepted;
+    SetFieldText(app, FieldId::MobileText, std::to_string(int(handsets)));
+    PaintField(app, FieldId::MobileText,
+               handsets <= 0 ? Background::ButtonFace : Background::Window);
     s.FecuModule = SelectedModule(dialog);
-    s.HandsetCount = CountFromText(dialog.dt288.text, app.decimalSeparator);
+    s.HandsetCount = handsets;
     app.SetItemQty("NTM/DPANB 301 04/1", s.HandsetCount);
     for (int k = 1; k < kFecuModules; ++k) app.SetItemQty(kFecuModuleOptions[size_t(k)].item, 0);
     if (s.FecuModule >= 1) app.SetItemQty(kFecuModuleOptions[size_t(int(s.FecuModule))].item, 1);

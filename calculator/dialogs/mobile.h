@@ -52,6 +52,10 @@ struct MobileDialog {
 // The leading number of a text, read with a period: "12abc" is 12, "" is 0.
 double LeadingNumber(std::string_view text);
 
+// The traffic line's figure: the load as a four-decimal fixed-point text cut
+// to four characters (8 ÷ 3 gives "2,66", 16 ÷ 10 gives "1,6").
+std::string TrafficFigure(double load, char separator);
+
 // The most handsets the exchange takes now: 210, or fewer when the lines
 // still free plus the current handsets are fewer.
 Count HandsetMaximum(const App& app);
@@ -63,7 +67,8 @@ MobileDialog OpenMobile(const App& app);
 void dt288_Type(const App& app, MobileDialog& dialog, const std::string& text);
 // Colour and the FECU option whose range holds the value.
 void dt288_Change(const App& app, MobileDialog& dialog);
-// The box loses the focus. Returns false when the entry was refused: the
+// The box loses the focus. A count is digits only, blanks at both ends aside,
+// and at most HandsetMaximum. Returns false when the entry was refused: the
 // message was shown, the last accepted value is back and the focus stays.
 bool dt288_Validate(App& app, MobileDialog& dialog);
 
@@ -73,7 +78,9 @@ void Command16_Click(App& app, MobileDialog& dialog);
 // The calculator asked for by Command16 has closed.
 void InputCalcClosed(const App& app, MobileDialog& dialog);
 void ErlCalc(const App& app, MobileDialog& dialog);
-// OK: MobileText, FecuModule, HandsetCount and the items; recalculates.
+// OK: validates the box, then writes its one count to MobileText,
+// HandsetCount and the handset item, the selected module to FecuModule and
+// its item; recalculates.
 void Command1_Click(App& app, MobileDialog& dialog);
 void Command3_Click(MobileDialog& dialog);
 void Command2_Click(App& app, const MobileDialog& dialog);

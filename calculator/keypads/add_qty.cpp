@@ -35,10 +35,21 @@ void Apply(App& app, AddQtyPad& pad) {
     pad.closed = true;
     const int index = ItemIndexFromKey(pad.key);
     if (index < 0 || index >= int(app.catalogue.size())) return;
-    app.catalogue[size_t(index)].ItemAddQty = Count(std::stoi(pad.Text1.caption));
-    if (pad.kind == AddPadKind::AddListQty) app.form.ListView1 = RefreshAddedItemsList(app);
-    // After a list change too: a stale cost line would show a wrong total.
-    UpdateCostLine(app);
+    Count& qty = app.catalogue[size_t(index)].ItemAddQty;
+    const Count previous = qty;
+    qty = Count(std::stoi(pad.Text1.caption));
+    try {
+        if (pad.kind == AddPadKind::AddListQty) app.form.ListView1 = RefreshAddedItemsList(app);
+        // After a list change too: a stale cost line would show a wrong total.
+        UpdateCostLine(app);
+    } catch (const OverflowError&) {
+        // A total that cannot hold the quantity refuses it: the old one is back,
+        // so the tree, the list, the cost line and the quotation still agree.
+        // The cost line writes its totals only once both are summed.
+        qty = previous;
+        if (pad.kind == AddPadKind::AddListQty) app.form.ListView1 = RefreshAddedItemsList(app);
+        throw;
+    }
 }
 
 }  // namespace

@@ -82,10 +82,14 @@ void NewCalc_Click(App& app, MainFormModel& form) {
 
 void Command4_Click(App& app) {
     const auto answer = app.platform.InputBox("Введите скидку+ / наценку-", "Ввод");
-    if (!answer) return;
+    if (!answer || TrimBlanks(*answer).empty()) return;
     const auto percent = ParseNumber(*answer, app.decimalSeparator);
-    // More than the whole price off would turn the quotation negative.
-    if (!percent || !std::isfinite(*percent) || *percent > 100) return;
+    // More than the whole price off would turn the quotation negative; a
+    // mark-up beyond ten times the price is a slip of the keyboard.
+    if (!percent || !(*percent >= -kMaxMarkupPercent && *percent <= kMaxDiscountPercent)) {
+        app.platform.ShowMessage(kDiscountRangeMessage, kAppTitle, MessageIcon::Exclamation);
+        return;
+    }
     app.state.QuotationDiscountPercent = *percent;
 }
 

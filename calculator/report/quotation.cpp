@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "configuration_text.h"
 #include "state/app.h"
@@ -25,11 +26,10 @@ int RoundingDigits(Money price) {
 // 12 significant digits so that 2.675 stays 2.675 and not 2.67499...
 double RoundLikeSheet(double value, int digits) {
     const double scale = std::pow(10.0, digits);
-    const double trimmed = std::stod([&] {
-        char text[40];
-        std::snprintf(text, sizeof text, "%.12g", value * scale);
-        return std::string(text);
-    }());
+    char text[40];  // "%.12g" takes at most 19 characters
+    std::snprintf(text, sizeof text, "%.12g", value * scale);
+    // strtod, unlike stod, reads "inf", "nan" and values beyond the range without throwing.
+    const double trimmed = std::strtod(text, nullptr);
     return std::round(trimmed) / scale;
 }
 

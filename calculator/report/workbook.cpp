@@ -117,11 +117,21 @@ size_t CodePoints(const std::string& text) {
     }));
 }
 
+// The whole printf text of one number: "%.2f" of 1e300 takes 304
+// characters, more than any fixed buffer here would hold.
+std::string Printed(const char* format, double value) {
+    const int length = std::snprintf(nullptr, 0, format, value);
+    if (length <= 0) return "";
+    std::string text(size_t(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, value);
+    text.resize(size_t(length));
+    return text;
+}
+
 std::string Grouped(double value) {
-    char digits[64];
-    std::snprintf(digits, sizeof digits, "%.2f", std::fabs(value));
-    std::string whole(digits, std::string(digits).find('.'));
-    const std::string fraction = std::string(digits).substr(whole.size());
+    const std::string digits = Printed("%.2f", std::fabs(value));
+    std::string whole = digits.substr(0, digits.find('.'));
+    const std::string fraction = digits.substr(whole.size());
     for (int at = int(whole.size()) - 3; at > 0; at -= 3) whole.insert(size_t(at), ",");
     return whole + fraction;
 }
@@ -129,7 +139,6 @@ std::string Grouped(double value) {
 }  // namespace
 
 std::string DisplayText(const SheetCell& cell) {
-    char text[64];
     switch (cell.kind) {
         case SheetCell::Kind::Empty:
             return "";
@@ -139,14 +148,12 @@ std::string DisplayText(const SheetCell& cell) {
         case SheetCell::Kind::Formula:
             break;
     }
+    // What the spreadsheet program shows for a number it cannot hold.
+    if (!std::isfinite(cell.value)) return "#NUM!";
     const std::string& format = cell.format.numberFormat;
-    if (format == "0%") {
-        std::snprintf(text, sizeof text, "%.0f%%", cell.value * 100);
-        return text;
-    }
+    if (format == "0%") return Printed("%.0f%%", cell.value * 100);
     if (format == "[$$-409]#,##0.00") return (cell.value < 0 ? "-$" : "$") + Grouped(cell.value);
-    std::snprintf(text, sizeof text, "%.10g", cell.value);
-    return text;
+    return Printed("%.10g", cell.value);
 }
 
 void Sheet::AutoFit(int column) {

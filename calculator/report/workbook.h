@@ -104,7 +104,8 @@ class Sheet {
 };
 
 // The text a cell shows under its number format (General, "0%" and the
-// dollar format with grouping and two decimals).
+// dollar format with grouping and two decimals); "#NUM!" for infinity and
+// not-a-number. Any value gives its whole text.
 std::string DisplayText(const SheetCell& cell);
 // "A", "B", ... "AA"; and "$G$1" style absolute references.
 std::string ColumnLetters(int column);

@@ -139,14 +139,17 @@ void PrintTree(ScenarioRunner& r, const std::string& key) {
     r.out() << "node " << node.key << " | " << node.text << " | " << node.image << '\n';
 }
 
-// The list as selecting its sub-page fills it.
+// The list as selecting its sub-page fills it; a total it cannot hold is the
+// overflow message that selecting the page would show.
 void PrintList(ScenarioRunner& r) {
-    const AddedItemsList list = RefreshAddedItemsList(r.app());
-    for (const AddedItemRow& row : list.rows) {
-        r.out() << "row " << row.key << " | " << row.name << " | " << row.code << " | " << row.price
-                << " | " << row.qty << " | " << row.sum << '\n';
-    }
-    r.out() << "total " << list.total << '\n';
+    r.Event([&] {
+        const AddedItemsList list = RefreshAddedItemsList(r.app());
+        for (const AddedItemRow& row : list.rows) {
+            r.out() << "row " << row.key << " | " << row.name << " | " << row.code << " | "
+                    << row.price << " | " << row.qty << " | " << row.sum << '\n';
+        }
+        r.out() << "total " << list.total << '\n';
+    });
 }
 
 std::optional<char> ParseKey(const std::string& text) {

@@ -91,7 +91,17 @@ TEST(PriceList, RefusesPricesTheMoneyTypeCannotHold) {
             << error;
         EXPECT_NE(error.find("price.txt"), std::string::npos);
     }
-    EXPECT_EQ(Parse("A,B,922337203685477")[0].ItemPrice, Money::FromRaw(9223372036854770000));
+    EXPECT_EQ(Parse("A,B,1000000000")[0].ItemPrice, kMaxPrice);
+}
+
+TEST(PriceList, RefusesPricesAboveABillionNamingFileAndLine) {
+    for (const char* price : {"922337203685477,5807", "\"1000000000,0001\"", "-1000000000.5"}) {
+        const std::string error = ErrorOf("*Платы,,\r\nA,B,1\r\nC,D,\r\nE,F," + std::string(price));
+        EXPECT_NE(error.find("price.txt"), std::string::npos) << price;
+        EXPECT_NE(error.find("слишком большую для расчёта (строка 4)"), std::string::npos) << error;
+    }
+    EXPECT_EQ(Parse("A,B,\"1000000000,0000\"")[0].ItemPrice, kMaxPrice);
+    EXPECT_EQ(Parse("A,B,-1000000000")[0].ItemPrice, Money() - kMaxPrice);
 }
 
 TEST(PriceList, RejectsFilesThatAreNotCompletePriceLists) {
@@ -134,13 +144,16 @@ TEST(PriceList, FastPathsAgreeWithTheGeneralRules) {
                   std::string::npos)
             << at << ": " << error;
     }
-    for (const char* price : {"0", "12", "12,5", "1.2345", "7,", "99999999999999",
-                              "123456789012345", "1,23455", "0,00005", " 3,5 ", ",5"}) {
+    for (const char* price : {"0", "12", "12,5", "1.2345", "7,", "00001000000000",
+                              "000000000123456789", "1,23455", "0,00005", " 3,5 ", ",5"}) {
         const std::string field = std::string("\"") + price + "\"";
         const char separator =
             std::string_view(price).find('.') != std::string_view::npos ? '.' : ',';
         EXPECT_EQ(Parse("A,B," + field)[0].ItemPrice, *Money::Parse(price, separator)) << price;
     }
+    // Both refuse what lies beyond the dearest price.
+    for (const char* price : {"99999999999999", "123456789012345"})
+        EXPECT_NE(ErrorOf(std::string("A,B,") + price).find("слишком большую"), std::string::npos);
 }
 
 TEST(PriceList, ReportsAMissingFileByName) {

@@ -209,7 +209,7 @@ TEST(MobileEntry, RefusedEntriesRestoreTheLastAcceptedValue) {
         EXPECT_FALSE(dt288_Validate(t.app, d)) << refused;
         EXPECT_EQ(d.dt288.text, "20") << refused;
     }
-    dt288_Type(t.app, d, "2,5");  // the regional form, rounded half to even
+    dt288_Type(t.app, d, " 2 ");  // blanks at both ends aside
     EXPECT_TRUE(dt288_Validate(t.app, d));
     dt288_Type(t.app, d, "x");
     EXPECT_FALSE(dt288_Validate(t.app, d));
@@ -220,6 +220,32 @@ TEST(MobileEntry, RefusedEntriesRestoreTheLastAcceptedValue) {
     Command1_Click(t.app, d);
     EXPECT_FALSE(d.closed);
     EXPECT_EQ(t.app.state.HandsetCount, 12);
+}
+
+TEST(MobileEntry, OnlyAWholeNumberIsACountAndOkWritesItEverywhere) {
+    TestApp t;
+    StoreStations(t.app, 12);
+    MobileDialog d = OpenMobile(t.app);
+    dt288_Type(t.app, d, "20");
+    ASSERT_TRUE(dt288_Validate(t.app, d));
+    for (const char* refused : {"1e2", "0,6", "9,5", "8.5", "+5", "-0", "12abc", "1 0"}) {
+        dt288_Type(t.app, d, refused);
+        Command1_Click(t.app, d);
+        EXPECT_FALSE(d.closed) << refused;
+        EXPECT_EQ(d.dt288.text, "20") << refused;
+        EXPECT_EQ(SelectedModule(d), 2) << refused;
+    }
+    EXPECT_EQ(t.platform.messages.size(), 8u);
+    EXPECT_EQ(t.app.state.HandsetCount, 0);
+
+    dt288_Type(t.app, d, " 0100 ");
+    Command1_Click(t.app, d);
+    ASSERT_TRUE(d.closed);
+    EXPECT_EQ(t.Text(FieldId::MobileText), "100");
+    EXPECT_EQ(t.app.state.HandsetCount, 100);
+    EXPECT_EQ(t.app.state.FecuModule, 6);
+    EXPECT_EQ(t.Qty("NTM/DPANB 301 04/1"), 100);
+    EXPECT_EQ(t.Qty("KDU 130 05/6"), 1);
 }
 
 TEST(MobileEntry, TypedCountsAreBoundByTheFreeLines) {

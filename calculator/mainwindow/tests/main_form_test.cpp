@@ -174,6 +174,26 @@ TEST(PriceListButton, KeepsANumericAnswerAsTheQuotationDiscount) {
     EXPECT_EQ(DiscountText(0, ','), "Без скидки");
 }
 
+TEST(PriceListButton, RefusesADiscountOrMarkUpOutsideItsRangeWithAMessage) {
+    TestApp t;
+    for (const char* refused : {"-1e70", "1e60", "1e300", "-1000,5", "100,01", "abc"}) {
+        t.platform.inputAnswers = {"7", refused};
+        Command4_Click(t.app);
+        Command4_Click(t.app);
+        EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, 7) << refused;
+        ASSERT_EQ(t.platform.messages.size(), 1u) << refused;
+        EXPECT_EQ(t.platform.messages[0].text, kDiscountRangeMessage);
+        t.platform.messages.clear();
+    }
+    t.platform.inputAnswers = {"-1000", "100", " "};
+    Command4_Click(t.app);
+    EXPECT_EQ(DiscountText(t.app.state.QuotationDiscountPercent, ','), "Наценка: 1000 %");
+    Command4_Click(t.app);
+    Command4_Click(t.app);  // blank: nothing to refuse
+    EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, 100);
+    EXPECT_TRUE(t.platform.messages.empty());
+}
+
 TEST(PriceListButton, ReadsTheAnswerInTheRegionalFormat) {
     TestApp t('.');
     t.platform.inputAnswers = {"2,5", "2.5"};

@@ -10,6 +10,8 @@
 
 #include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
+#include "catalogue/price_list.h"
+#include "keypads/add_qty.h"
 #include "report/quotation.h"
 #include "report/quotation_export.h"
 #include "rich_configuration.h"
@@ -147,6 +149,27 @@ TEST(Quotation, RichConfigurationFormatsAndSecondTable) {
         if (item.ItemAddQty > 0) item.ItemPrice = Money();
     RecalculateAll(t.app);
     EXPECT_EQ(TotalRow(BuildQuotation(t.app), total + 1), -1);
+}
+
+TEST(Quotation, AQuantityRefusedForOverflowLeavesTheHandAddedTableWhole) {
+    testing::TestApp t;
+    int added = 0;
+    for (size_t i = 0; i < t.app.catalogue.size() && added < 93; ++i) {
+        if (t.app.catalogue[i].ItemPrice <= Money()) continue;
+        t.app.catalogue[i].ItemPrice = kMaxPrice;
+        t.app.form.SelectNode = ItemKey(int(i));
+        AddQtyPad pad = OpenAddQty(t.app);
+        for (int k = 0; k < 4; ++k) Command3_Click(pad, 9);
+        RunEvent(t.app, [&] { Command1_Click(t.app, pad); });
+        ++added;
+    }
+    // 92 of 9999 at the dearest price fit the total; the 93rd is refused.
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_EQ(t.platform.messages[0].text, "Переполнение");
+    const Sheet sheet = BuildQuotation(t.app);
+    const int second = TotalRow(sheet, TotalRow(sheet) + 1);
+    ASSERT_GT(second, 0);
+    EXPECT_DOUBLE_EQ(Value(sheet, second, 5), 92 * 9999 * 1e9);
 }
 
 class QuotationExport : public ::testing::Test {
