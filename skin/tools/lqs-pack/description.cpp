@@ -362,7 +362,9 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
             auto defs = KindFields(*kind);
             // Which field wrote each byte: a byte is written once, by one field.
             std::array<const std::string*, kBlockSize> writer{};
-            for (auto& [key, value] : fields) {
+            for (const auto& field : fields) {
+                const std::string& key = field.first;  // a lambda cannot capture a binding
+                const std::string& value = field.second;
                 std::optional<FieldBytes> bytes = PutRawField(c.record, key, value, lineNo);
                 if (!bytes) {
                     auto def = std::find_if(defs.begin(), defs.end(),
@@ -391,7 +393,8 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
         throw DescriptionError(lineNo, "window \"" + open->layout.name + "\" opened on line " +
                                            std::to_string(open->line) + " has no \"end\"");
     }
-    if (const std::string why = SkinRuleBreak(skin.windows.size(), "the description"); !why.empty()) {
+    if (const std::string why = SkinRuleBreak(skin.windows.size(), "the description");
+        !why.empty()) {
         throw DescriptionError(std::max(lineNo, 1), why);
     }
     return skin;
