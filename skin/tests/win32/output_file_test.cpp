@@ -16,8 +16,8 @@ TEST(OutputFile, ReplacesTheOutputAndLeavesWhatLiesBesideIt) {
     testing::ScratchFolder folder;
     folder.Write("out.lqs.part", {'k', 'e', 'e', 'p'});
     folder.Write("out.lqs", {'o', 'l', 'd'});
-    EXPECT_EQ(ReplaceFile(folder.File("out.lqs"), {'n', 'e', 'w'}), "");
-    EXPECT_NE(ReplaceFile(folder.File("missing\\out.lqs"), {'x'}), "");
+    EXPECT_EQ(WriteWholeFile(folder.File("out.lqs"), {'n', 'e', 'w'}), "");
+    EXPECT_NE(WriteWholeFile(folder.File("missing\\out.lqs"), {'x'}), "");
     std::ifstream in(folder.File("out.lqs"), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new");
     EXPECT_EQ(folder.Files(), (std::vector<std::string>{"out.lqs", "out.lqs.part"}));

@@ -66,7 +66,7 @@ int Pack(const std::string& descriptionPath, const std::string& outputPath) {
             return 1;
         }
     }
-    if (const std::string why = lumiq::ReplaceFile(outputPath, bytes); !why.empty()) {
+    if (const std::string why = lumiq::WriteWholeFile(outputPath, bytes); !why.empty()) {
         std::cerr << "lqs-pack: cannot write \"" << outputPath << "\": " << why << "\n";
         return 1;
     }

@@ -45,7 +45,7 @@ std::string Reason(DWORD code) {
 
 }  // namespace
 
-std::string ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+std::string WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string temp = FreshNameBeside(path);
         // CREATE_NEW fails on any existing name; with FILE_FLAG_OPEN_REPARSE_POINT
@@ -90,7 +90,7 @@ std::string Reason(int code) {
 
 }  // namespace
 
-std::string ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+std::string WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string temp = FreshNameBeside(path);
         const int fd =

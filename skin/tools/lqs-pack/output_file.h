@@ -13,7 +13,7 @@
 namespace lumiq {
 
 // "" once path holds bytes, else the reason; nothing is left behind then.
-std::string ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+std::string WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 // Whether both paths name one existing file, through links or differently
 // spelled paths too.
