@@ -1,7 +1,8 @@
 // The skin file reader and the bitmap checks on arbitrary bytes: nothing is
 // read outside the input (AddressSanitizer watches every buffer, each sized to
 // its data), a bitmap the checks pass can be read whole by trusting its
-// headers, and the file-based extraction agrees with the in-memory parse.
+// headers, the file-based extraction agrees with the in-memory parse, and
+// the listing passes only sound files.
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,12 +11,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "check.h"
 #include "format/bmp.h"
 #include "format/skin_format.h"
+#include "tools/lqs-pack/description.h"
 
 using namespace lumiq;
 
@@ -149,5 +152,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                      bytes.begin() + std::ptrdiff_t(at + 4 + w.bitmapLength)});
     }
     CheckExtraction(bytes, skin);
+    std::ostringstream listing;
+    if (ListSkin(bytes, listing))
+        FUZZ_CHECK(skin.signatureOk && skin.error.empty() && !skin.windows.empty());
     return 0;
 }

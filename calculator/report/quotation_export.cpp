@@ -1,8 +1,5 @@
 #include "quotation_export.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <chrono>
 #include <ctime>
 #include <system_error>
@@ -17,53 +14,29 @@ std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, cons
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &time);
     const std::string stem = std::string("Расчет Veltra ") + stamp;
     std::filesystem::path path = folder / (stem + ".xlsx");
-    std::error_code ignored;
-    for (int n = 2; std::filesystem::exists(path, ignored); ++n)
-        path = folder / (stem + " (" + std::to_string(n) + ").xlsx");
+    // A link holds its name whether or not it leads anywhere.
+    const auto taken = [](const std::filesystem::path& p) {
+        std::error_code ignored;
+        return std::filesystem::exists(std::filesystem::symlink_status(p, ignored));
+    };
+    for (int n = 2; taken(path); ++n) path = folder / (stem + " (" + std::to_string(n) + ").xlsx");
     return path;
 }
 
-namespace {
-
-// Gives the finished file its name; false with the reason when it cannot.
-bool MoveIntoPlace(const std::filesystem::path& part, const std::filesystem::path& path,
-                   Publish publish, std::string& error) {
-    std::error_code ec;
-    if (publish == Publish::Replace) {
-        std::filesystem::rename(part, path, ec);
-        if (ec) error = ec.message();
-        return !ec;
-    }
-    // A hard link fails when the name exists, so nothing is overwritten.
-    if (::link(part.c_str(), path.c_str()) == 0) {
-        std::filesystem::remove(part, ec);
-        return true;
-    }
-    if (errno == EEXIST) {
-        error = "the file exists already";
-        return false;
-    }
-    // File systems without hard links: the small window between the check and
-    // the rename is accepted there.
-    if (std::filesystem::exists(path, ec)) {
-        error = "the file exists already";
-        return false;
-    }
-    std::filesystem::rename(part, path, ec);
-    if (ec) error = ec.message();
-    return !ec;
-}
-
-}  // namespace
-
 bool ExportQuotationTo(App& app, const std::filesystem::path& path, Publish publish) {
     const Sheet sheet = BuildQuotation(app);
-    std::filesystem::path part = path;
-    part += ".part";
     std::string error;
-    if (WriteXlsx(sheet, part, error) && MoveIntoPlace(part, path, publish, error)) return true;
-    std::error_code ignored;
-    std::filesystem::remove(part, ignored);
+    // libxlsxwriter writes only to a path of its own opening: fopen(path,
+    // "wb") at workbook_close, which truncates and follows a link (its own
+    // scratch data goes to unnamed tmpfile() files). It is handed the staged
+    // file: an empty file this process created exclusively under an
+    // unguessable name. Only who may replace names in the folder could swap
+    // it for a link before the fopen: the user, or in a shared folder such as
+    // /tmp (sticky) only the file's owner. Commit checks that the file
+    // written is still the one created.
+    if (auto staged = StagedFile::Create(path, error)) {
+        if (WriteXlsx(sheet, staged->path(), error) && staged->Commit(publish, error)) return true;
+    }
     app.platform.ShowMessage("Не удалось записать отчет в файл:\n" + path.string() +
                                  "\n\nПроверьте, что папка существует, доступна для записи "
                                  "и на диске есть место.",

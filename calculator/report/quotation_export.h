@@ -6,21 +6,21 @@
 #include <ctime>
 #include <filesystem>
 
+#include "catalogue/staged_file.h"
+
 namespace veltra {
 
 struct App;
 
 // "Расчет Veltra 2026-12-08 14-05-09.xlsx" in folder; " (2)", " (3)" ...
-// before the extension when that file exists already.
+// before the extension when that name is taken already (by a link too).
 std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time);
 
-// How a complete workbook takes its final name.
-enum class Publish { Replace, KeepExisting };
-
-// Writes the quotation next to path and moves it there only when complete, so
-// a failed write (folder gone, disk full) leaves no partial workbook and an
-// earlier file untouched. With KeepExisting a file that appeared under that
-// name meanwhile is never overwritten. False after telling the user.
+// Writes the quotation as a StagedFile beside path and gives it that name
+// only when complete, so a failed write (folder gone, disk full) leaves no
+// partial workbook and an earlier file untouched. With KeepExisting a file
+// that appeared under that name meanwhile is never overwritten. False after
+// telling the user.
 bool ExportQuotationTo(App& app, const std::filesystem::path& path,
                        Publish publish = Publish::Replace);
 

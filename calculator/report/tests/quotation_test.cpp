@@ -5,8 +5,11 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
@@ -259,6 +262,47 @@ TEST_F(QuotationExport, AFailedWriteLeavesNoPartialFileAndNothingOverwritten) {
     EXPECT_NE(Content(path), "earlier quotation");
     for (const auto& entry : fs::directory_iterator(folder))
         EXPECT_NE(entry.path().extension(), ".part") << entry.path();
+}
+
+// Links planted where the export writes, at the names it used to write
+// under and at the names the next seconds give, stay links to an unchanged
+// target; a name as long as the file system takes is written too.
+TEST_F(QuotationExport, PlantedLinksStayUnfollowedAndTheLongestNameWorks) {
+    const fs::path victim = folder / "victim";
+    std::ofstream(victim) << "precious";
+    std::vector<fs::path> links;
+    const auto Plant = [&](fs::path at, const char* suffix = "") {
+        fs::create_symlink(victim, at += suffix);
+        links.push_back(at);
+    };
+    const fs::path documents = folder / "documents";
+    Plant(documents / "quotation.xlsx", ".part");
+    EXPECT_TRUE(ExportQuotationTo(t.app, documents / "quotation.xlsx"));
+    Plant(documents / "taken.xlsx");
+    EXPECT_FALSE(ExportQuotationTo(t.app, documents / "taken.xlsx", Publish::KeepExisting));
+    const fs::path longest = documents / (std::string(250, 'q') + ".xlsx");
+    EXPECT_TRUE(ExportQuotationTo(t.app, longest, Publish::KeepExisting));
+
+    t.platform.documentsFolder.reset();
+    ::setenv("TMPDIR", folder.c_str(), 1);
+    for (std::time_t s = std::time(nullptr), end = s + 4; s < end; ++s) {
+        std::tm local{};
+        Plant(NewQuotationPath(folder, *localtime_r(&s, &local)));
+        Plant(links.back(), ".part");
+    }
+    ExportQuotation(t.app);
+    ::unsetenv("TMPDIR");
+
+    ASSERT_EQ(t.platform.openedFiles.size(), 1u);
+    for (const fs::path& written :
+         {documents / "quotation.xlsx", longest, fs::path(t.platform.openedFiles[0])}) {
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(written))) << written;
+        EXPECT_GT(fs::file_size(written), 1000u);
+    }
+    for (const fs::path& link : links) EXPECT_EQ(fs::read_symlink(link), victim) << link;
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+    EXPECT_EQ(t.platform.messages.size(), 1u);  // "taken.xlsx" only
 }
 
 }  // namespace

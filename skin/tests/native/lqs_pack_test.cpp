@@ -218,7 +218,9 @@ TEST(LqsPackTool, PacksListsAndRefusesBadInput) {
     // A failed run leaves neither the target nor its temporary file.
     auto files = dir.Files();
     EXPECT_EQ(std::count_if(files.begin(), files.end(),
-                            [](const std::string& f) { return f.rfind("bad.lqs", 0) == 0; }),
+                            [](const std::string& f) {
+                                return f.rfind("bad.lqs", 0) == 0 || f.rfind(".lqs-", 0) == 0;
+                            }),
               0);
 }
 
@@ -354,6 +356,97 @@ TEST(LqsPackTool, RefusesEveryBadInputNamingWhere) {
         auto [code, output] = RunToolOutput("--list " + q("bad.lqs"));
         EXPECT_EQ(code, 1) << message;
         EXPECT_NE(output.find("error: " + message), std::string::npos) << message << "\n" << output;
+    }
+}
+
+// The output is written under a fresh name beside it: a link at its old
+// temporary name is not followed, one at its own name is replaced as a name,
+// and the longest name the file system takes works.
+TEST(LqsPackTool, PlantedLinksStayUnfollowedAndTheLongestNameWorks) {
+    testing::TempDir dir;
+    const std::string f = dir.Folder();
+    auto q = [&](const std::string& name) { return "'" + f + name + "'"; };
+    dir.Write("victim", Bytes("precious"));
+    dir.Write("d.txt", Bytes("window W\n image 0 0 4 4\nend\n"));
+    std::filesystem::create_symlink(f + "victim", f + "out.lqs.part");
+    std::filesystem::create_symlink(f + "victim", f + "link.lqs");
+    const std::string longest = std::string(251, 's') + ".lqs";
+    for (const std::string& out : {std::string("out.lqs"), std::string("link.lqs"), longest}) {
+        auto [code, text] = RunToolOutput(q("d.txt") + " " + q(out));
+        EXPECT_EQ(code, 0) << text;
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(f + out)));
+    }
+    EXPECT_EQ(std::filesystem::read_symlink(f + "out.lqs.part"), f + "victim");
+    EXPECT_EQ(dir.Read("victim"), Bytes("precious"));
+    EXPECT_EQ(dir.Files(), (std::vector<std::string>{"d.txt", "link.lqs", "out.lqs", "out.lqs.part",
+                                                     longest, "victim"}));
+}
+
+TEST(LqsPackTool, RefusesAnOutputThatIsAnInput) {
+    testing::TempDir dir;
+    const std::string f = dir.Folder();
+    auto q = [&](const std::string& name) { return "'" + f + name + "'"; };
+    dir.Write("core.bmp", testing::CoreHeaderBmp());
+    const auto description = Bytes("window W\n image 0 0 4 2\n bitmap core.bmp\nend\n");
+    dir.Write("d.txt", description);
+    std::filesystem::create_directory(f + "sub");
+    std::filesystem::create_symlink(f + "d.txt", f + "link.txt");
+    for (const char* output : {"d.txt", "sub/../d.txt", "link.txt", "core.bmp"}) {
+        auto [code, text] = RunToolOutput(q("d.txt") + " " + q(output));
+        EXPECT_EQ(code, 1) << output;
+        EXPECT_NE(text.find("is the input"), std::string::npos) << output << ": " << text;
+    }
+    EXPECT_EQ(dir.Read("d.txt"), description);
+    EXPECT_EQ(dir.Read("core.bmp"), testing::CoreHeaderBmp());
+}
+
+// A byte of a record is written by one field only; a byte-order mark starts a
+// description, and anywhere else is a word, shown escaped.
+TEST(Description, OverlappingFieldsAndByteOrderMarks) {
+    const std::string head = "window W\n image 0 0 4 4\n control C kind=1 ";
+    EXPECT_EQ(ErrorLine(head + "u16@18=5 face=1,2\nend\n"), 3);
+    EXPECT_EQ(ErrorLine(head + "u16@46=1 u32@44=5\nend\n"), 3);
+    EXPECT_EQ(ErrorLine(head + "place=1,2,3,4 u16@48=5 u16@38=1\nend\n"), 0);
+    const auto Message = [](const std::string& text) {
+        try {
+            Parse(text);
+        } catch (const DescriptionError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(Message(head + "face=1,2 u16@16=5\nend\n"),
+              "line 3: \"u16@16\" writes byte 16, as \"face\" does");
+    EXPECT_EQ(Parse("\xEF\xBB\xBFwindow W\n image 0 0 4 4\nend\n").windows.at(0).name, "W");
+    EXPECT_EQ(Message("window W\n\xEF\xBB\xBF image 0 0 4 4\nend\n"),
+              "line 2: unknown word \"\\xef\\xbb\\xbf\"");
+}
+
+// --list fails on every window rule the packer keeps.
+TEST(ListSkin, FailsOnWhatThePackerRefuses) {
+    const auto ok = testing::PackDescription(testing::kSampleDescription);
+    const auto Variant = [&](auto change) {
+        auto b = ok;
+        change(b.data() + 16);  // the first window's entry
+        return b;
+    };
+    std::vector<std::uint8_t> noWindows(ok.begin(), ok.begin() + kHeaderSize);
+    WriteU16(&noWindows[kSignatureSize], 0);
+    const auto s16 = [](int v) { return static_cast<std::uint16_t>(v); };
+    const std::pair<std::vector<std::uint8_t>, std::string> skins[] = {
+        {Variant([&](std::uint8_t* e) { WriteU16(e + 40, s16(-5)), WriteU16(e + 42, s16(-7)); }),
+         "offset 16: window \"Setup Wizard\" has no size (-5x-7)\n"},
+        {Variant([](std::uint8_t* e) { WriteU16(e + 36, 200); }),
+         "offset 16: window \"Setup Wizard\" has its image 4,2 200x90 outside its bitmap "
+         "(128x96)\n"},
+        {Variant([](std::uint8_t* e) { WriteU32(e + 24, 0x1000000); }),
+         "offset 16: window \"Setup Wizard\" has a transparent colour beyond"},
+        {noWindows, "offset 14: the file defines no window\n"},
+    };
+    for (const auto& [bytes, message] : skins) {
+        std::ostringstream out;
+        EXPECT_FALSE(ListSkin(bytes, out)) << message;
+        EXPECT_NE(out.str().find("error: " + message), std::string::npos) << out.str();
     }
 }
 

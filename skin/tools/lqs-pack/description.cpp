@@ -1,6 +1,7 @@
 #include "tools/lqs-pack/description.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <filesystem>
@@ -15,6 +16,7 @@
 
 #include "format/bmp.h"
 #include "format/bytes.h"
+#include "format/skin_rules.h"
 
 namespace lumiq {
 
@@ -144,13 +146,18 @@ std::vector<std::string_view> SplitCommas(std::string_view s) {
     return parts;
 }
 
-void PutField(Block64& rec, const FieldDef& f, std::string_view value, int lineNo) {
+// The bytes of a record that a field writes.
+struct FieldBytes {
+    int offset, width;
+};
+
+FieldBytes PutField(Block64& rec, const FieldDef& f, std::string_view value, int lineNo) {
     auto* p = rec.data() + f.offset;
     const std::string what = std::string("field ") + f.name;
     switch (f.type) {
         case FieldType::Colour:
             WriteU32(p, static_cast<std::uint32_t>(Number(value, 0, 0xFFFFFFFF, lineNo, what)));
-            return;
+            return {f.offset, 4};
         case FieldType::Pair:
         case FieldType::Place:
         case FieldType::PlaceUnsigned: {
@@ -165,18 +172,21 @@ void PutField(Block64& rec, const FieldDef& f, std::string_view value, int lineN
                 auto v = Number(parts[i], unsig ? 0 : -32768, unsig ? 65535 : 32767, lineNo, what);
                 WriteU16(p + 2 * i, static_cast<std::uint16_t>(v));
             }
-            return;
+            return {f.offset, static_cast<int>(2 * count)};
         }
     }
+    return {f.offset, 0};
 }
 
 // "u16@N=", "s16@N=", "u32@N=": any offset of the record after its name.
-bool PutRawField(Block64& rec, std::string_view key, std::string_view value, int lineNo) {
+// Nothing for a key of another form.
+std::optional<FieldBytes> PutRawField(Block64& rec, std::string_view key, std::string_view value,
+                                      int lineNo) {
     auto at = key.find('@');
-    if (at == std::string_view::npos) return false;
+    if (at == std::string_view::npos) return std::nullopt;
     std::string_view type = key.substr(0, at);
     int width = type == "u32" ? 4 : (type == "u16" || type == "s16") ? 2 : 0;
-    if (width == 0) return false;
+    if (width == 0) return std::nullopt;
     auto offset = Number(key.substr(at + 1), 16, 64 - width, lineNo, "raw field offset");
     std::uint8_t* p = rec.data() + offset;
     if (type == "u32") {
@@ -186,7 +196,7 @@ bool PutRawField(Block64& rec, std::string_view key, std::string_view value, int
     } else {
         WriteU16(p, static_cast<std::uint16_t>(Number(value, -32768, 32767, lineNo, "s16")));
     }
-    return true;
+    return FieldBytes{static_cast<int>(offset), width};
 }
 
 std::string Lower(std::string s) {
@@ -209,7 +219,6 @@ struct OpenWindow {
     std::map<std::string, int> settings;  // word -> line it was given on
     bool hasSize = false, hasImage = false;
     std::map<std::string, int> controlNames;
-    std::string bitmapPath;
     std::optional<BmpInfo> bitmapInfo;
 };
 
@@ -223,22 +232,9 @@ void CloseWindow(OpenWindow& w, int lineNo) {
         w.layout.width = static_cast<std::int16_t>(w.layout.imageWidth);
         w.layout.height = static_cast<std::int16_t>(w.layout.imageHeight);
     }
-    if (w.layout.width < 1 || w.layout.height < 1) {
-        throw DescriptionError(lineNo, "window \"" + w.layout.name + "\" has no size (" +
-                                           std::to_string(w.layout.width) + "x" +
-                                           std::to_string(w.layout.height) + ")");
-    }
-    if (w.bitmapInfo) {
-        std::int64_t bw = w.bitmapInfo->width;
-        std::int64_t bh =
-            w.bitmapInfo->height < 0 ? -std::int64_t{w.bitmapInfo->height} : w.bitmapInfo->height;
-        if (w.layout.imageX + w.layout.imageWidth > bw ||
-            w.layout.imageY + w.layout.imageHeight > bh) {
-            throw DescriptionError(lineNo, "the image of window \"" + w.layout.name +
-                                               "\" lies outside \"" + w.bitmapPath + "\" (" +
-                                               std::to_string(bw) + "x" + std::to_string(bh) + ")");
-        }
-    }
+    const std::string why =
+        WindowRuleBreak(w.layout, w.bitmapInfo ? &*w.bitmapInfo : nullptr, w.layout.name);
+    if (!why.empty()) throw DescriptionError(lineNo, why);
 }
 
 }  // namespace
@@ -254,6 +250,8 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
     while (std::getline(in, line)) {
         ++lineNo;
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        // A UTF-8 byte-order mark, as some editors save one, is no text.
+        if (lineNo == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
         auto t = Tokenize(line, lineNo);
         if (t.empty()) continue;
         const std::string& word = t[0];
@@ -275,7 +273,9 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
             open->line = lineNo;
             continue;
         }
-        if (!open) throw DescriptionError(lineNo, "\"" + word + "\" outside a window");
+        if (!open) {
+            throw DescriptionError(lineNo, "\"" + PrintableName(word) + "\" outside a window");
+        }
 
         if (word == "size" || word == "image" || word == "transparent" || word == "bitmap") {
             auto [it, fresh] = open->settings.emplace(word, lineNo);
@@ -328,7 +328,6 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
                 bitmapInfos.push_back(*info);
             }
             open->layout.bitmap = found->second;
-            open->bitmapPath = path;
             open->bitmapInfo = bitmapInfos[found->second];
         } else if (word == "control") {
             if (t.size() < 3) throw DescriptionError(lineNo, "usage: control NAME kind=K ...");
@@ -361,27 +360,42 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
             }
             if (!kind) throw DescriptionError(lineNo, "control \"" + c.name + "\" has no kind");
             auto defs = KindFields(*kind);
-            for (auto& [key, value] : fields) {
-                if (PutRawField(c.record, key, value, lineNo)) continue;
-                auto def = std::find_if(defs.begin(), defs.end(),
-                                        [&](const FieldDef& d) { return key == d.name; });
-                if (def == defs.end()) {
-                    throw DescriptionError(
-                        lineNo, "kind " + std::to_string(*kind) + " has no field \"" + key + "\"");
+            // Which field wrote each byte: a byte is written once, by one field.
+            std::array<const std::string*, kBlockSize> writer{};
+            for (const auto& field : fields) {
+                const std::string& key = field.first;  // a lambda cannot capture a binding
+                const std::string& value = field.second;
+                std::optional<FieldBytes> bytes = PutRawField(c.record, key, value, lineNo);
+                if (!bytes) {
+                    auto def = std::find_if(defs.begin(), defs.end(),
+                                            [&](const FieldDef& d) { return key == d.name; });
+                    if (def == defs.end()) {
+                        throw DescriptionError(lineNo, "kind " + std::to_string(*kind) +
+                                                           " has no field \"" + key + "\"");
+                    }
+                    bytes = PutField(c.record, *def, value, lineNo);
                 }
-                PutField(c.record, *def, value, lineNo);
+                for (int b = bytes->offset; b < bytes->offset + bytes->width; ++b) {
+                    if (writer[b]) {
+                        throw DescriptionError(lineNo, "\"" + key + "\" writes byte " +
+                                                           std::to_string(b) + ", as \"" +
+                                                           *writer[b] + "\" does");
+                    }
+                    writer[b] = &key;
+                }
             }
             open->layout.controls.push_back(std::move(c));
         } else {
-            throw DescriptionError(lineNo, "unknown word \"" + word + "\"");
+            throw DescriptionError(lineNo, "unknown word \"" + PrintableName(word) + "\"");
         }
     }
     if (open) {
         throw DescriptionError(lineNo, "window \"" + open->layout.name + "\" opened on line " +
                                            std::to_string(open->line) + " has no \"end\"");
     }
-    if (skin.windows.empty()) {
-        throw DescriptionError(std::max(lineNo, 1), "the description defines no window");
+    if (const std::string why = SkinRuleBreak(skin.windows.size(), "the description");
+        !why.empty()) {
+        throw DescriptionError(std::max(lineNo, 1), why);
     }
     return skin;
 }
@@ -409,8 +423,15 @@ bool ListSkin(const std::vector<std::uint8_t>& bytes, std::ostream& out) {
     ParsedSkin skin = ParseSkin(bytes);
     std::vector<std::string> problems;
     if (!skin.signatureOk) problems.push_back("offset 0: the signature is not \"LQSkin file\"");
-    out << "windows: " << (bytes.size() >= kHeaderSize ? ReadU16(&bytes[kSignatureSize]) : 0)
-        << "\n";
+    if (bytes.size() >= kHeaderSize) {
+        const std::uint16_t count = ReadU16(&bytes[kSignatureSize]);
+        out << "windows: " << count << "\n";
+        const std::string why = SkinRuleBreak(count, "the file");
+        if (!why.empty())
+            problems.push_back("offset " + std::to_string(kSignatureSize) + ": " + why);
+    } else {
+        out << "windows: 0\n";
+    }
     std::set<std::string> windowNames;
     std::uint64_t at = kHeaderSize;  // where the window's entry starts
     for (const ParsedWindow& w : skin.windows) {
@@ -425,6 +446,7 @@ bool ListSkin(const std::vector<std::uint8_t>& bytes, std::ostream& out) {
             << e.imageY << " " << e.imageWidth << "x" << e.imageHeight << ", transparent 0x"
             << std::hex << std::setw(6) << std::setfill('0') << e.transparentColour << std::dec
             << std::setfill(' ');
+        std::optional<BmpInfo> info;  // of a bitmap that the plug-in takes
         if (e.bitmapOffset == 0) {
             out << ", no bitmap\n";
         } else {
@@ -435,7 +457,7 @@ bool ListSkin(const std::vector<std::uint8_t>& bytes, std::ostream& out) {
                     bytes.begin() + static_cast<std::ptrdiff_t>(start),
                     bytes.begin() + static_cast<std::ptrdiff_t>(start + w.bitmapLength));
                 std::string why;
-                if (auto info = ReadBmpInfo(bmp, &why)) {
+                if ((info = ReadBmpInfo(bmp, &why))) {
                     out << ", " << info->width << "x"
                         << (info->height < 0 ? -std::int64_t{info->height} : info->height) << "x"
                         << info->bitsPerPixel;
@@ -447,6 +469,19 @@ bool ListSkin(const std::vector<std::uint8_t>& bytes, std::ostream& out) {
                 }
             }
             out << ")\n";
+        }
+        WindowLayout shape;
+        shape.width = e.width;
+        shape.height = e.height;
+        shape.imageX = e.imageX;
+        shape.imageY = e.imageY;
+        shape.imageWidth = e.imageWidth;
+        shape.imageHeight = e.imageHeight;
+        shape.transparentColour = e.transparentColour;
+        if (std::string why =
+                WindowRuleBreak(shape, info ? &*info : nullptr, PrintableName(e.name));
+            !why.empty()) {
+            problems.push_back(where + why);
         }
         std::set<std::string> controlNames;
         std::uint64_t recordAt = at + 64;

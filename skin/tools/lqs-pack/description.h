@@ -11,7 +11,8 @@
 //
 // A control's kind only says how its named fields are laid out (see
 // KindFields); the kind itself is not stored, the host passes it later.
-// Raw fields u16@N=, s16@N=, u32@N= write any offset from 16 to 63.
+// Raw fields u16@N=, s16@N=, u32@N= write any offset from 16 to 63; no byte
+// is written by two fields. A UTF-8 byte-order mark at the start is skipped.
 #pragma once
 
 #include <cstdint>
@@ -52,8 +53,8 @@ std::vector<FieldDef> KindFields(std::uint32_t kind);
 
 // A human-readable listing of a skin file, names escaped; returns false,
 // after a line "error: offset N: ..." for each, when the file is damaged, its
-// signature is wrong, a bitmap is one the plug-in refuses, or a name is empty
-// or given twice.
+// signature is wrong, a bitmap is one the plug-in refuses, a name is empty
+// or given twice, or it breaks a rule the packer keeps (format/skin_rules.h).
 bool ListSkin(const std::vector<std::uint8_t>& bytes, std::ostream& out);
 
 // The name with quotes, backslashes and bytes outside printable ASCII escaped.

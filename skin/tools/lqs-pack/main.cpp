@@ -1,11 +1,11 @@
 // lqs-pack: builds an ".lqs" skin from a text description, or lists one.
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "tools/lqs-pack/description.h"
+#include "tools/lqs-pack/output_file.h"
 
 namespace {
 
@@ -46,31 +46,28 @@ int Pack(const std::string& descriptionPath, const std::string& outputPath) {
         std::cerr << "lqs-pack: cannot open \"" << descriptionPath << "\"\n";
         return 1;
     }
+    // Every file read, to refuse writing the skin over one of them.
+    std::vector<std::string> inputs{descriptionPath};
+    const lumiq::FileLoader load = [&inputs](const std::string& path) {
+        inputs.push_back(path);
+        return lumiq::LoadFile(path);
+    };
     std::vector<std::uint8_t> bytes;
     try {
-        bytes = lumiq::WriteSkin(lumiq::ParseDescription(in, FolderOf(descriptionPath)));
+        bytes = lumiq::WriteSkin(lumiq::ParseDescription(in, FolderOf(descriptionPath), load));
     } catch (const std::exception& e) {
         std::cerr << descriptionPath << ": " << e.what() << "\n";
         return 1;
     }
-    // Written beside the target and renamed, so a failed run never leaves a
-    // half-written skin where the installer would pick it up.
-    const std::string temp = outputPath + ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::remove(temp.c_str());
-            std::cerr << "lqs-pack: cannot write \"" << outputPath << "\"\n";
+    for (const std::string& input : inputs) {
+        if (lumiq::SameFile(input, outputPath)) {
+            std::cerr << "lqs-pack: the output \"" << outputPath << "\" is the input \"" << input
+                      << "\"\n";
             return 1;
         }
     }
-    std::remove(outputPath.c_str());
-    if (std::rename(temp.c_str(), outputPath.c_str()) != 0) {
-        std::remove(temp.c_str());
-        std::cerr << "lqs-pack: cannot write \"" << outputPath << "\"\n";
+    if (const std::string why = lumiq::WriteWholeFile(outputPath, bytes); !why.empty()) {
+        std::cerr << "lqs-pack: cannot write \"" << outputPath << "\": " << why << "\n";
         return 1;
     }
     return 0;
