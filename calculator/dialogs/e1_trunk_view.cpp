@@ -1,7 +1,5 @@
 #include "e1_trunk_view.h"
 
-#include "state/app.h"
-
 namespace veltra {
 
 namespace {
@@ -18,8 +16,7 @@ QRadioButton* NewOption(QWidget* parent, const OptionButton& model) {
 }  // namespace
 
 E1TrunkView::E1TrunkView(App& app, E1TrunkDialog& model, QWidget* parent)
-    : QDialog(parent), app_(app), model_(model), slots_(this, model.picture) {
-    setWindowTitle(QString::fromStdString(model.title));
+    : ModelDialog(app, model, parent), slots_(this, model.picture) {
     AddLegend(this, model.legend);
     for (int i = 0; i <= kMaxE1Boards; ++i) {
         e1_[size_t(i)] = NewOption(this, model.E1[size_t(i)]);
@@ -67,21 +64,6 @@ void E1TrunkView::Render() {
     ok_->setEnabled(model_.Command1.enabled);
     help_->Render(model_.ARFlatBttn2);
     slots_.Render(model_.picture);
-}
-
-template <class Handler>
-void E1TrunkView::Forward(Handler&& handler) {
-    RunEvent(app_, handler);
-    if (model_.closed) {
-        accept();
-    } else {
-        Render();
-    }
-}
-
-void E1TrunkView::reject() {
-    RunEvent(app_, [&] { CloseWindow(model_); });
-    QDialog::reject();
 }
 
 }  // namespace veltra

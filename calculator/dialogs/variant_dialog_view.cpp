@@ -1,12 +1,9 @@
 #include "variant_dialog_view.h"
 
-#include "state/app.h"
-
 namespace veltra {
 
 VariantDialogView::VariantDialogView(App& app, VariantDialog& model, QWidget* parent)
-    : QDialog(parent), app_(app), model_(model), slots_(this, model.picture) {
-    setWindowTitle(QString::fromStdString(model.title));
+    : ModelDialog(app, model, parent), slots_(this, model.picture) {
     AddLegend(this, model.legend);
     for (const CaptionLabel& label : model.countLabels) labels_.push_back(AddLabel(this, label));
     for (int i = 0; i < kVariantCount; ++i) {
@@ -36,21 +33,6 @@ void VariantDialogView::Render() {
     for (size_t k = 0; k < labels_.size(); ++k)
         labels_[k]->setText(QString::fromStdString(model_.countLabels[k].caption));
     slots_.Render(model_.picture);
-}
-
-template <class Handler>
-void VariantDialogView::Forward(Handler&& handler) {
-    RunEvent(app_, handler);
-    if (model_.closed) {
-        accept();
-    } else {
-        Render();
-    }
-}
-
-void VariantDialogView::reject() {
-    RunEvent(app_, [&] { CloseButton_Click(model_); });
-    QDialog::reject();
 }
 
 }  // namespace veltra

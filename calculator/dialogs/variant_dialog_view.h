@@ -1,17 +1,16 @@
 #pragma once
 // Renders a VariantDialog and forwards the pointer and clicks to it.
 
-#include <QDialog>
 #include <array>
 #include <vector>
 
-#include "state/app.h"
 #include "variant_dialog.h"
 #include "widgets/control_widgets.h"
+#include "widgets/model_dialog.h"
 
 namespace veltra {
 
-class VariantDialogView : public QDialog {
+class VariantDialogView : public ModelDialog<VariantDialog> {
   public:
     VariantDialogView(App& app, VariantDialog& model, QWidget* parent);
 
@@ -19,18 +18,12 @@ class VariantDialogView : public QDialog {
     FlatButtonWidget* VariantButton(int i) const { return buttons_[size_t(i)]; }
     FlatButtonWidget* CloseButton() const { return close_; }
     FlatButtonWidget* HelpButton() const { return help_; }
-    void Render();
+    void Render() override;
 
-    // The window's close control and Escape: the dialog closes, storing nothing.
-    void reject() override;
+  protected:
+    void CloseModel() override { CloseButton_Click(model_); }
 
   private:
-    // Runs a handler as one event, then redraws or closes.
-    template <class Handler>
-    void Forward(Handler&& handler);
-
-    App& app_;
-    VariantDialog& model_;
     std::array<FlatButtonWidget*, kVariantCount> buttons_{};
     FlatButtonWidget* close_ = nullptr;
     FlatButtonWidget* help_ = nullptr;

@@ -22,19 +22,7 @@ QPushButton* NewKey(QWidget* parent, const FlatButton& model) {
     return key;
 }
 
-// Runs a key or close as one event; a model that closed closes its window.
-template <class Handler, class Render>
-void RunKey(QDialog& view, App& app, const bool& closed, Handler& handler, Render render) {
-    RunEvent(app, handler);
-    if (closed) {
-        view.accept();
-    } else {
-        render();
-    }
-}
-
-void SetUpWindow(QDialog& dialog, const std::string& title, int width, int height) {
-    dialog.setWindowTitle(QString::fromStdString(title));
+void SetUpWindow(QDialog& dialog, int width, int height) {
     dialog.setFixedSize(TwipsToPixels(width), TwipsToPixels(height));
 }
 
@@ -58,13 +46,11 @@ void KeypadButtons::Render(const DigitKeys& digits, const FlatButton& clear, con
 }
 
 InputCalcView::InputCalcView(App& app, InputCalc& model, InputCalcBox& box, QWidget* parent)
-    : QDialog(parent),
-      app_(app),
-      model_(model),
+    : ModelDialog(app, model, parent),
       box_(box),
       keys_(this, model.Command1, model.Command3, model.Command2) {
     setObjectName("InputCalc");
-    SetUpWindow(*this, model.title, model.widthTwips, model.heightTwips);
+    SetUpWindow(*this, model.widthTwips, model.heightTwips);
     label_ = AddLabel(this, model.Label1);
     label_->setObjectName("Label1");
     display_ = new QLineEdit(this);
@@ -97,23 +83,10 @@ void InputCalcView::Render() {
     keys_.Render(model_.Command1, model_.Command3, model_.Command2);
 }
 
-template <class Handler>
-void InputCalcView::Forward(Handler&& handler) {
-    RunKey(*this, app_, model_.closed, handler, [this] { Render(); });
-}
-
-void InputCalcView::reject() {
-    if (!model_.closed) RunEvent(app_, [&] { Form_Unload(model_, box_); });
-    QDialog::reject();
-}
-
 AddQtyView::AddQtyView(App& app, AddQtyPad& model, QWidget* parent)
-    : QDialog(parent),
-      app_(app),
-      model_(model),
-      keys_(this, model.Command3, model.Command2, model.Command1) {
+    : ModelDialog(app, model, parent), keys_(this, model.Command3, model.Command2, model.Command1) {
     setObjectName(model.kind == AddPadKind::AddQty ? "AddQty" : "AddListQty");
-    SetUpWindow(*this, model.title, model.widthTwips, model.heightTwips);
+    SetUpWindow(*this, model.widthTwips, model.heightTwips);
     // Shown like the calculator's display, but nothing can be typed into it.
     display_ = new QLineEdit(this);
     display_->setObjectName("Text1");
@@ -137,16 +110,6 @@ void AddQtyView::Render() {
     display_->setText(QString::fromStdString(model_.Text1.caption));
     keys_.Render(model_.Command3, model_.Command2, model_.Command1);
     if (model_.focus == model_.Command1.name) keys_.Ok()->setFocus();
-}
-
-template <class Handler>
-void AddQtyView::Forward(Handler&& handler) {
-    RunKey(*this, app_, model_.closed, handler, [this] { Render(); });
-}
-
-void AddQtyView::reject() {
-    if (!model_.closed) RunEvent(app_, [&] { Form_Unload(app_, model_); });
-    QDialog::reject();
 }
 
 void AddQtyView::keyPressEvent(QKeyEvent* event) {

@@ -2,7 +2,6 @@
 // The Qt views of the input calculator and the additional-item keypads: they
 // render their model after every event and forward keys and closes to it.
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 
 #include "add_qty.h"
 #include "input_calc.h"
+#include "widgets/model_dialog.h"
 
 namespace veltra {
 
@@ -30,50 +30,40 @@ class KeypadButtons {
     QPushButton* ok_ = nullptr;
 };
 
-class InputCalcView : public QDialog {
+class InputCalcView : public ModelDialog<InputCalc> {
   public:
     InputCalcView(App& app, InputCalc& model, InputCalcBox& box, QWidget* parent);
 
     const KeypadButtons& Keys() const { return keys_; }
     QLineEdit* Display() const { return display_; }
     QLabel* MaxLabel() const { return label_; }
-    void Render();
+    void Render() override;
 
+  protected:
     // The window's close control and Escape close without writing.
-    void reject() override;
+    void CloseModel() override { Form_Unload(model_, box_); }
 
   private:
-    template <class Handler>
-    void Forward(Handler&& handler);
-
-    App& app_;
-    InputCalc& model_;
     InputCalcBox& box_;
     QLabel* label_ = nullptr;
     QLineEdit* display_ = nullptr;
     KeypadButtons keys_;
 };
 
-class AddQtyView : public QDialog {
+class AddQtyView : public ModelDialog<AddQtyPad> {
   public:
     AddQtyView(App& app, AddQtyPad& model, QWidget* parent);
 
     const KeypadButtons& Keys() const { return keys_; }
     QLineEdit* Display() const { return display_; }
-    void Render();
-
-    // The window's close control: a close like "Ok", applying the display.
-    void reject() override;
+    void Render() override;
 
   protected:
+    // The window's close control: a close like "Ok", applying the display.
+    void CloseModel() override { Form_Unload(app_, model_); }
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    template <class Handler>
-    void Forward(Handler&& handler);
-
-    App& app_;
-    AddQtyPad& model_;
     QLineEdit* display_ = nullptr;
     KeypadButtons keys_;
 };

@@ -1,7 +1,9 @@
 #pragma once
-// The modal window over a dialog model: each forwarded handler runs as one
-// event, then the window redraws from the model, or closes once the model
-// has closed. The window's close control and Escape close it storing nothing.
+// The modal window over a dialog's or keypad's model, the base of every such
+// view: each forwarded handler runs as one event, then the window redraws
+// from the model, or closes once the model has closed. The window's close
+// control and Escape run the model's own close handling (by default: closed,
+// storing nothing).
 
 #include <QDialog>
 
@@ -22,7 +24,7 @@ class ModelDialog : public QDialog {
     virtual void Render() = 0;
 
     void reject() override {
-        model_.closed = true;
+        if (!model_.closed) RunEvent(app_, [this] { CloseModel(); });
         QDialog::reject();
     }
 
@@ -47,6 +49,8 @@ class ModelDialog : public QDialog {
     }
     // Runs after each redraw, for a request the model left for its window.
     virtual void AfterEvent() {}
+    // What the window's close control means to the model.
+    virtual void CloseModel() { model_.closed = true; }
 
     App& app_;
     Model& model_;
