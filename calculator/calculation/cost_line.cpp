@@ -12,7 +12,7 @@ void UpdateCostLine(App& app) {
     }
     app.state.CalcTotal = calc;
     app.state.AddTotal = added;
-    app.main.status.panel1 =
+    app.main.status.costLine =
         "Стоимость:" + calc.InvariantText() + " /" + added.InvariantText() + " USD";
 
     const Count digital = UpdateDigitalExtLines(app);
@@ -22,8 +22,8 @@ void UpdateCostLine(App& app) {
     const Count analogTrunk = UpdateAnalogTrunkLines(app);
     const Count trunk = bri + analogTrunk + 30 * app.state.E1Boards;
     const Count all = ext + trunk;
-    app.main.status.panel6 = "P/T/E=" + std::to_string(int(all)) + "/" +
-                             std::to_string(int(trunk)) + "/" + std::to_string(int(ext));
+    app.main.status.lineSummary = "P/T/E=" + std::to_string(int(all)) + "/" +
+                                  std::to_string(int(trunk)) + "/" + std::to_string(int(ext));
 }
 
 }  // namespace veltra

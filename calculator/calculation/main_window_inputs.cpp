@@ -204,7 +204,7 @@ void SelectMFUFlash(App& app, int index) {
     RecalculateAll(app);
 }
 
-OptionGroup& GroupOf(App& app, OptionGroupId id) {
+OptionGroup& OptionGroupOf(App& app, OptionGroupId id) {
     MainWindowModel& w = app.main;
     switch (id) {
         case OptionGroupId::PowerStandard:
@@ -222,7 +222,7 @@ OptionGroup& GroupOf(App& app, OptionGroupId id) {
 }
 
 void SelectOption(App& app, OptionGroupId id, int index) {
-    OptionGroup& group = GroupOf(app, id);
+    OptionGroup& group = OptionGroupOf(app, id);
     for (int i = group.firstIndex; i <= group.lastIndex(); ++i) group.at(i).selected = i == index;
     switch (id) {
         case OptionGroupId::MDFBox:

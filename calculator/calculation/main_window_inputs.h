@@ -33,7 +33,7 @@ void SetOnlyStationMDFCheck(App& app, bool checked);
 void SelectMFUFlash(App& app, int index);
 
 enum class OptionGroupId { PowerStandard, PowerAcc, MDFBox, MDFOpenCable, Arrestor };
-OptionGroup& GroupOf(App& app, OptionGroupId id);
+OptionGroup& OptionGroupOf(App& app, OptionGroupId id);
 // Selects an element as a click on it does and runs the group's handling.
 void SelectOption(App& app, OptionGroupId id, int index);
 

@@ -17,13 +17,13 @@ double PhoneCount(const App& app, FieldId id) {
 
 void OverloadCheck(App& app, bool overloaded) {
     if (overloaded) {
-        app.main.status.panel3Visible = true;
+        app.main.status.overloadVisible = true;
         const bool shown = app.state.PowerWarningShown;
         // Set first: the modal box must not come up again from a nested run.
         app.state.PowerWarningShown = true;
         if (!shown) app.platform.ShowPowerMessage();
     } else {
-        app.main.status.panel3Visible = false;
+        app.main.status.overloadVisible = false;
         app.state.PowerWarningShown = false;
     }
 }
@@ -34,7 +34,7 @@ void FeedBoardItems(App& app) {
 }
 
 void TransformerSupply(App& app, Count p, Count c) {
-    app.main.status.panel4 =
+    app.main.status.powerLine =
         "P = " + std::to_string(int(p)) + " / " + std::to_string(int(180 * c)) + " Вт (Тр)";
     OverloadCheck(app, p > 180 * c);
     app.state.PowerUnitCount = 0;
@@ -74,8 +74,8 @@ void SwitchedModeSupply(App& app, Count p, Count c) {
         s.CabinetCount = s.PowerUnitCount;
     }
 
-    app.main.status.panel4 = "P = " + std::to_string(int(p)) + " / " +
-                             std::to_string(int(240 * s.PowerUnitCount)) + " Вт (Имп)";
+    app.main.status.powerLine = "P = " + std::to_string(int(p)) + " / " +
+                                std::to_string(int(240 * s.PowerUnitCount)) + " Вт (Имп)";
     OverloadCheck(app, p > 240 * s.PowerUnitCount);
 
     const bool batteries = app.main.PowerAcc.IsSelected(1);
@@ -87,7 +87,7 @@ void SwitchedModeSupply(App& app, Count p, Count c) {
 }
 
 void ExternalSupply(App& app, Count p, Count c) {
-    app.main.status.panel4 = "P = " + std::to_string(int(p)) + " Вт";
+    app.main.status.powerLine = "P = " + std::to_string(int(p)) + " Вт";
     OverloadCheck(app, false);
     // No switched-mode units on an external feed; the count must not keep
     // what an earlier calculation left.

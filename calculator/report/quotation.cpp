@@ -65,7 +65,7 @@ double WriteItems(Layout& q, const Catalogue& catalogue, Quantity quantity) {
         const CatalogueItem& item = catalogue[size_t(i)];
         const Count qty = quantity(item);
         if (qty < 1) continue;
-        const int group = GroupOf(catalogue, i);
+        const int group = TopGroupOf(catalogue, i);
         if (group != previousGroup) {
             previousGroup = group;
             q.sheet.Merge(Row(q.row, kA, kE));
@@ -115,7 +115,7 @@ double DiscountPrice(Money price, double k) {
     return RoundLikeSheet(price.ToDouble() * (1 - k), std::max(RoundingDigits(price), 0));
 }
 
-int GroupOf(const Catalogue& catalogue, int i) {
+int TopGroupOf(const Catalogue& catalogue, int i) {
     while (!catalogue[size_t(i)].ItemParentKey.empty()) {
         const int parent = ItemIndexFromKey(catalogue[size_t(i)].ItemParentKey);
         // A heading always comes before its entries; anything else is a root.

@@ -18,7 +18,7 @@ std::string DiscountPriceFormula(Money price);
 // What that formula computes for the discount k (0.1 for 10 %).
 double DiscountPrice(Money price, double k);
 // The top-level group heading that contains entry i.
-int GroupOf(const Catalogue& catalogue, int i);
+int TopGroupOf(const Catalogue& catalogue, int i);
 
 // Lays the quotation out on a new sheet from the current configuration; the
 // discount cell holds the "Прайс-лист" discount, else 0.

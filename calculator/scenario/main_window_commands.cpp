@@ -92,7 +92,7 @@ void Select(ScenarioRunner& r, const std::string& arguments) {
     const std::string& name = words[0];
     App& app = r.app();
     if (const GroupName* group = FindGroup(name)) {
-        OptionGroup& options = GroupOf(app, group->id);
+        OptionGroup& options = OptionGroupOf(app, group->id);
         if (!options.Has(index)) return r.Error("no element " + name + "(" + words[1] + ")");
         if (!options.at(index).enabled) return r.Error("disabled " + name + "(" + words[1] + ")");
         if (group->id == OptionGroupId::PowerAcc && !app.main.PowerAccFrameEnabled)
@@ -121,10 +121,10 @@ const char* Enabled(bool on) {
 
 void PrintStatus(ScenarioRunner& r) {
     const StatusBarModel& s = r.app().main.status;
-    r.out() << "panel1 " << s.panel1 << '\n'
-            << "panel3 " << (s.panel3Visible ? "shown" : "hidden") << '\n'
-            << "panel4 " << s.panel4 << '\n'
-            << "panel6 " << s.panel6 << '\n';
+    r.out() << "panel1 " << s.costLine << '\n'
+            << "panel3 " << (s.overloadVisible ? "shown" : "hidden") << '\n'
+            << "panel4 " << s.powerLine << '\n'
+            << "panel6 " << s.lineSummary << '\n';
 }
 
 void PrintFields(ScenarioRunner& r) {
@@ -178,7 +178,7 @@ void PrintState(ScenarioRunner& r) {
 void PrintControls(ScenarioRunner& r) {
     const MainWindowModel& w = r.app().main;
     for (const GroupName& g : kGroups) {
-        const OptionGroup& group = GroupOf(r.app(), g.id);
+        const OptionGroup& group = OptionGroupOf(r.app(), g.id);
         for (int i = group.firstIndex; i <= group.lastIndex(); ++i) {
             r.out() << "control " << g.name << '(' << i << ") | " << OnOff(group.at(i).selected)
                     << " | " << Enabled(group.at(i).enabled) << '\n';

@@ -49,10 +49,11 @@ const FieldInfo* FindField(std::string_view name);
 bool IsTelephoneField(FieldId id);
 
 struct StatusBarModel {
-    std::string panel1;          // cost line
-    bool panel3Visible = false;  // overload indicator
-    std::string panel4;          // power line
-    std::string panel6;          // line summary
+    // The panels that change; the others are spacers.
+    std::string costLine;          // panel 1
+    bool overloadVisible = false;  // panel 3, the overload indicator
+    std::string powerLine;         // panel 4
+    std::string lineSummary;       // panel 6
 };
 
 struct MainWindowModel {

@@ -76,7 +76,7 @@ TEST(Power, TransformerWhileItCarriesTheLoad) {
     TestApp t;
     SetFieldText(t.app, FieldId::BasicText, "100");
     EXPECT_EQ(int(t.app.state.PowerConsumption), 130);
-    EXPECT_EQ(t.app.main.status.panel4, "P = 130 / 180 Вт (Тр)");
+    EXPECT_EQ(t.app.main.status.powerLine, "P = 130 / 180 Вт (Тр)");
     EXPECT_EQ(int(t.Qty("RES 147 051/1")), 1);
     EXPECT_EQ(int(t.app.state.PowerUnitCount), 0);
 }
@@ -85,7 +85,7 @@ TEST(Power, SwitchedModeIsForcedByLoadOrBaseStations) {
     TestApp t;
     SetFieldText(t.app, FieldId::Dss1Text, "141");
     EXPECT_TRUE(t.app.state.PowerTypeForced);
-    EXPECT_EQ(t.app.main.status.panel4, "P = 181 / 240 Вт (Имп)");
+    EXPECT_EQ(t.app.main.status.powerLine, "P = 181 / 240 Вт (Имп)");
     EXPECT_EQ(t.platform.powerMessages, 0);
     EXPECT_EQ(int(t.Qty("RES 147 051/1")), 0);
     EXPECT_EQ(int(t.Qty("BML 351 048")), 1);
@@ -122,7 +122,7 @@ TEST(Power, AboveSevenHundredTwentyWattsOrdersThreeUnitsAndWarnsOnce) {
     SetFieldText(t.app, FieldId::BasicText, "300");
     SetFieldText(t.app, FieldId::ExecutiveText, "300");  // P = 910
     EXPECT_EQ(t.platform.powerMessages, 1);
-    EXPECT_TRUE(t.app.main.status.panel3Visible);
+    EXPECT_TRUE(t.app.main.status.overloadVisible);
     EXPECT_EQ(int(t.app.state.PowerUnitCount), 3);
     EXPECT_EQ(int(t.Qty("BML 351 048")), 3);
     EXPECT_EQ(int(t.app.state.CabinetCount), 3);
@@ -136,12 +136,12 @@ TEST(Power, AboveSevenHundredTwentyWattsOrdersThreeUnitsAndWarnsOnce) {
     SetFieldText(t.app, FieldId::OperatorText, "5");
     EXPECT_EQ(t.platform.powerMessages, 1);
     SetFieldText(t.app, FieldId::ExecutiveText, "0");
-    EXPECT_FALSE(t.app.main.status.panel3Visible);
+    EXPECT_FALSE(t.app.main.status.overloadVisible);
     SetFieldText(t.app, FieldId::ExecutiveText, "300");
     EXPECT_EQ(t.platform.powerMessages, 2);
 
     NewCalculation(t.app);
-    EXPECT_FALSE(t.app.main.status.panel3Visible);
+    EXPECT_FALSE(t.app.main.status.overloadVisible);
     EXPECT_FALSE(t.app.state.PowerWarningShown);
 }
 
@@ -151,7 +151,7 @@ TEST(Power, ExternalFeedOrdersFeedCablesOnly) {
     EXPECT_EQ(int(t.app.state.PowerUnitCount), 1);
     SelectOption(t.app, OptionGroupId::PowerStandard, 2);
     EXPECT_EQ(int(t.app.state.PowerUnitCount), 0);
-    EXPECT_EQ(t.app.main.status.panel4, "P = 40 Вт");
+    EXPECT_EQ(t.app.main.status.powerLine, "P = 40 Вт");
     EXPECT_EQ(int(t.Qty("TRE 990 113/850")), 1);
     EXPECT_EQ(int(t.Qty("RPM 945 323")), 0);
     EXPECT_EQ(int(t.Qty("RES 147 051/1")), 0);
@@ -216,8 +216,8 @@ TEST(CostLine, TotalsAndCapacitySummary) {
     t.app.state.E1Boards = 1;
     t.app.state.AnalogExt8Boards = 9;  // two cabinets: NTM 144 60 = 1 calculated
     RecalculateAll(t.app);
-    EXPECT_EQ(t.app.main.status.panel1, "Стоимость: 100 / 100 USD");
-    EXPECT_EQ(t.app.main.status.panel6, "P/T/E=142/38/104");
+    EXPECT_EQ(t.app.main.status.costLine, "Стоимость: 100 / 100 USD");
+    EXPECT_EQ(t.app.main.status.lineSummary, "P/T/E=142/38/104");
 }
 
 TEST(LineCounts, WriteTheirFieldsWithTheMultiFunctionBoard) {

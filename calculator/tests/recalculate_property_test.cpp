@@ -43,7 +43,7 @@ Snapshot Take(const App& app) {
         s.fields.push_back(f.text + (f.background == Background::Window ? "|w" : "|f"));
     }
     const auto& st = app.main.status;
-    s.panels = st.panel1 + st.panel4 + st.panel6 + (st.panel3Visible ? "!" : "");
+    s.panels = st.costLine + st.powerLine + st.lineSummary + (st.overloadVisible ? "!" : "");
     const ConfigState& c = app.state;
     s.state = {c.CabinetCount,    c.PowerConsumption,  c.PowerUnitCount,
                c.PowerTypeForced, c.PowerWarningShown, c.FecuRequiredLevel};

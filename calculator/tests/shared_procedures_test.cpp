@@ -101,8 +101,8 @@ TEST(StartUp, LeavesOneCabinetAndTheAlwaysPresentItems) {
     EXPECT_EQ(t.app.state.DialogHighlightColour, Rgb(176, 176, 176));
     EXPECT_EQ(int(t.Qty("ROF 157 5124/1")), 1);
     EXPECT_EQ(int(t.Qty("LZY 203 2232/1")), 1);
-    EXPECT_EQ(t.app.main.status.panel4, "P = 40 / 180 Вт (Тр)");
-    EXPECT_EQ(t.app.main.status.panel1.rfind("Стоимость: ", 0), 0u);
+    EXPECT_EQ(t.app.main.status.powerLine, "P = 40 / 180 Вт (Тр)");
+    EXPECT_EQ(t.app.main.status.costLine.rfind("Стоимость: ", 0), 0u);
 }
 
 }  // namespace

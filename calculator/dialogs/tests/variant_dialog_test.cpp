@@ -212,9 +212,9 @@ TEST(VariantDialogAccept, TrunkFamiliesUpdateTheirFieldAndRecalculate) {
     EXPECT_EQ(t.Text(FieldId::BRITrunkText), "24 (12 BRI)");
 
     // The status bar reflects the new boards: the same as a fresh calculation.
-    const std::string panel = t.app.main.status.panel1;
+    const std::string panel = t.app.main.status.costLine;
     RecalculateAll(t.app);
-    EXPECT_EQ(t.app.main.status.panel1, panel);
+    EXPECT_EQ(t.app.main.status.costLine, panel);
 }
 
 TEST(VariantDialogAccept, AcceptingTheCurrentVariantRewritesTheQuantities) {

@@ -123,7 +123,7 @@ TEST(InputCalc, OkWritesTheDisplayIntoTheFieldWhoseHandlingRuns) {
 TEST(InputCalc, ClosingWithoutOkOrWithAnEmptyDisplayKeepsTheField) {
     TestApp t;
     SetFieldText(t.app, FieldId::BasicText, "40");
-    const std::string panel = t.app.main.status.panel1;
+    const std::string panel = t.app.main.status.costLine;
     {
         FieldCalc f(t, FieldId::BasicText);
         f.Keys("300");  // no key can follow, and the field still shows 40
@@ -140,7 +140,7 @@ TEST(InputCalc, ClosingWithoutOkOrWithAnEmptyDisplayKeepsTheField) {
     }
     EXPECT_EQ(t.Text(FieldId::BasicText), "40");
     EXPECT_EQ(int(t.Qty("DBC 210 01/01021")), 40);
-    EXPECT_EQ(t.app.main.status.panel1, panel);
+    EXPECT_EQ(t.app.main.status.costLine, panel);
     EXPECT_EQ(t.app.main.field(FieldId::BasicText).background, Background::Window);
 }
 

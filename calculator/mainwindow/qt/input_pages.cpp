@@ -49,7 +49,7 @@ void MainForm::BuildField(const char* label, const char* field, const char* butt
 
 void MainForm::BuildOptionGroup(int group) {
     const OptionGroupId id = kGroups[group];
-    const OptionGroup& model = GroupOf(app_, id);
+    const OptionGroup& model = OptionGroupOf(app_, id);
     auto* buttons = new QButtonGroup(this);
     groups_[size_t(group)] = buttons;
     for (int i = model.firstIndex; i <= model.lastIndex(); ++i) {
@@ -58,7 +58,7 @@ void MainForm::BuildOptionGroup(int group) {
         Place(radio, PlaceOf(name).name);
         buttons->addButton(radio, i);
         connect(radio, &QRadioButton::clicked, this, [this, id, i] {
-            if (!GroupOf(app_, id).IsSelected(i)) Handle([&] { SelectOption(app_, id, i); });
+            if (!OptionGroupOf(app_, id).IsSelected(i)) Handle([&] { SelectOption(app_, id, i); });
         });
     }
 }
@@ -187,7 +187,7 @@ void MainForm::RenderOptions() {
     combo(combo1_, w.Combo1);
 
     for (size_t g = 0; g < groups_.size(); ++g) {
-        const OptionGroup& model = GroupOf(app_, kGroups[g]);
+        const OptionGroup& model = OptionGroupOf(app_, kGroups[g]);
         for (int i = model.firstIndex; i <= model.lastIndex(); ++i) {
             QAbstractButton* radio = groups_[g]->button(i);
             const QSignalBlocker block(radio);

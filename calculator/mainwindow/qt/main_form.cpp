@@ -216,7 +216,7 @@ void MainForm::RenderStatusBar() {
     const StatusBarModel& status = app_.main.status;
     std::array<int, 3> needed{};
     const std::pair<size_t, const std::string*> kTexts[] = {
-        {0, &status.panel1}, {3, &status.panel4}, {5, &status.panel6}};
+        {0, &status.costLine}, {3, &status.powerLine}, {5, &status.lineSummary}};
     for (size_t k = 0; k < 3; ++k) {
         QLabel* panel = panels_[kTexts[k].first];
         panel->setText(QString::fromStdString(*kTexts[k].second));
@@ -229,7 +229,7 @@ void MainForm::RenderStatusBar() {
         statusBar()->width() > 0 ? statusBar()->width() : TwipsToPixels(kPageFrameRect.width);
     const auto widths = StatusPanelPixels(available, needed);
     for (size_t i = 0; i < panels_.size(); ++i) panels_[i]->setFixedWidth(widths[i]);
-    if (status.panel3Visible) {
+    if (status.overloadVisible) {
         panels_[2]->setPixmap(WarningPixmap(16));
         panels_[2]->setToolTip(kOverloadToolTip);
     } else {

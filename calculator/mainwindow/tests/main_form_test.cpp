@@ -84,7 +84,7 @@ TEST(AddedItems, SubTabAndDeleteAllRefreshTheListInCatalogueOrder) {
     DelAllAddQty(t.app, form);
     EXPECT_TRUE(form.ListView1.rows.empty());
     EXPECT_EQ(form.ListView1.total, "0");
-    EXPECT_TRUE(t.app.main.status.panel1.ends_with(" / 0 USD")) << t.app.main.status.panel1;
+    EXPECT_TRUE(t.app.main.status.costLine.ends_with(" / 0 USD")) << t.app.main.status.costLine;
 
     items[size_t(first)].ItemAddQty = 1;
     NewCalc_Click(t.app, form);

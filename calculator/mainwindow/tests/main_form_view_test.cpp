@@ -91,7 +91,7 @@ TEST_F(MainFormView, WritingATelephoneCountUpdatesTheCostLineAndTheOverloadIcon)
 
     basic->setText("100");
     EXPECT_NE(Panel(1), before);
-    EXPECT_EQ(Panel(1).toStdString(), t.app.main.status.panel1);
+    EXPECT_EQ(Panel(1).toStdString(), t.app.main.status.costLine);
     EXPECT_EQ(int(t.Qty("DBC 210 01/01021")), 100);
     EXPECT_NE(basic->palette().color(QPalette::Base), face);  // window colour from 1
     EXPECT_TRUE(Child<QLabel>("Panel3")->pixmap().isNull());

@@ -74,8 +74,8 @@ TEST(Quotation, GroupRowsFollowTheTopLevelGroupOfEachItem) {
     entry(0, "c", "a4", 1);  // 5
     entry(0, "d", "a0", 1);  // 6: G1 again after G2
     entry(0, "z", "a7", 1);  // 7: points at itself, a root of its own
-    EXPECT_EQ(GroupOf(app.catalogue, 3), 0);
-    EXPECT_EQ(GroupOf(app.catalogue, 7), 7);
+    EXPECT_EQ(TopGroupOf(app.catalogue, 3), 0);
+    EXPECT_EQ(TopGroupOf(app.catalogue, 7), 7);
 
     const Sheet sheet = BuildQuotation(app);
     const int header = 7;  // 5 configuration lines, one empty row
