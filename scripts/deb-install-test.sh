@@ -84,7 +84,7 @@ program=\$!
 for _ in \$(seq 1 120); do
   if xwininfo -root -tree | grep -qF '"$title"'; then
     sleep 0.5
-    "$build/calculator/app/tests/screen-grab" "$picture" || true
+    "$build/calculator/tools/screen-grab" "$picture" || true
     kill \$program
     echo "window \"$title\" shown"
     exit 0

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 out="${1:-build/dialog_screenshots}"
 mkdir -p "$out"
 cmake --build build --target dialog_screenshots >/dev/null
-xvfb-run -a -s "-screen 0 1280x1024x24" build/calculator/dialogs/tests/dialog_screenshots "$out"
+xvfb-run -a -s "-screen 0 1280x1024x24" build/calculator/tools/dialog_screenshots "$out"

@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 out="${1:-build/keypad_screenshots}"
 mkdir -p "$out"
 cmake --build build --target keypad_screenshots >/dev/null
-xvfb-run -a -s "-screen 0 1280x1024x24" build/calculator/keypads/tests/keypad_screenshots "$out"
+xvfb-run -a -s "-screen 0 1280x1024x24" build/calculator/tools/keypad_screenshots "$out"

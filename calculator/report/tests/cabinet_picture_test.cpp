@@ -5,7 +5,7 @@
 #include "mainwindow/main_form_pages.h"
 #include "mainwindow/new_calculation.h"
 #include "report/show_cabinet.h"
-#include "rich_configuration.h"
+#include "tools/rich_configuration.h"
 #include "state/cabinet_picture.h"
 #include "tests/test_app.h"
 

@@ -9,7 +9,7 @@
 #include "report/configuration_text.h"
 #include "report/quotation.h"
 #include "report/quotation_export.h"
-#include "rich_configuration.h"
+#include "tools/rich_configuration.h"
 #include "tests/test_app.h"
 
 namespace veltra {

@@ -17,7 +17,7 @@
 #include "keypads/add_qty.h"
 #include "report/quotation.h"
 #include "report/quotation_export.h"
-#include "rich_configuration.h"
+#include "tools/rich_configuration.h"
 #include "tests/test_app.h"
 
 namespace veltra {

@@ -15,7 +15,7 @@
 #include <cstdio>
 
 #include "mainwindow/qt/main_form.h"
-#include "tests/screenshot_support.h"
+#include "screenshot_support.h"
 
 namespace {
 

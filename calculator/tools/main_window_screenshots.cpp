@@ -11,7 +11,7 @@
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"
 #include "mainwindow/qt/power_msg.h"
-#include "tests/screenshot_support.h"
+#include "screenshot_support.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "mainwindow/qt/main_form.h"
 #include "report/show_cabinet.h"
 #include "rich_configuration.h"
-#include "tests/screenshot_support.h"
+#include "screenshot_support.h"
 
 namespace {
 
