@@ -1,6 +1,8 @@
 // The scenario language: a fuzzed scenario runs line by line on the shipped
 // price list; after every line the configuration keeps within the exchange's
-// limits and one more full calculation changes nothing.
+// limits and one more full calculation changes nothing. A line that no user
+// can produce while a modal window is open prints exactly its error, naming
+// that window, and changes nothing.
 #include <cstdint>
 #include <cstdlib>
 #include <ostream>
@@ -76,36 +78,60 @@ size_t Overflows(ScenarioRunner& runner) {
     return count;
 }
 
-// The program's dialogs and keypads are modal, but the runner would let the
-// main window act while one is open. "print dialog" fails exactly when none
-// is open.
-bool DialogOpen(ScenarioRunner& runner, int& errors) {
+// Whether a modal window is open, asked as a user of the language would:
+// "print dialog" fails exactly when none is. Its output is thrown away.
+bool DialogOpen(ScenarioRunner& runner, int& errors, std::ostringstream& out) {
     std::istringstream probe("print dialog");
     const int before = errors;
     errors = runner.Run(probe);
+    out.str("");
     return errors == before;
 }
 
-// Whether the program could make this input now. While a dialog or keypad is
-// open only it takes input. The main window's fields are read-only: besides
-// the calculation and the dialogs, only the input calculator writes text of
-// the user's choosing, into the fields beside its buttons; "set" on any other
-// field writes what the program never does.
-bool Reachable(std::string_view line, bool dialogOpen) {
-    // Split as the runner does.
+struct Line {
+    std::string_view command, arguments;
+};
+
+// Split as the runner does.
+Line Split(std::string_view line) {
     line = TrimBlanks(line);
     while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const size_t blank = line.find(' ');
-    const std::string_view command = line.substr(0, blank);
-    const std::string_view arguments =
-        blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
-    if (dialogOpen) {
-        if (command == "click") return arguments != "DelAllAddQty";
-        return command == "hover" || command == "close" || command == "slider" ||
-               command == "type" || command == "leave" || command == "key" || command == "print";
+    return {line.substr(0, blank),
+            blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1)};
+}
+
+bool IsKeypad(std::string_view window) {
+    return window == "InputCalc" || window == "AddQty" || window == "AddListQty";
+}
+
+// The lines a user cannot produce while `top` is the top modal window, which
+// the runner refuses: opening any window, the main window's commands, and
+// under a keypad the commands of the dialog below it.
+bool Refused(Line line, std::string_view top) {
+    if (top.empty()) return false;
+    const auto [command, arguments] = line;
+    if (command == "open" || command == "check" || command == "select" || command == "newcalc" ||
+        command == "export")
+        return true;
+    if (command == "print") return arguments == "config" || arguments == "cabinet";
+    if (command == "click") {
+        const auto words = SplitWords(std::string(arguments));
+        return words.size() == 1 && (words[0] == "MFUCheck" || words[0] == "OnlyStationMDFCheck" ||
+                                     words[0] == "DelAllAddQty");
     }
-    if (command != "set") return true;
-    const std::string_view field = arguments.substr(0, arguments.find(' '));
+    return IsKeypad(top) && (command == "hover" || command == "slider" || command == "leave");
+}
+
+// Whether the program could make this line now, refused lines aside. The
+// main window's fields are read-only: besides the calculation and the
+// dialogs, only the input calculator writes text of the user's choosing, into
+// the fields beside its buttons; "set" on any other field, or under a modal
+// window, writes what the program never does.
+bool Reachable(Line line, bool modal) {
+    if (line.command != "set") return true;
+    if (modal) return false;
+    const std::string_view field = line.arguments.substr(0, line.arguments.find(' '));
     for (const FieldButton& button : FieldButtons()) {
         if (button.kind == ButtonKind::InputCalc && field == button.field) return true;
     }
@@ -115,24 +141,48 @@ bool Reachable(std::string_view line, bool dialogOpen) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static std::ostream discard(nullptr);
-    ScenarioRunner runner(discard, ".");
+    std::ostringstream out;
+    ScenarioRunner runner(out, ".");
     RegisterAllCommands(runner);
     std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
-    std::string line;
+    std::string text;
     int errors = 0;
-    bool dialogOpen = false;
-    for (int lines = 0; lines < 100 && std::getline(script, line); ++lines) {
-        // Other price lists are the price list target's; exports would write files.
-        if (line.find("pricelist") != std::string::npos) continue;
-        if (line.find("export") != std::string::npos) continue;
-        if (!Reachable(line, dialogOpen)) continue;
-        std::istringstream one(line);
+    for (int lines = 0; lines < 100 && std::getline(script, text); ++lines) {
+        const Line line = Split(text);
+        const std::string top = runner.running() ? runner.TopWindow() : "";
+        const bool refused = Refused(line, top);
+        // Other price lists are the price list target's; exports would write
+        // files, unless a modal window refuses them.
+        if (text.find("pricelist") != std::string::npos) continue;
+        if (text.find("export") != std::string::npos && !refused) continue;
+        if (!Reachable(line, !top.empty())) continue;
+        std::istringstream one(text);
+        if (refused) {
+            // One error line naming the top window, and nothing else changes.
+            const Snapshot before = Take(runner);
+            out.str("");
+            const int now = runner.Run(one);
+            FUZZ_CHECK(now == errors + 1);
+            errors = now;
+            FUZZ_CHECK(out.str() ==
+                       "error " + std::to_string(runner.line()) + " modal " + top + " is open\n");
+            FUZZ_CHECK(Take(runner) == before);
+            FUZZ_CHECK(runner.TopWindow() == top);
+            out.str("");
+            continue;
+        }
         const size_t overflows = runner.running() ? Overflows(runner) : 0;
         errors = runner.Run(one);
+        // Every other line reaches its window. An error line may repeat what
+        // the line said, so only a line's start counts.
+        const std::string refusal = "error " + std::to_string(runner.line()) + " modal ";
+        FUZZ_CHECK(out.str().rfind(refusal, 0) == std::string::npos &&
+                   out.str().find('\n' + refusal) == std::string::npos);
+        out.str("");
         if (!runner.running()) continue;
         CheckInvariants(runner, Overflows(runner) != overflows);
-        dialogOpen = DialogOpen(runner, errors);
+        // The runner's own idea of the top window is the one its commands act on.
+        FUZZ_CHECK(DialogOpen(runner, errors, out) == !runner.TopWindow().empty());
     }
     return 0;
 }

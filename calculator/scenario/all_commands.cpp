@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "keypad_commands.h"
 #include "scenario_runner.h"
 
@@ -6,9 +8,11 @@ namespace veltra {
 void RegisterAllCommands(ScenarioRunner& runner) {
     RegisterMainWindowCommands(runner);
     RegisterDialogCommands(runner);
-    RegisterUnitDialogCommands(runner);
+    // The handset dialog's calculator is a keypad, whose commands come later.
+    auto openInputCalc = std::make_shared<InputCalcOpener>();
+    RegisterUnitDialogCommands(runner, openInputCalc);
     // Last: while a keypad is open it takes the commands it shares.
-    RegisterKeypadCommands(runner);
+    *openInputCalc = RegisterKeypadCommands(runner);
 }
 
 }  // namespace veltra

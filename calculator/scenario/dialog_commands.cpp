@@ -1,8 +1,10 @@
-// Scenario commands for the line-board dialogs. Opened dialogs stack; hover,
-// click, close and print dialog act on the top one, and a dialog leaves the
-// stack when it closes itself (accept, OK, close button) or is closed.
+// Scenario commands for the line-board dialogs. A dialog is modal: hover,
+// click, close and print dialog act on it, and it leaves the stack when it
+// closes itself (accept, OK, close button) or is closed. Every open is a
+// main-window button, so none opens while a modal window is on top.
 #include <memory>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "control_report.h"
@@ -14,6 +16,12 @@ namespace veltra {
 namespace {
 
 using DialogStack = std::vector<BoardDialog>;
+
+// The name that opened it.
+std::string NameOf(const BoardDialog& dialog) {
+    if (const auto* variants = std::get_if<VariantDialog>(&dialog)) return variants->family->name;
+    return "E1Trunk";
+}
 
 void Open(ScenarioRunner& r, DialogStack& stack, const std::string& arguments) {
     const auto words = SplitWords(arguments);
@@ -59,6 +67,8 @@ void ReportControl(ScenarioRunner& r, ControlResult result, const std::string& c
 
 void RegisterDialogCommands(ScenarioRunner& runner) {
     auto stack = std::make_shared<DialogStack>();
+    runner.AddWindows([stack] { return stack->empty() ? "" : NameOf(stack->back()); });
+    runner.MainWindowLine("open");
     runner.RegisterCommand("open", [stack](ScenarioRunner& r, const std::string& arguments) {
         Open(r, *stack, arguments);
     });

@@ -1,12 +1,16 @@
 // Scenario commands for the keypads. Keypads are modal, so while one is open
-// it is the top window and takes click, close, key, type and print dialog.
+// it is the top window and takes click, close, key, type and print dialog;
+// hover, slider and leave cannot reach a dialog below it.
 #include "keypad_commands.h"
 
+#include <functional>
+#include <memory>
 #include <ostream>
 #include <variant>
 #include <vector>
 
 #include "keypads/add_qty.h"
+#include "keypads/input_calc.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/field_buttons.h"
 #include "mainwindow/main_form_pages.h"
@@ -18,6 +22,7 @@ namespace {
 struct CalcSession {
     InputCalc calc;
     std::unique_ptr<InputCalcBox> box;
+    std::function<void()> closed;  // tells the window below, if it asked
 };
 using Keypad = std::variant<CalcSession, AddQtyPad>;
 using KeypadStack = std::vector<Keypad>;
@@ -27,8 +32,19 @@ bool IsClosed(const Keypad& keypad) {
     return std::get<AddQtyPad>(keypad).closed;
 }
 
-void PopClosed(KeypadStack& stack) {
-    if (!stack.empty() && IsClosed(stack.back())) stack.pop_back();
+const char* NameOf(const Keypad& keypad) {
+    if (std::holds_alternative<CalcSession>(keypad)) return "InputCalc";
+    return std::get<AddQtyPad>(keypad).kind == AddPadKind::AddQty ? "AddQty" : "AddListQty";
+}
+
+// A closed keypad leaves the stack, then the window that opened it hears so.
+void PopClosed(ScenarioRunner& r, KeypadStack& stack) {
+    if (stack.empty() || !IsClosed(stack.back())) return;
+    std::function<void()> closed;
+    if (auto* session = std::get_if<CalcSession>(&stack.back()))
+        closed = std::move(session->closed);
+    stack.pop_back();
+    if (closed) r.Event(closed);
 }
 
 bool KnownKey(const App& app, const std::string& key) {
@@ -52,7 +68,7 @@ void OpenInputCalcFor(ScenarioRunner& r, KeypadStack& stack, const std::string& 
     if (!button) return r.Error("unknown name " + field);
     r.Event([&] {
         InputCalcButton_Click(r.app(), *button, kWindow);
-        stack.push_back(CalcSession{LoadInputCalc(r.app()), MainFieldBoxFor(r.app())});
+        stack.push_back(CalcSession{LoadInputCalc(r.app()), MainFieldBoxFor(r.app()), {}});
     });
 }
 
@@ -171,7 +187,18 @@ ScenarioRunner::Handler TopFirst(
             return r.Error(command == "type" ? "no entry box" : "no dialog open");
         }
         own(r, stack->back(), arguments);
-        PopClosed(*stack);
+        PopClosed(r, *stack);
+    };
+}
+
+// A dialog's command: it cannot reach the dialog below an open keypad.
+ScenarioRunner::Handler NotThroughKeypad(ScenarioRunner& runner, const std::string& command,
+                                         std::shared_ptr<KeypadStack> stack) {
+    const auto earlier = runner.FindCommand(command);
+    return [=](ScenarioRunner& r, const std::string& arguments) {
+        if (!stack->empty()) return r.RefuseUnder(NameOf(stack->back()));
+        if (earlier) return earlier(r, arguments);
+        r.Error("no dialog open");
     };
 }
 
@@ -179,6 +206,10 @@ ScenarioRunner::Handler TopFirst(
 
 InputCalcOpener RegisterKeypadCommands(ScenarioRunner& runner) {
     auto stack = std::make_shared<KeypadStack>();
+    runner.AddWindows([stack] { return stack->empty() ? "" : NameOf(stack->back()); });
+    // "Удалить все" is the main window's; every open is refused by the runner.
+    runner.MainWindowLine("click",
+                          [](const std::string& arguments) { return arguments == "DelAllAddQty"; });
 
     const auto earlierOpen = runner.FindCommand("open");
     runner.RegisterCommand(
@@ -226,6 +257,9 @@ InputCalcOpener RegisterKeypadCommands(ScenarioRunner& runner) {
                              r.Event([&] { Text1_Change(session->calc, arguments); });
                          }));
 
+    for (const char* command : {"hover", "slider", "leave"})
+        runner.RegisterCommand(command, NotThroughKeypad(runner, command, stack));
+
     const auto earlierPrint = runner.FindCommand("print");
     runner.RegisterCommand("print",
                            [stack, earlierPrint](ScenarioRunner& r, const std::string& arguments) {
@@ -239,9 +273,10 @@ InputCalcOpener RegisterKeypadCommands(ScenarioRunner& runner) {
                                r.Error("unknown name " + arguments);
                            });
 
-    return [stack, &runner](std::unique_ptr<InputCalcBox> box) {
+    return [stack, &runner](std::unique_ptr<InputCalcBox> box, std::function<void()> closed) {
         runner.app().state.InputCalcTarget = box->Name();
-        stack->push_back(CalcSession{LoadInputCalc(runner.app()), std::move(box)});
+        stack->push_back(
+            CalcSession{LoadInputCalc(runner.app()), std::move(box), std::move(closed)});
     };
 }
 

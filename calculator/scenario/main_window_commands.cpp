@@ -32,6 +32,10 @@ const GroupName* FindGroup(const std::string& name) {
     return nullptr;
 }
 
+bool IsCheckBoxName(const std::string& name) {
+    return name == "MFUCheck" || name == "OnlyStationMDFCheck";
+}
+
 CheckBox* FindCheckBox(App& app, const std::string& name) {
     if (name == "MFUCheck") return &app.main.MFUCheck;
     if (name == "OnlyStationMDFCheck") return &app.main.OnlyStationMDFCheck;
@@ -244,6 +248,19 @@ void RegisterMainWindowCommands(ScenarioRunner& runner) {
     });
     runner.RegisterCommand("print", Print);
     runner.RegisterCommand("export", Export);
+
+    // What only the main window takes: refused while a modal window is open.
+    // The other print lines only read, and set stands for the program
+    // writing a field, so both stay allowed.
+    for (const char* command : {"check", "select", "newcalc", "export"})
+        runner.MainWindowLine(command);
+    runner.MainWindowLine("click", [](const std::string& arguments) {
+        const auto words = SplitWords(arguments);
+        return words.size() == 1 && IsCheckBoxName(words[0]);
+    });
+    runner.MainWindowLine("print", [](const std::string& arguments) {
+        return arguments == "config" || arguments == "cabinet";  // they select a page
+    });
 }
 
 }  // namespace veltra

@@ -50,6 +50,36 @@ void ScenarioRunner::Error(const std::string& message) {
     ++errors_;
 }
 
+void ScenarioRunner::RefuseUnder(const std::string& window) {
+    Error("modal " + window + " is open");
+}
+
+void ScenarioRunner::AddWindows(WindowQuery top) {
+    windows_.push_back(std::move(top));
+}
+
+std::string ScenarioRunner::TopWindow() const {
+    for (auto module = windows_.rbegin(); module != windows_.rend(); ++module) {
+        std::string top = (*module)();
+        if (!top.empty()) return top;
+    }
+    return "";
+}
+
+void ScenarioRunner::MainWindowLine(const std::string& command,
+                                    std::function<bool(const std::string&)> matches) {
+    mainWindowLines_.emplace(command, std::move(matches));
+}
+
+bool ScenarioRunner::IsMainWindowLine(const std::string& command,
+                                      const std::string& arguments) const {
+    const auto [first, last] = mainWindowLines_.equal_range(command);
+    for (auto rule = first; rule != last; ++rule) {
+        if (!rule->second || rule->second(arguments)) return true;
+    }
+    return false;
+}
+
 void ScenarioRunner::Event(const std::function<void()>& handler) {
     RunEvent(*app_, handler);
 }
@@ -107,6 +137,11 @@ void ScenarioRunner::Execute(const std::string& command, const std::string& argu
     if (found == commands_.end()) return Error("unknown command " + command);
     EnsureStarted();
     if (startFailed_) return Error("no program: start-up failed");
+    // A modal window takes all input: the main window's lines cannot reach it.
+    if (IsMainWindowLine(command, arguments)) {
+        const std::string top = TopWindow();
+        if (!top.empty()) return RefuseUnder(top);
+    }
     found->second(*this, arguments);
 }
 

@@ -16,6 +16,8 @@
 
 namespace veltra {
 
+class InputCalcBox;
+
 class ScenarioRunner {
   public:
     using Handler = std::function<void(ScenarioRunner&, const std::string& arguments)>;
@@ -41,12 +43,30 @@ class ScenarioRunner {
 
     // Prints "error LINE MESSAGE".
     void Error(const std::string& message);
+    // Prints "error LINE modal WINDOW is open": the line cannot reach its
+    // window while WINDOW is on top.
+    void RefuseUnder(const std::string& window);
+
+    // A command module's modal windows: the name of its top one, or "" while
+    // it has none open.
+    using WindowQuery = std::function<std::string()>;
+    // Adds a module's windows. A module added later lies above the earlier
+    // ones: the last one with a window open names the top window.
+    void AddWindows(WindowQuery top);
+    // The top modal window's name; "" while only the main window is open.
+    std::string TopWindow() const;
+    // Marks the lines of a command that act on the main window: all of them,
+    // or those whose arguments `matches` accepts. While a modal window is
+    // open such a line prints "error LINE modal NAME is open" and does nothing.
+    void MainWindowLine(const std::string& command,
+                        std::function<bool(const std::string& arguments)> matches = {});
     // Runs a user event: overflow errors become the message box they show.
     void Event(const std::function<void()>& handler);
 
   private:
     void Execute(const std::string& command, const std::string& arguments);
     void EnsureStarted();
+    bool IsMainWindowLine(const std::string& command, const std::string& arguments) const;
 
     std::ostream& out_;
     std::filesystem::path base_;
@@ -59,7 +79,16 @@ class ScenarioRunner {
     int line_ = 0;
     int errors_ = 0;
     std::map<std::string, Handler> commands_;
+    std::vector<WindowQuery> windows_;
+    std::multimap<std::string, std::function<bool(const std::string&)>> mainWindowLines_;
 };
+
+// Opens the input calculator as a keypad on top of the windows open now, on a
+// box that is no main-window field (a dialog's entry box), remembered as
+// InputCalcTarget; `closed` runs as a user event once it has closed. The
+// caller sets InputCalcMax first.
+using InputCalcOpener =
+    std::function<void(std::unique_ptr<InputCalcBox> box, std::function<void()> closed)>;
 
 // The commands for the main window and the calculation.
 void RegisterMainWindowCommands(ScenarioRunner& runner);
@@ -68,7 +97,10 @@ void RegisterMainWindowCommands(ScenarioRunner& runner);
 void RegisterDialogCommands(ScenarioRunner& runner);
 // The same for the base station, handset, networking software and IP unit
 // dialogs, plus slider, type and leave. Register after the line-board ones.
-void RegisterUnitDialogCommands(ScenarioRunner& runner);
+// The handset dialog's calculator button opens the input calculator through
+// `openInputCalc`, which is filled in once the keypad commands exist.
+void RegisterUnitDialogCommands(ScenarioRunner& runner,
+                                std::shared_ptr<const InputCalcOpener> openInputCalc);
 
 // Every command of the scenario language, in the order that lets later ones
 // extend earlier ones.

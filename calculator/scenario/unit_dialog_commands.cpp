@@ -1,14 +1,18 @@
 // Scenario commands for the base station, handset, networking software and IP
 // unit dialogs: open, slider, type, leave, and hover, click, close and print
 // dialog while one of them is on top. Other names and an empty stack pass to
-// the commands registered before.
+// the commands registered before. The handset dialog's calculator button
+// opens the input calculator as a keypad on top of it.
 #include <charconv>
+#include <iterator>
 #include <memory>
 #include <ostream>
+#include <variant>
 #include <vector>
 
 #include "control_report.h"
 #include "dialogs/unit_dialog.h"
+#include "keypads/input_calc.h"
 #include "mainwindow/field_buttons.h"
 #include "scenario_runner.h"
 
@@ -29,14 +33,40 @@ bool GuardAllows(ScenarioRunner& r, const std::string& name) {
     return allowed;
 }
 
-// The input calculator the handset dialog asked for: the runner names it and
-// closes it at once, as if closed without "Ok".
-void ServeInputCalc(ScenarioRunner& r, UnitDialog& dialog) {
-    auto* mobile = std::get_if<MobileDialog>(&dialog);
+// The name that opened it.
+const char* NameOf(const UnitDialog& dialog) {
+    constexpr const char* kNames[] = {"BaseStation", "Mobile", "FecuForm", "IPUForm"};
+    static_assert(std::size(kNames) == std::variant_size_v<UnitDialog>);
+    return kNames[dialog.index()];
+}
+
+// The calculator's target: a dialog's entry box, which "Ok" types into.
+class DialogBox final : public InputCalcBox {
+  public:
+    explicit DialogBox(std::unique_ptr<EntryBox> entry) : entry_(std::move(entry)), box_(*entry_) {}
+    std::string Name() const override { return box_.Name(); }
+    std::string Text() const override { return box_.Text(); }
+    void Write(const std::string& text) override { box_.Write(text); }
+    void Paint(Background background) override { box_.Paint(background); }
+
+  private:
+    std::unique_ptr<EntryBox> entry_;
+    EntryInputCalcBox box_;
+};
+
+// The input calculator the handset dialog asked for opens on top of it, on
+// dt288; once it has closed, the dialog is told (ErlCalc). The dialog stays
+// where it is meanwhile: nothing opens or closes under a modal keypad.
+void ServeInputCalc(ScenarioRunner& r, std::shared_ptr<UnitStack> stack,
+                    const InputCalcOpener& openInputCalc) {
+    auto* mobile = std::get_if<MobileDialog>(&stack->back());
     if (!mobile || !mobile->inputCalc) return;
-    r.out() << "keypad InputCalc | " << r.app().state.InputCalcTarget << " | max "
-            << r.app().state.InputCalcMax << '\n';
-    r.Event([&] { InputCalcClosed(r.app(), *mobile); });
+    auto box = std::make_unique<DialogBox>(EntryBoxOf(r.app(), stack->back()));
+    openInputCalc(std::move(box), [&r, stack] {
+        if (stack->empty()) return;
+        if (auto* dialog = std::get_if<MobileDialog>(&stack->back()))
+            InputCalcClosed(r.app(), *dialog);
+    });
 }
 
 void Act(ScenarioRunner& r, UnitStack& stack, const std::string& control, bool click) {
@@ -46,7 +76,6 @@ void Act(ScenarioRunner& r, UnitStack& stack, const std::string& control, bool c
                        : HoverUnitControl(stack.back(), control);
     });
     ReportControl(r, result, control);
-    if (click) ServeInputCalc(r, stack.back());
     if (IsClosed(stack.back())) stack.pop_back();
 }
 
@@ -79,8 +108,10 @@ void Extend(ScenarioRunner& runner, const std::string& name, std::shared_ptr<Uni
 
 }  // namespace
 
-void RegisterUnitDialogCommands(ScenarioRunner& runner) {
+void RegisterUnitDialogCommands(ScenarioRunner& runner,
+                                std::shared_ptr<const InputCalcOpener> openInputCalc) {
     auto stack = std::make_shared<UnitStack>();
+    runner.AddWindows([stack] { return stack->empty() ? "" : NameOf(stack->back()); });
     const auto earlierOpen = runner.FindCommand("open");
     runner.RegisterCommand("open", [stack, earlierOpen](ScenarioRunner& r,
                                                         const std::string& arguments) {
@@ -101,11 +132,13 @@ void RegisterUnitDialogCommands(ScenarioRunner& runner) {
         if (words.size() != 1) return r.Error("wrong arguments: hover CONTROL");
         Act(r, s, words[0], false);
     });
-    Extend(runner, "click", stack, [](ScenarioRunner& r, UnitStack& s, const std::string& a) {
-        const auto words = SplitWords(a);
-        if (words.size() != 1) return r.Error("wrong arguments: click CONTROL");
-        Act(r, s, words[0], true);
-    });
+    Extend(runner, "click", stack,
+           [stack, openInputCalc](ScenarioRunner& r, UnitStack& s, const std::string& a) {
+               const auto words = SplitWords(a);
+               if (words.size() != 1) return r.Error("wrong arguments: click CONTROL");
+               Act(r, s, words[0], true);
+               if (!s.empty() && *openInputCalc) ServeInputCalc(r, stack, *openInputCalc);
+           });
     Extend(runner, "close", stack, [](ScenarioRunner& r, UnitStack& s, const std::string& a) {
         if (!a.empty()) return r.Error("wrong arguments: close");
         CloseUnitDialog(s.back());

@@ -54,6 +54,10 @@ if(built EQUAL 0)
   message(FATAL_ERROR "no skin could be built from the demo folder ${DEMO_DIR}")
 endif()
 
+# The folder of OUT may not exist yet: Ninja makes it for the target's
+# byproduct, Unix Makefiles and others do not.
+get_filename_component(out_dir ${OUT} DIRECTORY)
+file(MAKE_DIRECTORY ${out_dir})
 file(REMOVE ${OUT})
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT} --format=zip Lumiq
                 WORKING_DIRECTORY ${WORK} RESULT_VARIABLE result)
