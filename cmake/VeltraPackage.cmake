@@ -5,7 +5,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME veltra-calculator)
 set(CPACK_PACKAGE_VENDOR Dorvesk)
-set(CPACK_PACKAGE_VERSION 1.5.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Configuration and price calculator for Dorvesk Veltra telephone exchanges")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -16,6 +16,7 @@ LAYERS = [
     "report",       # configuration text, quotation, cabinet picture
     "keypads",      # additional-item pads, input calculator
     "dialogs",      # board, cordless, networking and IP unit dialogs
+    "document",     # saved calculations: the ".veltra" file
     "mainwindow",   # the main form and the commands across windows
     "app",          # the program's entry
 ]

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -99,6 +101,40 @@ char SystemDecimalSeparator() {
     const QString point = locale.decimalPoint();
     if (point.size() != 1 || point[0].unicode() > 0x7F) return ',';
     return char(point[0].unicode());
+}
+
+namespace {
+
+const char* const kCalculationFilter = "Расчеты Veltra (*.veltra);;Все файлы (*)";
+
+}  // namespace
+
+Answer QtPlatform::AskYesNoCancel(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, Q(title), Q(text), QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton("Да", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("Нет", QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton("Отмена", QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    if (box.clickedButton() == no) return Answer::No;
+    return Answer::Cancel;
+}
+
+std::optional<std::string> QtPlatform::ChooseFileToOpen(const std::string& title) {
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, Q(title), QString(), QString(kCalculationFilter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+std::optional<std::string> QtPlatform::ChooseFileToSave(const std::string& title,
+                                                        const std::string& suggested) {
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, Q(title), Q(suggested), QString(kCalculationFilter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
 }
 
 }  // namespace veltra

@@ -28,6 +28,10 @@ class QtPlatform : public Platform {
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& title) override;
     Colour GetSystemColour(SystemColour which) override;
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
+    std::optional<std::string> ChooseFileToOpen(const std::string& title) override;
+    std::optional<std::string> ChooseFileToSave(const std::string& title,
+                                                const std::string& suggested) override;
 
   private:
     QWidget* parent_ = nullptr;

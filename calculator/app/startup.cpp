@@ -44,7 +44,9 @@ void StartUp(App& app, const std::filesystem::path& priceList) {
     // Loading the main window selects "Нет" in the auto-count list.
     SelectCombo1(app, 0);
 
-    app.catalogue = LoadPriceList(priceList, app.decimalSeparator);
+    const std::string bytes = ReadPriceListBytes(priceList);
+    app.catalogue = ReadPriceList(bytes, app.decimalSeparator, priceList.string());
+    app.priceList = IdentifyPriceList(priceList, bytes);
     RejectForeignList(app.catalogue, priceList);
     try {
         app.SetItemQty("ROF 157 5124/1", 1);

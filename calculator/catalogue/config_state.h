@@ -11,6 +11,11 @@
 
 namespace veltra {
 
+// The quotation's discount takes at most the whole price off; a mark-up of
+// more than ten times the price is a slip of the keyboard.
+inline constexpr double kMaxDiscountPercent = 100;
+inline constexpr double kMaxMarkupPercent = 1000;
+
 struct ConfigState {
     // Limits, set at start-up.
     Count MaxBoards = 0;

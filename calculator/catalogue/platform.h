@@ -13,6 +13,8 @@ namespace veltra {
 
 enum class MessageIcon { None, Critical, Exclamation, Information };
 
+enum class Answer { Yes, No, Cancel };
+
 enum class SystemColour { Window = 5, ButtonFace = 15, ButtonShadow = 16 };
 
 inline constexpr const char* kAppTitle = "Veltra Calculator";
@@ -38,6 +40,14 @@ class Platform {
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& title) = 0;
     virtual Colour GetSystemColour(SystemColour which) = 0;
+    // A modal question with the buttons "Да", "Нет" and "Отмена"; closing
+    // the box is Cancel.
+    virtual Answer AskYesNoCancel(const std::string& text, const std::string& title) = 0;
+    // The desktop's file dialogs for calculation files; nullopt when
+    // cancelled. `suggested` is the name (or path) the save dialog offers.
+    virtual std::optional<std::string> ChooseFileToOpen(const std::string& title) = 0;
+    virtual std::optional<std::string> ChooseFileToSave(const std::string& title,
+                                                        const std::string& suggested) = 0;
 };
 
 }  // namespace veltra

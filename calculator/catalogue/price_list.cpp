@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "number_text.h"
+#include "sha256.h"
 #include "text_decoding.h"
 
 namespace veltra {
@@ -246,7 +247,7 @@ Catalogue ReadPriceList(std::string_view bytes, char decimalSeparator,
     return ParseRecords(bytes, decimalSeparator, fileName, DecodeCp1251Field);
 }
 
-Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator) {
+std::string ReadPriceListBytes(const std::filesystem::path& path) {
     const std::string fileName = path.string();
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -285,7 +286,15 @@ Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator
     if (in.bad()) {
         throw PriceListError("Не удалось прочитать прайс-лист " + Quoted(fileName) + ".");
     }
-    return ReadPriceList(bytes, decimalSeparator, fileName);
+    return bytes;
+}
+
+Catalogue LoadPriceList(const std::filesystem::path& path, char decimalSeparator) {
+    return ReadPriceList(ReadPriceListBytes(path), decimalSeparator, path.string());
+}
+
+PriceListFile IdentifyPriceList(const std::filesystem::path& path, std::string_view bytes) {
+    return {path.filename().string(), uint64_t(bytes.size()), Sha256Hex(bytes)};
 }
 
 }  // namespace veltra

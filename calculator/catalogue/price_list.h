@@ -2,6 +2,7 @@
 // Reading "price.txt": records of three fields (name, code, price). Commas and
 // line ends both separate fields; a double-quoted field may hold commas.
 
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -30,6 +31,20 @@ Catalogue ParsePriceList(std::string_view text, char decimalSeparator, const std
 // Decodes and parses the bytes of a price list file; `fileName` only names the
 // file in messages. Throws PriceListError as LoadPriceList does.
 Catalogue ReadPriceList(std::string_view bytes, char decimalSeparator, const std::string& fileName);
+
+// The bytes of a regular file of at most kMaxPriceListBytes; throws
+// PriceListError with a message for the user when it cannot be read.
+std::string ReadPriceListBytes(const std::filesystem::path& path);
+
+// Which price list a calculation was priced with.
+struct PriceListFile {
+    std::string name;  // the file name, without its folder
+    uint64_t size = 0;
+    std::string sha256;  // of the file's bytes, lower-case hex
+
+    friend bool operator==(const PriceListFile&, const PriceListFile&) = default;
+};
+PriceListFile IdentifyPriceList(const std::filesystem::path& path, std::string_view bytes);
 
 // Reads, decodes and parses a regular file of at most kMaxPriceListBytes.
 // Throws PriceListError with a message for the user when the file cannot be

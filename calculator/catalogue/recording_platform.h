@@ -45,6 +45,17 @@ class RecordingPlatform : public Platform {
         inputAnswers.erase(inputAnswers.begin());
         return answer;
     }
+
+  private:
+    std::optional<std::string> NextFile(const std::string& dialog) {
+        fileDialogs.push_back(dialog);
+        if (chosenFiles.empty()) return std::nullopt;
+        auto file = chosenFiles.front();
+        chosenFiles.erase(chosenFiles.begin());
+        return file;
+    }
+
+  public:
     Colour GetSystemColour(SystemColour which) override {
         switch (which) {
             case SystemColour::ButtonFace:
@@ -57,6 +68,22 @@ class RecordingPlatform : public Platform {
         return 0;
     }
 
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override {
+        questions.push_back({text, title, MessageIcon::None});
+        if (onMessage) onMessage(text);
+        if (answers.empty()) return Answer::Cancel;
+        const Answer answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+    std::optional<std::string> ChooseFileToOpen(const std::string& title) override {
+        return NextFile(title);
+    }
+    std::optional<std::string> ChooseFileToSave(const std::string& title,
+                                                const std::string& suggested) override {
+        return NextFile(title + "|" + suggested);
+    }
+
     std::vector<RecordedMessage> messages;
     int powerMessages = 0;
     std::vector<std::string> helpTargets;
@@ -67,6 +94,10 @@ class RecordingPlatform : public Platform {
     std::optional<std::string> documentsFolder;
     std::vector<std::string> inputPrompts;
     std::vector<std::optional<std::string>> inputAnswers;
+    std::vector<RecordedMessage> questions;
+    std::vector<Answer> answers;  // taken in turn; none left: Cancel
+    std::vector<std::string> fileDialogs;
+    std::vector<std::optional<std::string>> chosenFiles;  // taken in turn; none left: cancelled
     std::function<void(const std::string&)> onMessage;
     std::function<void(const std::string&)> onHelp;
 };

@@ -40,8 +40,6 @@ void NewCalc_Click(App& app, MainFormModel& form);
 // (negative) in percent. An empty answer changes nothing; one that is not a
 // discount of 0 to 100 % or a mark-up of at most 1000 % is refused with
 // kDiscountRangeMessage.
-inline constexpr double kMaxDiscountPercent = 100;
-inline constexpr double kMaxMarkupPercent = 1000;
 inline constexpr const char* kDiscountRangeMessage =
     "Скидка вводится числом от 0 до 100, наценка — числом от -1000 до 0 (в процентах).";
 void Command4_Click(App& app);

@@ -10,6 +10,8 @@
 #include "catalogue/config_state.h"
 #include "catalogue/help_target.h"
 #include "catalogue/platform.h"
+#include "catalogue/price_list.h"
+#include "document.h"
 #include "main_form_model.h"
 #include "main_window_model.h"
 
@@ -24,9 +26,11 @@ struct App {
     Platform& platform;
     char decimalSeparator;
     Catalogue catalogue;
+    PriceListFile priceList;  // what the catalogue was read from
     ConfigState state;
     MainWindowModel main;  // the inputs: count fields, options, status panels
     MainFormModel form;    // pages, tree and list selection, added-items rows
+    Document document;     // the file the calculation is kept in
 
     void SetItemQty(std::string_view code, Count qty) {
         veltra::SetItemQty(catalogue, platform, code, qty);

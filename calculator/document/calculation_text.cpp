@@ -1,0 +1,460 @@
+// The ".veltra" text: UTF-8 JSON written in one fixed order, so that the
+// same calculation always gives the same bytes, and read back with every
+// value checked before anything is applied.
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "calculation/recalculate.h"
+#include "catalogue/number_text.h"
+#include "dialogs/base_station.h"
+#include "dialogs/e1_trunk.h"
+#include "dialogs/mobile.h"
+#include "dialogs/variant_family.h"
+#include "saved_calculation.h"
+
+namespace veltra {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The counts and choices kept, under their own names.
+struct CountMember {
+    const char* name;
+    Count ConfigState::*member;
+};
+constexpr CountMember kCounts[] = {
+    {"AnalogExt8Boards", &ConfigState::AnalogExt8Boards},
+    {"AnalogExt16Boards", &ConfigState::AnalogExt16Boards},
+    {"DigitalExt8Boards", &ConfigState::DigitalExt8Boards},
+    {"DigitalExt16Boards", &ConfigState::DigitalExt16Boards},
+    {"DigitalExt32Boards", &ConfigState::DigitalExt32Boards},
+    {"IccuBoards", &ConfigState::IccuBoards},
+    {"IcluBoards", &ConfigState::IcluBoards},
+    {"BaseStationCount", &ConfigState::BaseStationCount},
+    {"HandsetCount", &ConfigState::HandsetCount},
+    {"AnalogTrunkBoards", &ConfigState::AnalogTrunkBoards},
+    {"E1Boards", &ConfigState::E1Boards},
+    {"E1PriLinks", &ConfigState::E1PriLinks},
+    {"E1CasLinks", &ConfigState::E1CasLinks},
+    {"Bri8Boards", &ConfigState::Bri8Boards},
+    {"Bri16Boards", &ConfigState::Bri16Boards},
+    {"Ipu4Present", &ConfigState::Ipu4Present},
+    {"Ipu8Present", &ConfigState::Ipu8Present},
+    {"FecuChosenLevel", &ConfigState::FecuChosenLevel},
+    {"FecuModule", &ConfigState::FecuModule},
+};
+
+struct GroupMember {
+    const char* name;
+    OptionGroup MainWindowModel::*member;
+};
+constexpr GroupMember kGroups[] = {
+    {"PowerStandard", &MainWindowModel::PowerStandard}, {"PowerAcc", &MainWindowModel::PowerAcc},
+    {"Arrestor", &MainWindowModel::Arrestor},           {"MDFBox", &MainWindowModel::MDFBox},
+    {"MDFOpenCable", &MainWindowModel::MDFOpenCable},
+};
+
+const char* ColourName(Background background) {
+    return background == Background::Window ? "window" : "buttonface";
+}
+
+std::string MoneyText(Money money) {
+    return money.RegionalText('.');
+}
+
+// --- writing ---
+
+Json CheckBoxJson(const CheckBox& box) {
+    return Json{{"checked", box.checked}, {"enabled", box.enabled}};
+}
+
+Json ComboJson(const ComboBox& combo) {
+    return Json{{"index", combo.index},
+                {"visible", combo.visible},
+                {"colour", ColourName(combo.background)}};
+}
+
+// --- reading: every fault names where it is ---
+
+[[noreturn]] void Fail(const std::string& what) {
+    throw CalculationFileError(what);
+}
+
+const Json& Member(const Json& object, const char* key, const std::string& where) {
+    const auto it = object.find(key);
+    if (it == object.end()) Fail("нет значения «" + where + key + "»");
+    return *it;
+}
+
+const Json& Object(const Json& object, const char* key, const std::string& where = "") {
+    const Json& value = Member(object, key, where);
+    if (!value.is_object()) Fail("«" + where + key + "» — не набор значений");
+    return value;
+}
+
+long long Integer(const Json& object, const char* key, long long min, long long max,
+                  const std::string& where = "") {
+    const Json& value = Member(object, key, where);
+    if (!value.is_number_integer()) Fail("«" + where + key + "» — не целое число");
+    const long long n = value.is_number_unsigned() && value.get<unsigned long long>() > 1ull << 62
+                            ? max + 1
+                            : value.get<long long>();
+    if (n < min || n > max) {
+        Fail("«" + where + key + "» = " + std::to_string(n) + " вне допустимого (" +
+             std::to_string(min) + "…" + std::to_string(max) + ")");
+    }
+    return n;
+}
+
+bool Boolean(const Json& object, const char* key, const std::string& where = "") {
+    const Json& value = Member(object, key, where);
+    if (!value.is_boolean()) Fail("«" + where + key + "» — не да/нет");
+    return value.get<bool>();
+}
+
+std::string String(const Json& object, const char* key, const std::string& where = "") {
+    const Json& value = Member(object, key, where);
+    if (!value.is_string()) Fail("«" + where + key + "» — не текст");
+    return value.get<std::string>();
+}
+
+Money MoneyValue(const Json& object, const char* key, const std::string& where = "") {
+    const std::string text = String(object, key, where);
+    const auto money = Money::Parse(text, '.');
+    if (!money || !(money->ToDouble() >= 0) || *money > kMaxPrice * 10000) {
+        Fail("«" + where + key + "» = «" + text + "» — не сумма");
+    }
+    return *money;
+}
+
+Background ColourValue(const Json& object, const std::string& where) {
+    const std::string colour = String(object, "colour", where);
+    if (colour == "window") return Background::Window;
+    if (colour == "buttonface") return Background::ButtonFace;
+    Fail("«" + where + "colour» = «" + colour + "» — не цвет поля");
+}
+
+void ReadCheckBox(const Json& boxes, const char* key, CheckBox& box) {
+    const Json& json = Object(boxes, key, "checkBoxes.");
+    const std::string where = std::string("checkBoxes.") + key + ".";
+    box.checked = Boolean(json, "checked", where);
+    box.enabled = Boolean(json, "enabled", where);
+}
+
+void ReadCombo(const Json& combos, const char* key, ComboBox& combo) {
+    const Json& json = Object(combos, key, "dropDowns.");
+    const std::string where = std::string("dropDowns.") + key + ".";
+    combo.index = int(Integer(json, "index", 0, long(combo.entries.size()) - 1, where));
+    combo.visible = Boolean(json, "visible", where);
+    combo.background = ColourValue(json, where);
+}
+
+void ReadGroup(const Json& groups, const char* key, OptionGroup& group) {
+    const Json& json = Object(groups, key, "optionGroups.");
+    const std::string where = std::string("optionGroups.") + key + ".";
+    // -1: none of the group selected.
+    const long long selected = Integer(json, "selected", -1, group.lastIndex(), where);
+    if (selected != -1 && selected < group.firstIndex)
+        Fail("«" + where + "selected» = " + std::to_string(selected) + " вне группы");
+    const Json& enabled = Member(json, "enabled", where);
+    if (!enabled.is_array() || enabled.size() != group.buttons.size())
+        Fail("«" + where + "enabled» — не " + std::to_string(group.buttons.size()) + " да/нет");
+    for (size_t i = 0; i < group.buttons.size(); ++i) {
+        if (!enabled[i].is_boolean()) Fail("«" + where + "enabled» — не да/нет");
+        group.buttons[i].enabled = enabled[i].get<bool>();
+        group.buttons[i].selected = int(i) + group.firstIndex == selected;
+    }
+}
+
+std::string BriText(Count channels) {
+    return std::to_string(int(channels)) + " (" + std::to_string(int(channels) / 2) + " BRI)";
+}
+
+// The fields every calculation rewrites from the counts must show those
+// counts, or opening would run their change handling; the fields the unit
+// dialogs write must hold what those write; the telephone fields a count the
+// window accepts.
+void CheckFields(const SavedCalculation& saved, const App& limits) {
+    const ConfigState& s = saved.state;
+    const MainWindowModel& w = saved.main;
+    const bool mfu = w.MFUCheck.checked;
+    const auto lines = [&](Count n) { return std::to_string(int(n)); };
+    const Count analog = 16 * s.AnalogExt16Boards + 8 * s.AnalogExt8Boards + 4 * Count(mfu);
+    const Count digital = 16 * s.DigitalExt16Boards + 8 * s.DigitalExt8Boards +
+                          32 * s.DigitalExt32Boards + 8 * Count(mfu);
+    const Count bri = 8 * s.Bri8Boards + 16 * s.Bri16Boards + 8 * Count(mfu);
+    int required = 0;
+    if (s.Bri16Boards > 0 || s.Bri8Boards >= 1 || s.BaseStationCount >= 1 || s.E1PriLinks >= 1 ||
+        mfu)
+        required = 1;
+    if (s.Ipu4Present + s.Ipu8Present > 0) required = 4;
+    const int fecu = std::max<int>(required, s.FecuChosenLevel);
+    const struct {
+        FieldId id;
+        std::string text;
+    } derived[] = {
+        {FieldId::AnalogExtText, lines(analog)},
+        {FieldId::DigitalExtText, lines(digital)},
+        {FieldId::AnTrunkText, lines(8 * s.AnalogTrunkBoards)},
+        {FieldId::BRITrunkText, BriText(bri)},
+        {FieldId::FecuText, kFecuLevelCaptions[size_t(fecu)]},
+        {FieldId::IPUText, lines(8 * s.Ipu8Present + 4 * s.Ipu4Present)},
+    };
+    for (const auto& field : derived) {
+        const std::string& text = w.field(field.id).text;
+        if (text != field.text) {
+            Fail(std::string("поле «") + InfoOf(field.id).name + "» = «" + text +
+                 "» не согласуется с количествами (ожидалось «" + field.text + "»)");
+        }
+    }
+    bool e1 = false;
+    for (int boards = 0; boards <= kMaxE1Boards; ++boards)
+        e1 = e1 || w.field(FieldId::E1TrunkText).text == E1TrunkText(boards);
+    if (!e1)
+        Fail("поле «E1TrunkText» = «" + w.field(FieldId::E1TrunkText).text +
+             "» — не число плат E1");
+    for (FieldId id : {FieldId::BSText, FieldId::MobileText}) {
+        const std::string& text = w.field(id).text;
+        if (text.empty() || text.size() > 4 ||
+            text.find_first_not_of("0123456789") != std::string::npos)
+            Fail(std::string("поле «") + InfoOf(id).name + "» = «" + text + "» — не число");
+    }
+    for (const FieldInfo& info : kFields) {
+        if (!IsTelephoneField(info.id)) continue;
+        const std::string& text = w.field(info.id).text;
+        const auto value = ParseNumber(text, limits.decimalSeparator);
+        if (!value) Fail(std::string("поле «") + info.name + "» = «" + text + "» — не число");
+        if (*value < 0 || *value > 300) {
+            Fail(std::string("поле «") + info.name + "» = «" + text + "» вне допустимого (0…300)");
+        }
+    }
+}
+
+// Each board family as one of its dialog's variants; units as their dialogs
+// offer them; then the limits of the whole exchange.
+void CheckCounts(const SavedCalculation& saved, const App& limits) {
+    const ConfigState& s = saved.state;
+    for (VariantDialogKind kind : {VariantDialogKind::DigExt, VariantDialogKind::AnExt,
+                                   VariantDialogKind::AnTr, VariantDialogKind::BriTrunk}) {
+        const VariantFamily& family = FamilyOf(kind);
+        BoardCounts counts{0, 0, 0};
+        for (int k = 0; k < family.kindCount; ++k)
+            counts[size_t(k)] = s.*(family.kinds[size_t(k)].count);
+        bool offered = false;
+        for (int i = 0; i < kVariantCount && !offered; ++i) offered = family.variant(i) == counts;
+        if (family.boundsBriBoards && BoardsOf(family, counts) > kMaxBriBoards) offered = false;
+        if (!offered) Fail(std::string("платы ") + family.name + " — не вариант его диалога");
+    }
+    if (s.E1PriLinks + s.E1CasLinks != s.E1Boards)
+        Fail("потоков E1 PRI и CAS вместе не столько, сколько плат E1");
+    if (s.Ipu4Present + s.Ipu8Present > 1) Fail("IP-блок указан дважды");
+    if (s.IcluBoards > 0 && s.IccuBoards < 1) Fail("платы IC-LU без платы IC-CU");
+    const bool mfu = saved.main.MFUCheck.checked;
+    ConfigState withLimits = s;
+    withLimits.FixedBoards = limits.state.FixedBoards;
+    const ConfigState& l = limits.state;
+    if (CountBoards(withLimits, mfu) > l.MaxBoards) {
+        Fail("плат " + std::to_string(int(CountBoards(withLimits, mfu))) + " — больше " +
+             std::to_string(int(l.MaxBoards)));
+    }
+    if (CountAllLines(withLimits, mfu) > l.MaxLines) {
+        Fail("линий " + std::to_string(int(CountAllLines(withLimits, mfu))) + " — больше " +
+             std::to_string(int(l.MaxLines)));
+    }
+    if (CountTrunkLines(withLimits, mfu) > l.MaxTrunkLines) {
+        Fail("соединительных линий " + std::to_string(int(CountTrunkLines(withLimits, mfu))) +
+             " — больше " + std::to_string(int(l.MaxTrunkLines)));
+    }
+}
+
+void CheckDepth(std::string_view text) {
+    // The reader recurses per level; a calculation nests four deep.
+    int depth = 0;
+    bool inString = false, escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > 16) Fail("файл поврежден: слишком глубокая вложенность");
+        } else if (c == '}' || c == ']') {
+            --depth;
+        }
+    }
+}
+
+}  // namespace
+
+SavedCalculation TakeSnapshot(const App& app, const std::string& date) {
+    SavedCalculation saved;
+    saved.program = VELTRA_VERSION;
+    saved.date = date;
+    saved.priceList = app.priceList;
+    for (const CountMember& c : kCounts) saved.state.*(c.member) = app.state.*(c.member);
+    saved.state.PowerWarningShown = app.state.PowerWarningShown;
+    saved.state.QuotationDiscountPercent = app.state.QuotationDiscountPercent;
+    saved.main = app.main;
+    for (const CatalogueItem& item : app.catalogue) {
+        if (item.ItemCalcQty == 0 && item.ItemAddQty == 0) continue;
+        saved.items.push_back(
+            {item.ItemCode, item.ItemName, item.ItemPrice, item.ItemCalcQty, item.ItemAddQty});
+    }
+    saved.calculatedTotal = app.state.CalcTotal;
+    saved.addedTotal = app.state.AddTotal;
+    return saved;
+}
+
+std::string CalculationText(const SavedCalculation& saved, bool withHeader) {
+    Json json;
+    json["format"] = kCalculationFormat;
+    json["version"] = kCalculationFormatVersion;
+    if (withHeader) {
+        json["program"] = saved.program;
+        json["date"] = saved.date;
+        json["priceList"] = Json{{"name", saved.priceList.name},
+                                 {"size", saved.priceList.size},
+                                 {"sha256", saved.priceList.sha256}};
+    }
+    const ConfigState& s = saved.state;
+    Json configuration;
+    for (const CountMember& c : kCounts) configuration[c.name] = int(s.*(c.member));
+    configuration["PowerWarningShown"] = s.PowerWarningShown;
+    json["configuration"] = configuration;
+    json["discountPercent"] = s.QuotationDiscountPercent;
+
+    const MainWindowModel& w = saved.main;
+    Json fields;
+    for (const FieldInfo& info : kFields) {
+        const TextBox& field = w.field(info.id);
+        fields[info.name] = Json{{"text", field.text}, {"colour", ColourName(field.background)}};
+    }
+    json["fields"] = fields;
+    json["checkBoxes"] = Json{{"MFUCheck", CheckBoxJson(w.MFUCheck)},
+                              {"OnlyStationMDFCheck", CheckBoxJson(w.OnlyStationMDFCheck)}};
+    json["dropDowns"] =
+        Json{{"MFU_Flash", ComboJson(w.MFU_Flash)}, {"Combo1", ComboJson(w.Combo1)}};
+    Json groups;
+    for (const GroupMember& g : kGroups) {
+        const OptionGroup& group = w.*(g.member);
+        Json enabled = Json::array();
+        for (const OptionButton& button : group.buttons) enabled.push_back(button.enabled);
+        groups[g.name] = Json{{"selected", group.Selected()}, {"enabled", enabled}};
+    }
+    json["optionGroups"] = groups;
+    json["frames"] = Json{{"PowerAccFrame", w.PowerAccFrameEnabled},
+                          {"ArrestorsFrame", w.ArrestorsFrameEnabled}};
+
+    Json items = Json::array();
+    for (const SavedItem& item : saved.items) {
+        items.push_back(Json{{"code", item.code},
+                             {"name", item.name},
+                             {"price", MoneyText(item.price)},
+                             {"calculated", int(item.calculated)},
+                             {"added", int(item.added)}});
+    }
+    json["items"] = items;
+    json["totals"] = Json{{"calculated", MoneyText(saved.calculatedTotal)},
+                          {"added", MoneyText(saved.addedTotal)}};
+    // Texts the program wrote are UTF-8; anything else is kept readable
+    // rather than refused.
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+SavedCalculation ReadCalculation(std::string_view text, const App& app) {
+    CheckDepth(text);
+    Json json;
+    try {
+        json = Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error& error) {
+        Fail("файл поврежден или обрезан (байт " + std::to_string(error.byte) + ")");
+    }
+    if (!json.is_object() || !json.contains("format") || json["format"] != kCalculationFormat)
+        Fail("это не файл расчета Veltra");
+    const long long version = Integer(json, "version", 1, 1'000'000);
+    if (version > kCalculationFormatVersion) {
+        Fail("файл записан более новой версией программы (формат " + std::to_string(version) +
+             ", эта версия читает формат " + std::to_string(kCalculationFormatVersion) + ")");
+    }
+
+    SavedCalculation saved;
+    saved.program = String(json, "program");
+    saved.date = String(json, "date");
+    const Json& list = Object(json, "priceList");
+    saved.priceList.name = String(list, "name", "priceList.");
+    saved.priceList.size = uint64_t(Integer(list, "size", 0, 1'000'000'000'000, "priceList."));
+    saved.priceList.sha256 = String(list, "sha256", "priceList.");
+
+    const Json& configuration = Object(json, "configuration");
+    for (const CountMember& c : kCounts) {
+        saved.state.*(c.member) = Count(Integer(configuration, c.name, 0, 32767, "configuration."));
+    }
+    ConfigState& s = saved.state;
+    if (s.E1Boards > kMaxE1Boards) Fail("плат E1 больше " + std::to_string(kMaxE1Boards));
+    if (s.IccuBoards > 1) Fail("плат IC-CU больше одной");
+    if (s.BaseStationCount > kMaxBaseStations)
+        Fail("базовых станций больше " + std::to_string(kMaxBaseStations));
+    if (s.HandsetCount > kMaxHandsets)
+        Fail("мобильных аппаратов больше " + std::to_string(kMaxHandsets));
+    if (s.FecuChosenLevel > kFecuLevels) Fail("уровень сетевого ПО вне списка");
+    if (s.FecuModule >= kFecuModules) Fail("модуль FECU вне списка");
+    s.PowerWarningShown = Boolean(configuration, "PowerWarningShown", "configuration.");
+
+    const Json& discount = Member(json, "discountPercent", "");
+    if (!discount.is_number() || !std::isfinite(discount.get<double>()) ||
+        discount.get<double>() < -kMaxMarkupPercent || discount.get<double>() > kMaxDiscountPercent)
+        Fail("«discountPercent» — не скидка от 0 до 100 и не наценка до 1000 %");
+    s.QuotationDiscountPercent = discount.get<double>();
+
+    MainWindowModel& w = saved.main;
+    const Json& fields = Object(json, "fields");
+    for (const FieldInfo& info : kFields) {
+        const Json& field = Object(fields, info.name, "fields.");
+        const std::string where = std::string("fields.") + info.name + ".";
+        w.field(info.id).text = String(field, "text", where);
+        w.field(info.id).background = ColourValue(field, where);
+    }
+    const Json& boxes = Object(json, "checkBoxes");
+    ReadCheckBox(boxes, "MFUCheck", w.MFUCheck);
+    ReadCheckBox(boxes, "OnlyStationMDFCheck", w.OnlyStationMDFCheck);
+    const Json& combos = Object(json, "dropDowns");
+    ReadCombo(combos, "MFU_Flash", w.MFU_Flash);
+    ReadCombo(combos, "Combo1", w.Combo1);
+    const Json& groups = Object(json, "optionGroups");
+    for (const GroupMember& g : kGroups) ReadGroup(groups, g.name, w.*(g.member));
+    const Json& frames = Object(json, "frames");
+    w.PowerAccFrameEnabled = Boolean(frames, "PowerAccFrame", "frames.");
+    w.ArrestorsFrameEnabled = Boolean(frames, "ArrestorsFrame", "frames.");
+
+    const Json& items = Member(json, "items", "");
+    if (!items.is_array()) Fail("«items» — не список");
+    for (size_t i = 0; i < items.size(); ++i) {
+        const std::string where = "items[" + std::to_string(i) + "].";
+        if (!items[i].is_object()) Fail("«" + where + "» — не позиция");
+        SavedItem item;
+        item.code = String(items[i], "code", where);
+        if (item.code.empty()) Fail("«" + where + "code» пуст");
+        item.name = String(items[i], "name", where);
+        item.price = MoneyValue(items[i], "price", where);
+        if (item.price > kMaxPrice) Fail("«" + where + "price» больше допустимой цены");
+        item.calculated = Count(Integer(items[i], "calculated", 0, 32767, where));
+        item.added = Count(Integer(items[i], "added", 0, 9999, where));
+        saved.items.push_back(std::move(item));
+    }
+    const Json& totals = Object(json, "totals");
+    saved.calculatedTotal = MoneyValue(totals, "calculated", "totals.");
+    saved.addedTotal = MoneyValue(totals, "added", "totals.");
+
+    CheckCounts(saved, app);
+    CheckFields(saved, app);
+    return saved;
+}
+
+}  // namespace veltra

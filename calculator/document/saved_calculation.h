@@ -1,0 +1,61 @@
+#pragma once
+// A calculation as a ".veltra" file keeps it: everything the windows show
+// that the user chose, with every quantity keyed by item code (price lists
+// change; indexes would not survive a new one) and the prices and totals it
+// was priced at, so that opening it under another list can say what changed.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/app.h"
+
+namespace veltra {
+
+inline constexpr const char* kCalculationExtension = ".veltra";
+inline constexpr const char* kCalculationFormat = "veltra-calculation";
+inline constexpr int kCalculationFormatVersion = 1;
+
+struct SavedItem {
+    std::string code;
+    std::string name;
+    Money price;
+    Count calculated = 0;
+    Count added = 0;
+};
+
+struct SavedCalculation {
+    std::string program;  // the version that wrote it
+    std::string date;     // "2026-12-08T14:05:09", local time
+    PriceListFile priceList;
+    // Only the counts and choices are kept; limits and results are left at
+    // their defaults, the calculation makes them again.
+    ConfigState state;
+    // Only the inputs are kept: fields, check boxes, drop-downs, option
+    // groups and their frames.
+    MainWindowModel main;
+    std::vector<SavedItem> items;  // catalogue order: those with a quantity
+    Money calculatedTotal, addedTotal;
+};
+
+class CalculationFileError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The calculation on screen, with the program version, date and price list
+// given.
+SavedCalculation TakeSnapshot(const App& app, const std::string& date);
+
+// The file's UTF-8 JSON text. Without the header (program, date, price
+// list) it is what the check for unsaved changes compares.
+std::string CalculationText(const SavedCalculation& saved, bool withHeader = true);
+
+// Reads and checks a whole file's text before anything is applied: a
+// damaged, truncated or foreign text, a newer format, a count outside what
+// the dialogs allow under the limits of `app` or a text that is not a number
+// where one is needed throws CalculationFileError saying what is wrong.
+SavedCalculation ReadCalculation(std::string_view text, const App& app);
+
+}  // namespace veltra

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "calculation/main_window_inputs.h"
+#include "catalogue/price_list.h"
+#include "document/calculation_file.h"
+#include "mainwindow/main_form_pages.h"
+#include "report/configuration_text.h"
+#include "report/quotation.h"
+#include "report/show_cabinet.h"
+#include "state/cabinet_picture.h"
+#include "tests/test_app.h"
+#include "tools/rich_configuration.h"
+
+namespace veltra {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Folder {
+    Folder() : path(fs::temp_directory_path() / ("veltra-doc-" + std::to_string(::getpid()))) {
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~Folder() { fs::remove_all(path); }
+    fs::path path;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// The shipped list with the price of one code's record replaced, or the
+// record left out when `price` is empty.
+fs::path EditedPriceList(const fs::path& folder, const std::string& code,
+                         const std::string& price) {
+    std::string text = ReadFile(VELTRA_PRICE_LIST);
+    const size_t at = text.find("," + code + ",");
+    EXPECT_NE(at, std::string::npos) << code;
+    const size_t start = text.rfind('\n', at) + 1, end = text.find('\n', at) + 1;
+    if (price.empty()) {
+        text.erase(start, end - start);
+    } else {
+        const size_t field = at + code.size() + 2;
+        text.replace(field, end - 2 - field, price);
+    }
+    const fs::path path = folder / "price.txt";
+    WriteFile(path, text);
+    return path;
+}
+
+// Everything the windows show of a calculation, and the quotation.
+std::string Shown(App& app) {
+    MainFormModel form;
+    TabStrip3_Click(app, form, 1);
+    TabStrip3_Click(app, form, 2);
+    std::string text = CalculationText(TakeSnapshot(app, ""), false);
+    const StatusBarModel& s = app.main.status;
+    text += s.costLine + "|" + s.powerLine + "|" + s.lineSummary + (s.overloadVisible ? "!" : "");
+    text += app.main.ReportTxtLabel;
+    for (const std::string& line : PrintCabinet(app.main.cabinet)) text += line + "\n";
+    for (const AddedItemRow& row : RefreshAddedItemsList(app).rows)
+        text += row.code + " " + row.price + " " + std::to_string(row.qty) + " " + row.sum + "\n";
+    for (const CatalogueItem& item : app.catalogue) text += TreeNodeText(item) + "\n";
+    const Sheet sheet = BuildQuotation(app);
+    for (const auto& [at, cell] : sheet.cells()) text += DisplayText(cell) + "\t";
+    return text;
+}
+
+TEST(CalculationFile, SameListRestoresEverythingAndSavesTheSameBytes) {
+    Folder folder;
+    testing::TestApp saving;
+    BuildRichConfiguration(saving.app);
+    saving.app.state.QuotationDiscountPercent = 12.5;
+    SetFieldText(saving.app, FieldId::BasicText, "2,5");
+    const std::string shown = Shown(saving.app);
+    const fs::path file = folder.path / "Заказчик.veltra";
+    ASSERT_TRUE(SaveCalculation(saving.app, file));
+    EXPECT_FALSE(HasUnsavedChanges(saving.app));
+
+    testing::TestApp opening;
+    SetFieldText(opening.app, FieldId::StandardText, "7");  // replaced by the file
+    opening.platform.messages.clear();
+    ASSERT_TRUE(OpenCalculation(opening.app, file));
+    EXPECT_TRUE(opening.platform.messages.empty());
+    EXPECT_EQ(opening.platform.powerMessages, 0);
+    EXPECT_EQ(Shown(opening.app), shown);
+    EXPECT_TRUE(opening.app.state == saving.app.state);
+    EXPECT_FALSE(HasUnsavedChanges(opening.app));
+    EXPECT_EQ(DocumentName(opening.app), "Заказчик.veltra");
+
+    const fs::path again = folder.path / "again.veltra";
+    ASSERT_TRUE(SaveCalculation(opening.app, again));
+    EXPECT_EQ(ReadFile(again), ReadFile(file));
+    SetFieldText(opening.app, FieldId::BasicText, "3");
+    EXPECT_TRUE(HasUnsavedChanges(opening.app));
+}
+
+TEST(CalculationFile, AnotherListTellsChangedPricesAndMissingItems) {
+    Folder folder;
+    testing::TestApp saving;
+    BuildRichConfiguration(saving.app);
+    saving.app.catalogue.at(size_t(FindItem(saving.app.catalogue, "BKC 851 010"))).ItemAddQty = 2;
+    const fs::path file = folder.path / "c.veltra";
+    ASSERT_TRUE(SaveCalculation(saving.app, file));
+
+    const fs::path dearer = EditedPriceList(folder.path, "NTM 144 60", "300");
+    {
+        RecordingPlatform platform;
+        App app(platform);
+        StartUp(app, dearer);
+        ASSERT_TRUE(OpenCalculation(app, file));
+        ASSERT_EQ(platform.messages.size(), 1u);
+        const Money before = saving.app.state.CalcTotal + saving.app.state.AddTotal;
+        const Money now = app.state.CalcTotal + app.state.AddTotal;
+        EXPECT_GT(now, before);
+        EXPECT_EQ(platform.messages[0].text, "Цены изменились у 1 позиции: было " +
+                                                 GroupedMoney(before, ',') + ", стало " +
+                                                 GroupedMoney(now, ','));
+        EXPECT_TRUE(HasUnsavedChanges(app));
+    }
+    const fs::path shorter = EditedPriceList(folder.path, "BKC 851 010", "");
+    RecordingPlatform platform;
+    App app(platform);
+    StartUp(app, shorter);
+    ASSERT_TRUE(OpenCalculation(app, file));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "В прайс-листе нет 1 позиции расчета; они не открыты:\n"
+              "BKC 851 010 — Батарея резервного питания часов (CR2032)");
+    EXPECT_EQ(app.state.CalcTotal, saving.app.state.CalcTotal);
+    EXPECT_TRUE(HasUnsavedChanges(app));
+}
+
+TEST(CalculationFile, GroupedMoneyAndPlurals) {
+    EXPECT_EQ(GroupedMoney(Money::FromRaw(240947000), ','), "24 094,70");
+    EXPECT_EQ(GroupedMoney(Money::FromRaw(-12345678905), '.'), "-1 234 567.89");
+    EXPECT_EQ(GroupedMoney(Money(), ','), "0,00");
+    OpenOutcome outcome;
+    outcome.changedPrices = 12;
+    EXPECT_EQ(PriceChangeMessage(outcome, ','),
+              "Цены изменились у 12 позиций: было 0,00, стало 0,00");
+    outcome.changedPrices = 21;
+    EXPECT_NE(PriceChangeMessage(outcome, ',').find("у 21 позиции"), std::string::npos);
+}
+
+// Each kind of bad file is one message naming the file and the fault; the
+// calculation on screen stays exactly as it was.
+TEST(CalculationFile, BadFilesAreRefusedAndChangeNothing) {
+    Folder folder;
+    testing::TestApp t;
+    BuildRichConfiguration(t.app);
+    const fs::path good = folder.path / "good.veltra";
+    ASSERT_TRUE(SaveCalculation(t.app, good));
+    const std::string text = ReadFile(good);
+    SetFieldText(t.app, FieldId::OperatorText, "5");
+    const std::string before = Shown(t.app);
+    const Document document = t.app.document;
+
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string edited = text;
+        const size_t at = edited.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return edited.replace(at, from.size(), to);
+    };
+    const struct {
+        std::string name, text, reason;
+    } cases[] = {
+        {"truncated", text.substr(0, text.size() / 2), "поврежден или обрезан"},
+        {"foreign", "{\"format\": \"something else\"}", "не файл расчета Veltra"},
+        {"not json", "Veltra", "поврежден или обрезан"},
+        {"newer", replaced("\"version\": 1", "\"version\": 2"), "более новой версией"},
+        {"boards", replaced("\"AnalogExt16Boards\": 10", "\"AnalogExt16Boards\": 24"),
+         "не вариант"},
+        {"lines", replaced("\"HandsetCount\": 12", "\"HandsetCount\": 200"), "линий"},
+        {"handsets", replaced("\"HandsetCount\": 12", "\"HandsetCount\": 211"),
+         "мобильных аппаратов больше 210"},
+        {"text", replaced("\"text\": \"20\"", "\"text\": \"двадцать\""), "не число"},
+        {"count type", replaced("\"E1Boards\": 1", "\"E1Boards\": \"1\""), "не целое"},
+        {"missing", replaced("\"totals\"", "\"totalz\""), "нет значения «totals»"},
+        {"nested", std::string(100, '['), "вложенность"},
+    };
+    for (const auto& c : cases) {
+        const fs::path path = folder.path / (c.name + ".veltra");
+        WriteFile(path, c.text);
+        t.platform.messages.clear();
+        EXPECT_FALSE(OpenCalculation(t.app, path)) << c.name;
+        ASSERT_EQ(t.platform.messages.size(), 1u) << c.name;
+        const std::string& message = t.platform.messages[0].text;
+        EXPECT_NE(message.find(path.string()), std::string::npos) << message;
+        EXPECT_NE(message.find(c.reason), std::string::npos) << c.name << ": " << message;
+        EXPECT_EQ(Shown(t.app), before) << c.name;
+        EXPECT_EQ(t.app.document.file, document.file) << c.name;
+    }
+    // Every truncation of a saved file is refused.
+    for (size_t length = 0; length < text.size(); length += 7) {
+        EXPECT_THROW(ReadCalculation(std::string_view(text).substr(0, length), t.app),
+                     CalculationFileError)
+            << length;
+    }
+    t.platform.messages.clear();
+    EXPECT_FALSE(OpenCalculation(t.app, folder.path / "none.veltra"));
+    EXPECT_NE(t.platform.messages.at(0).text.find("не найден"), std::string::npos);
+}
+
+TEST(CalculationFile, SavingFailsWithThePathAndRecentFilesKeepFive) {
+    testing::TestApp t;
+    const fs::path path = "/nonexistent-folder/x.veltra";
+    EXPECT_FALSE(SaveCalculation(t.app, path));
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_NE(t.platform.messages[0].text.find(path.string()), std::string::npos);
+    EXPECT_TRUE(t.app.document.file.empty());
+
+    Document document;
+    for (const char* name : {"/a", "/b", "/c", "/d", "/e", "/f", "/b"})
+        RememberRecentFile(document, name);
+    EXPECT_EQ(document.recentFiles, (std::vector<std::string>{"/b", "/f", "/e", "/d", "/c"}));
+}
+
+}  // namespace
+}  // namespace veltra
