@@ -9,7 +9,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libxlsxwriter-dev
+  libxlsxwriter-dev nlohmann-json3-dev  # the quotation workbook; saved calculations
   python3-openpyxl gnumeric  # the quotation read back and recalculated by real programs
   fonts-dejavu-core
   xvfb xauth x11-utils
