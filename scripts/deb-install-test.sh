@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the calculator's Debian package on this machine, starts the
-# installed program from its menu entry's command line under a virtual X
-# server, waits for its main window, saves a picture of it and removes the
-# package again, also when a step fails.
+# Installs the calculator's Debian package on this machine, checks that the
+# desktop knows a saved calculation's file type and opens it with the menu
+# entry, starts the installed program from that entry's command line under a
+# virtual X server, waits for its main window, saves a picture of it and
+# removes the package again (file type included), also when a step fails.
 # Usage: scripts/deb-install-test.sh BUILD_DIR [PICTURE.png]
 # Exits 77 (skipped) with the reason when it must not or cannot install.
 set -euo pipefail
@@ -15,6 +16,10 @@ skip() { echo "skipped: $*"; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
 command -v dpkg >/dev/null || skip "no dpkg on this machine"
 command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null || skip "needs xvfb-run and xwininfo"
+command -v xdg-mime >/dev/null && command -v mimetype >/dev/null ||
+  skip "needs xdg-mime and mimetype (scripts/setup.sh installs them)"
+sample_tool=$build/calculator/tools/veltra_calculation_sample
+[ -x "$sample_tool" ] || { echo "FAIL: $sample_tool is not built"; exit 1; }
 if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
   skip "$package is already installed here; not touching an installation this test did not make"
 fi
@@ -55,10 +60,12 @@ dpkg_waiting() {
 }
 
 installed=""
+types=$(mktemp -d)
 cleanup() {
   if [ -n "$installed" ]; then
     dpkg_waiting --purge "$package" || echo "could not remove $package" >&2
   fi
+  rm -rf "$types"
 }
 trap cleanup EXIT
 installed=yes  # from here on a half-done installation is removed as well
@@ -66,10 +73,28 @@ dpkg_waiting -i "$deb"
 
 entry=/usr/share/applications/$package.desktop
 icon=/usr/share/icons/hicolor/scalable/apps/$package.svg
-for f in "$entry" "$icon" /usr/share/veltra/price.txt /usr/share/veltra/VeltraCalculator.chm \
+mime_package=/usr/share/mime/packages/$package.xml
+for f in "$entry" "$icon" "$mime_package" /usr/share/veltra/price.txt /usr/share/veltra/VeltraCalculator.chm \
          /usr/share/veltra/v4_overview.chm /usr/share/veltra/366.chm; do
   [ -f "$f" ] || { echo "FAIL: the package did not install $f"; exit 1; }
 done
+# The file type as a desktop without one of its own sees it, through the
+# databases that dpkg's triggers rebuilt: a saved calculation is known by its
+# name and, renamed, by its content; the menu entry opens it.
+mime=application/x-veltra-calculation
+"$sample_tool" "$types/Расчет.veltra"
+cp "$types/Расчет.veltra" "$types/Расчет из почты"
+desktop_query() { env -i PATH=/usr/bin:/bin HOME="$types" LANG=C.UTF-8 xdg-mime query "$@"; }
+for f in "$types/Расчет.veltra" "$types/Расчет из почты"; do
+  type=$(desktop_query filetype "$f")
+  [ "$type" = "$mime" ] || { echo "FAIL: xdg-mime takes $f for '$type', not $mime"; exit 1; }
+done
+handler=$(desktop_query default "$mime")
+[ "$handler" = "$package.desktop" ] ||
+  { echo "FAIL: $mime opens with '$handler', not $package.desktop"; exit 1; }
+grep -qx 'Exec=VeltraCalculator %f' "$entry" || { echo "FAIL: the menu entry passes no file"; exit 1; }
+echo "file type: $mime, opened by $handler"
+
 # The menu's command line, without its field codes (%f, %U, ...).
 exec_line=$(sed -n 's/^Exec=//p' "$entry" | head -n1 | sed 's/ *%[a-zA-Z]//g')
 echo "menu command: $exec_line"
@@ -108,7 +133,9 @@ rm -rf "$run"
 
 dpkg_waiting --purge "$package"
 installed=""
-for f in /usr/bin/VeltraCalculator "$entry" /usr/share/veltra; do
+for f in /usr/bin/VeltraCalculator "$entry" "$mime_package" /usr/share/veltra; do
   [ ! -e "$f" ] || { echo "FAIL: $f is left after removing the package"; exit 1; }
 done
-echo "installed, started from the menu command, removed: ok (picture $picture)"
+type=$(desktop_query filetype "$types/Расчет из почты")
+[ "$type" != "$mime" ] || { echo "FAIL: $mime is still known after removing the package"; exit 1; }
+echo "installed, file type known, started from the menu command, removed: ok (picture $picture)"

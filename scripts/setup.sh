@@ -16,6 +16,7 @@ packages=(
   python3 fp-utils  # the help files: compiled with chmcmd, checked with chmls
   xchm qt6-qpa-plugins  # the help viewer, run once by the tests
   dpkg-dev  # dpkg-shlibdeps, for the Debian package's dependencies
+  shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl  # the package's file type, as a desktop sees it
   clang libclang-rt-14-dev  # the fuzz targets (libFuzzer and sanitizer runtimes)
 )
 # Lumiq: 32-bit Windows cross build, tested under Wine.
