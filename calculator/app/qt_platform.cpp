@@ -123,18 +123,22 @@ Answer QtPlatform::AskYesNoCancel(const std::string& text, const std::string& ti
 }
 
 std::optional<std::string> QtPlatform::ChooseFileToOpen(const std::string& title) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent_, Q(title), QString(), QString(kCalculationFilter));
+    const QString path = QFileDialog::getOpenFileName(
+        parent_, Q(title), Q(DocumentsFolder().value_or("")), QString(kCalculationFilter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
 
 std::optional<std::string> QtPlatform::ChooseFileToSave(const std::string& title,
                                                         const std::string& suggested) {
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, Q(title), Q(suggested), QString(kCalculationFilter));
-    if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    QFileDialog dialog(parent_, Q(title), QString(), QString(kCalculationFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Added before the dialog asks about replacing a file, so it asks about
+    // the name that is written.
+    dialog.setDefaultSuffix("veltra");
+    dialog.selectFile(Q(suggested));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 }  // namespace veltra
