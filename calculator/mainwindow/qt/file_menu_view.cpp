@@ -26,13 +26,17 @@ void MainForm::BuildFileMenu() {
         action->setObjectName(name);
         action->setShortcuts(key);
         connect(action, &QAction::triggered, this, handler);
+        return action;
     };
     add("FileOpen", "Открыть расчет…", QKeySequence::Open,
         [this] { Handle([&] { FileOpen_Click(app_, form_); }); });
     add("FileSave", "Сохранить расчет", QKeySequence::Save,
         [this] { Handle([&] { FileSave_Click(app_); }); });
-    add("FileSaveAs", "Сохранить расчет как…", QKeySequence::SaveAs,
-        [this] { Handle([&] { FileSaveAs_Click(app_); }); });
+    QAction* saveAs = add("FileSaveAs", "Сохранить расчет как…", QKeySequence::SaveAs,
+                          [this] { Handle([&] { FileSaveAs_Click(app_); }); });
+    // Desktops without a convention of their own for it get the common one.
+    if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
+        saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
     recentSeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
     // Closing asks as the window's own close button does.
