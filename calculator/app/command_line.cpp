@@ -1,45 +1,99 @@
 #include "command_line.h"
 
+#include <string_view>
+
 namespace veltra {
+
+namespace {
+
+// The toolkit's options that take a value; the others (-reverse) stand alone.
+bool TakesValue(const std::string& option) {
+    const std::string_view kWithValue =
+        " -platform -platformpluginpath -platformtheme -plugin -qwindowgeometry -geometry"
+        " -qwindowicon -icon -qwindowtitle -title -session -display -name -style -stylesheet"
+        " -visual ";
+    return kWithValue.find(" " + option + " ") != std::string_view::npos;
+}
+
+// "--name VALUE" or "--name=VALUE"; false when arg is not that option.
+// A missing value is said in `error`.
+bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::string& name,
+               const std::string& missing, std::optional<std::string>& value, std::string& error) {
+    const std::string& arg = args[i];
+    if (arg == name) {
+        if (i + 1 == args.size() || args[i + 1].empty()) {
+            error = "После " + name + " нужен " + missing + ".";
+        } else {
+            value = args[++i];
+        }
+        return true;
+    }
+    if (arg.rfind(name + "=", 0) == 0 && arg.size() > name.size() + 1) {
+        value = arg.substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* priceListVariable) {
     CommandLine line;
     if (priceListVariable != nullptr && *priceListVariable != '\0')
         line.priceList = priceListVariable;
-    const std::string option = "--price-list";
-    for (size_t i = 0; i < args.size(); ++i) {
+    for (size_t i = 0; i < args.size() && line.error.empty(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             line.help = true;
-        } else if (arg == option) {
-            if (i + 1 == args.size() || args[i + 1].empty()) {
-                line.error = "После " + option + " нужен путь к прайс-листу.";
-                return line;
-            }
-            line.priceList = args[++i];
-        } else if (arg.rfind(option + "=", 0) == 0 && arg.size() > option.size() + 1) {
-            line.priceList = arg.substr(option.size() + 1);
+        } else if (arg == "--print-configuration") {
+            line.printConfiguration = true;
+        } else if (TakeValue(args, i, "--price-list", "путь к прайс-листу", line.priceList,
+                             line.error) ||
+                   TakeValue(args, i, "--export-xlsx", "путь к файлу отчета .xlsx", line.exportXlsx,
+                             line.error)) {
         } else if (arg.rfind("--", 0) == 0) {
             line.error = "Неизвестный параметр: " + arg;
-            return line;
         } else if (arg.size() > 1 && arg[0] == '-') {
             // The toolkit's own options (-platform xcb, -reverse): its business.
-            if (i + 1 < args.size() && args[i + 1].rfind("-", 0) != 0) ++i;
+            if (TakesValue(arg) && i + 1 < args.size()) ++i;
+        } else if (!line.calculation) {
+            line.calculation = arg;
         } else {
             line.error = "Лишний аргумент: " + arg;
-            return line;
         }
+    }
+    if (line.error.empty() && !line.help && line.withoutWindow() && !line.calculation) {
+        line.error = std::string("Для ") +
+                     (line.exportXlsx ? "--export-xlsx" : "--print-configuration") +
+                     " нужен файл расчета (.veltra).";
     }
     return line;
 }
 
 std::string UsageText(const std::string& program) {
     return "Использование: " + program +
-           " [--price-list ПУТЬ]\n"
+           " [--price-list ПУТЬ] [РАСЧЕТ.veltra]\n"
+           "       " +
+           program +
+           " [--price-list ПУТЬ] --export-xlsx ОТЧЕТ.xlsx РАСЧЕТ.veltra\n"
+           "       " +
+           program +
+           " [--price-list ПУТЬ] --print-configuration РАСЧЕТ.veltra\n"
            "Калькулятор конфигурации и стоимости УАТС Dorvesk Veltra.\n"
            "\n"
-           "  --price-list ПУТЬ  читать прайс-лист из файла ПУТЬ\n"
-           "  -h, --help         показать эту справку и выйти\n"
+           "  РАСЧЕТ.veltra             открыть сохраненный расчет после запуска\n"
+           "  --export-xlsx ОТЧЕТ.xlsx  записать коммерческое предложение расчета\n"
+           "                            в книгу ОТЧЕТ.xlsx без окна программы\n"
+           "  --print-configuration     вывести текст конфигурации расчета\n"
+           "                            без окна программы\n"
+           "  --price-list ПУТЬ         читать прайс-лист из файла ПУТЬ\n"
+           "  -h, --help                показать эту справку и выйти\n"
+           "\n"
+           "Без окна программа не нуждается в дисплее; сообщения (нет кодов в\n"
+           "прайс-листе, изменились цены) выводятся в стандартный поток ошибок.\n"
+           "Код возврата 0 — готово; 1 — расчет, прайс-лист или отчет не удалось\n"
+           "прочитать или записать (причина — в потоке ошибок); 2 — неверная\n"
+           "командная строка.\n"
            "\n"
            "Прайс-лист можно указать и переменной окружения " +
            std::string(kPriceListVariable) +

@@ -1,7 +1,8 @@
 #pragma once
-// The program's few command-line options: which price list to read, and a
-// usage text. The environment variable names a price list as well; the
-// command line wins.
+// The program's few command-line options: which price list to read, a
+// calculation file to open, and the runs without a window that quote or
+// describe one; and a usage text. The environment variable names a price
+// list as well; the command line wins.
 
 #include <optional>
 #include <string>
@@ -13,13 +14,18 @@ inline constexpr const char* kPriceListVariable = "VELTRA_PRICE_LIST";
 
 struct CommandLine {
     std::optional<std::string> priceList;
+    std::optional<std::string> calculation;  // a ".veltra" file to open
+    std::optional<std::string> exportXlsx;   // its quotation's workbook, without a window
+    bool printConfiguration = false;         // its configuration text, without a window
     bool help = false;
     std::string error;  // not empty: a bad command line, said in Russian
+
+    bool withoutWindow() const { return exportXlsx || printConfiguration; }
 };
 
 // args without the program name; priceListVariable is the environment's
-// value (nullptr or empty when not set). Single-dash words (and a value after
-// one) are the Qt toolkit's options and are passed over.
+// value (nullptr or empty when not set). Single-dash words (with the value of
+// those that take one) are the Qt toolkit's options and are passed over.
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* priceListVariable);
 
 std::string UsageText(const std::string& program);

@@ -1,11 +1,15 @@
 // VeltraCalculator: start-up with the About box as splash screen, then the
-// main window.
+// main window; or, for --export-xlsx and --print-configuration, a run
+// without a window.
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
+#include "batch_run.h"
 #include "catalogue/price_list.h"
 #include "chm_help_viewer.h"
 #include "command_line.h"
@@ -44,6 +48,11 @@ int main(int argc, char** argv) {
     if (line.help) {
         std::fputs(veltra::UsageText(argv[0]).c_str(), stdout);
         return 0;
+    }
+    // No application object on this road: it needs no display.
+    if (line.withoutWindow()) {
+        return veltra::RunWithoutWindow(line, veltra::ProgramFolder(argv[0]),
+                                        veltra::SystemDecimalSeparator());
     }
     QApplication application(argc, argv);
     veltra::ApplyLook(application);
@@ -87,7 +96,16 @@ int main(int argc, char** argv) {
     platform.SetParentWindow(&window);
     window.move(CentredOnScreen(veltra::TwipsToPixels(veltra::kMainFormWidth),
                                 veltra::TwipsToPixels(veltra::kMainFormHeight)));
+    QSettings settings("Dorvesk", "VeltraCalculator");
+    window.KeepRecentFilesIn(settings);
     veltra::InstallStartupTiming(window, splash);
-    splash.SetTimerAction([&window] { window.show(); });
+    splash.SetTimerAction([&window, &line] {
+        window.show();
+        // Once the splash box is gone, so that a message shows over the window.
+        if (line.calculation) {
+            QTimer::singleShot(0, &window,
+                               [&window, &line] { window.OpenCalculationFile(*line.calculation); });
+        }
+    });
     return application.exec();
 }

@@ -122,19 +122,44 @@ Answer QtPlatform::AskYesNoCancel(const std::string& text, const std::string& ti
     return Answer::Cancel;
 }
 
+namespace {
+
+// The toolkit's own dialog speaks English without its translations
+// installed; its labels are the program's language like every other box.
+// A desktop's native dialog ignores them and speaks the desktop's.
+std::optional<std::string> ChooseFile(QWidget* parent, const std::string& title,
+                                      QFileDialog::AcceptMode mode, const QString& start) {
+    QFileDialog dialog(parent, Q(title), QString(), QString(kCalculationFilter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setLabelText(QFileDialog::LookIn, "Папка:");
+    dialog.setLabelText(QFileDialog::FileName, "Имя файла:");
+    dialog.setLabelText(QFileDialog::FileType, "Тип файлов:");
+    dialog.setLabelText(QFileDialog::Accept,
+                        mode == QFileDialog::AcceptOpen ? "Открыть" : "Сохранить");
+    dialog.setLabelText(QFileDialog::Reject, "Отмена");
+    if (mode == QFileDialog::AcceptSave) {
+        // Added before the dialog asks about replacing a file, so it asks
+        // about the name that is written.
+        dialog.setDefaultSuffix("veltra");
+        dialog.selectFile(start);
+    } else if (!start.isEmpty()) {
+        dialog.setDirectory(start);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+}  // namespace
+
 std::optional<std::string> QtPlatform::ChooseFileToOpen(const std::string& title) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent_, Q(title), QString(), QString(kCalculationFilter));
-    if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    return ChooseFile(parent_, title, QFileDialog::AcceptOpen, Q(DocumentsFolder().value_or("")));
 }
 
 std::optional<std::string> QtPlatform::ChooseFileToSave(const std::string& title,
                                                         const std::string& suggested) {
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, Q(title), Q(suggested), QString(kCalculationFilter));
-    if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    return ChooseFile(parent_, title, QFileDialog::AcceptSave, Q(suggested));
 }
 
 }  // namespace veltra

@@ -62,11 +62,41 @@ TEST(CommandLine, BadArgumentsAreNamed) {
     EXPECT_EQ(ParseCommandLine({"--price-list="}, nullptr).error,
               "Неизвестный параметр: --price-list=");
     EXPECT_EQ(ParseCommandLine({"--prices", "x"}, nullptr).error, "Неизвестный параметр: --prices");
-    EXPECT_EQ(ParseCommandLine({"price.txt"}, nullptr).error, "Лишний аргумент: price.txt");
+    EXPECT_EQ(ParseCommandLine({"a.veltra", "price.txt"}, nullptr).error,
+              "Лишний аргумент: price.txt");
+    EXPECT_EQ(ParseCommandLine({"--export-xlsx"}, nullptr).error,
+              "После --export-xlsx нужен путь к файлу отчета .xlsx.");
+    EXPECT_EQ(ParseCommandLine({"--export-xlsx", "q.xlsx"}, nullptr).error,
+              "Для --export-xlsx нужен файл расчета (.veltra).");
+    EXPECT_EQ(ParseCommandLine({"--print-configuration"}, nullptr).error,
+              "Для --print-configuration нужен файл расчета (.veltra).");
     const std::string usage = UsageText("VeltraCalculator");
     EXPECT_NE(usage.find("--price-list ПУТЬ"), std::string::npos);
     EXPECT_NE(usage.find(kPriceListVariable), std::string::npos);
     EXPECT_NE(usage.find("share/veltra"), std::string::npos);
+    EXPECT_NE(usage.find("--export-xlsx ОТЧЕТ.xlsx РАСЧЕТ.veltra"), std::string::npos);
+    EXPECT_NE(usage.find("--print-configuration"), std::string::npos);
+}
+
+TEST(CommandLine, ACalculationToOpenOrToQuoteWithoutAWindow) {
+    const CommandLine open = ParseCommandLine({"-reverse", "Расчет.veltra"}, nullptr);
+    EXPECT_EQ(open.error, "");
+    EXPECT_EQ(open.calculation, "Расчет.veltra");
+    EXPECT_FALSE(open.withoutWindow());
+
+    const CommandLine quote = ParseCommandLine(
+        {"--export-xlsx", "q.xlsx", "-platform", "xcb", "r.veltra", "--price-list=/p"}, "/env");
+    EXPECT_EQ(quote.error, "");
+    EXPECT_EQ(quote.exportXlsx, "q.xlsx");
+    EXPECT_EQ(quote.calculation, "r.veltra");
+    EXPECT_EQ(quote.priceList, "/p");
+    EXPECT_TRUE(quote.withoutWindow());
+    EXPECT_FALSE(quote.printConfiguration);
+
+    const CommandLine print = ParseCommandLine({"r.veltra", "--print-configuration"}, nullptr);
+    EXPECT_TRUE(print.printConfiguration);
+    EXPECT_EQ(print.calculation, "r.veltra");
+    EXPECT_EQ(ParseCommandLine({"--export-xlsx=q.xlsx", "r.veltra"}, nullptr).exportXlsx, "q.xlsx");
 }
 
 }  // namespace

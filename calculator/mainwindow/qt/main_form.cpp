@@ -17,6 +17,7 @@
 #include "keypads/open_keypad.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/field_buttons.h"
+#include "mainwindow/file_menu.h"
 #include "mainwindow/help_entries.h"
 #include "mainwindow/main_form_pages.h"
 #include "mainwindow/placement.h"
@@ -50,7 +51,6 @@ QWidget* PageFrame(const char* caption) {
 
 MainForm::MainForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app), form_(app.form) {
     setObjectName("MainForm");
-    setWindowTitle(QString::fromUtf8(kMainWindowTitle));
     auto* client = new QWidget(this);
     client->setObjectName("Client");
     client->setFixedSize(TwipsToPixels(kPageFrameRect.width),
@@ -96,11 +96,13 @@ TwipsPoint MainForm::WindowTwips() const {
 }
 
 void MainForm::BuildMenu() {
+    BuildFileMenu();
     QMenuBar* bar = menuBar();
     QAction* newCalc = bar->addAction("Новый расчет");
     newCalc->setObjectName("NewCalc");
+    newCalc->setShortcuts(QKeySequence::New);
     connect(newCalc, &QAction::triggered, this,
-            [this] { Handle([&] { NewCalc_Click(app_, form_); }); });
+            [this] { Handle([&] { NewCalcMenu_Click(app_, form_); }); });
 
     QMenu* help = bar->addMenu("Помощь");
     help->setObjectName("HelpMenu");
@@ -210,6 +212,7 @@ void MainForm::Render() {
     RenderPages();
     RenderCataloguePage();
     RenderStatusBar();
+    RenderDocument();
 }
 
 void MainForm::RenderStatusBar() {
@@ -255,6 +258,12 @@ void MainForm::resizeEvent(QResizeEvent* event) {
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+    bool mayClose = false;
+    Handle([&] { mayClose = MainForm_QueryUnload(app_); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     // Closing the main window closes every other window and ends the program.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {

@@ -13,12 +13,15 @@
 #include "state/app.h"
 #include "state/main_form_model.h"
 
+class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QRadioButton;
+class QSettings;
 class QTabBar;
 class QTreeView;
 class QTreeWidget;
@@ -38,6 +41,10 @@ class MainForm : public QMainWindow {
     void Render();
     // The window's outer top-left in twips.
     TwipsPoint WindowTwips() const;
+    // The recent files are read from and kept in `settings` from now on.
+    void KeepRecentFilesIn(QSettings& settings);
+    // A file named on the command line, opened as one event.
+    void OpenCalculationFile(const std::string& path);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -58,6 +65,7 @@ class MainForm : public QMainWindow {
     QWidget* Container(const std::string& name) const;
 
     void BuildMenu();
+    void BuildFileMenu();
     void BuildTabStrip();
     void BuildStatusBar();
     void BuildAccessPage();
@@ -80,6 +88,7 @@ class MainForm : public QMainWindow {
     void RenderPages();
     void RenderCataloguePage();
     void RenderStatusBar();
+    void RenderDocument();
 
     App& app_;
     MainFormModel& form_;  // App::form
@@ -107,6 +116,14 @@ class MainForm : public QMainWindow {
     QWidget* cabinetPicture_ = nullptr;
 
     std::array<QLabel*, 6> panels_{};
+
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    QAction* exitSeparator_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    std::vector<std::string> shownRecent_;
+    QSettings* settings_ = nullptr;
+    std::vector<std::string> storedRecent_;
 };
 
 }  // namespace veltra

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +22,7 @@
 
 #include "app/chm_help_viewer.h"
 #include "calculation/main_window_inputs.h"
+#include "document/calculation_file.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"
 #include "tests/test_app.h"
@@ -238,6 +240,42 @@ TEST_F(MainFormView, ActivationMeasuresTheFrameAndClosingClosesEverything) {
     other.show();
     window.close();
     EXPECT_FALSE(other.isVisible());
+}
+
+TEST_F(MainFormView, TitleMarksChangesAndClosingAsksAboutThem) {
+    EXPECT_EQ(Child<QAction>("FileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(Child<QAction>("FileSave")->shortcut(), QKeySequence("Ctrl+S"));
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
+    window.KeepRecentFilesIn(settings);
+    const QString file = folder.filePath("Проба.veltra");
+    t.platform.chosenFiles = {folder.filePath("Проба").toStdString()};
+    Child<QAction>("FileSave")->trigger();
+    EXPECT_EQ(window.windowTitle(), " Dorvesk Veltra Calculator - Проба.veltra");
+    EXPECT_EQ(Child<QAction>("FileRecent0")->text(), "&1 Проба.veltra");
+    EXPECT_EQ(QSettings(settings.fileName(), QSettings::IniFormat).value("recentFiles"),
+              QStringList{file});
+
+    // The frame is measured the same under the longer title.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const int frame = window.frameGeometry().height() - window.geometry().height();
+    EXPECT_EQ(t.app.state.TitleBarHeight, (frame + window.menuBar()->height()) * 15);
+
+    Child<QLineEdit>("BasicText")->setText("5");
+    EXPECT_EQ(window.windowTitle(), " Dorvesk Veltra Calculator - Проба.veltra*");
+    t.platform.answers = {Answer::Cancel};
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(t.platform.questions.size(), 1u);
+    EXPECT_EQ(t.platform.questions[0].text, "Сохранить изменения в расчете «Проба.veltra»?");
+
+    t.platform.answers = {Answer::No};
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.isVisible());
+    testing::TestApp reopened;  // "Нет" left the file as saved
+    ASSERT_TRUE(OpenCalculation(reopened.app, file.toStdString()));
+    EXPECT_EQ(reopened.Text(FieldId::BasicText), "0");
 }
 
 TEST(AboutFormView, SplashHidesOkAndItsTimerShowsTheMainWindowOnce) {

@@ -1,0 +1,50 @@
+#pragma once
+// The desktop services for a run without a window: every message goes to
+// standard error, nothing is asked and nothing is opened.
+
+#include <cstdio>
+
+#include "catalogue/platform.h"
+#include "mainwindow/about_box.h"
+
+namespace veltra {
+
+class ConsolePlatform : public Platform {
+  public:
+    void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+    void ShowPowerMessage() override {
+        std::fprintf(stderr, "%s %s\n", kPowerMessage.overload, kPowerMessage.correction);
+    }
+    void ShowHelp(const std::string&, std::optional<int>) override {}
+    void OpenUrl(const std::string&) override {}
+    bool OpenFile(const std::string&) override { return false; }
+    std::optional<std::string> DocumentsFolder() override { return std::nullopt; }
+    std::optional<std::string> InputBox(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    // The classic face and shadow: only the dialogs' highlight depends on them.
+    Colour GetSystemColour(SystemColour which) override {
+        switch (which) {
+            case SystemColour::ButtonFace:
+                return 0xC0C0C0;
+            case SystemColour::ButtonShadow:
+                return 0x808080;
+            case SystemColour::Window:
+                return 0xFFFFFF;
+        }
+        return 0;
+    }
+    Answer AskYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
+    std::optional<std::string> ChooseFileToOpen(const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> ChooseFileToSave(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+}  // namespace veltra

@@ -1,0 +1,126 @@
+#include "file_menu.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "catalogue_page.h"
+#include "document/calculation_file.h"
+#include "report/configuration_text.h"
+#include "report/show_cabinet.h"
+
+namespace veltra {
+
+namespace {
+
+const char* const kSuggestedName = "Расчет Veltra";
+
+std::string Quoted(const std::string& name) {
+    return "\u00AB" + name + "\u00BB";
+}
+
+bool Exists(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
+}
+
+}  // namespace
+
+std::string MainWindowTitle(const App& app) {
+    std::string title = kMainWindowTitle;
+    if (app.document.file.empty()) return title;
+    title += " - " + DocumentName(app);
+    if (HasUnsavedChanges(app)) title += "*";
+    return title;
+}
+
+bool MayLeaveCalculation(App& app) {
+    if (!HasUnsavedChanges(app)) return true;
+    const Answer answer = app.platform.AskYesNoCancel(
+        "Сохранить изменения в расчете " + Quoted(DocumentName(app)) + "?", kAppTitle);
+    switch (answer) {
+        case Answer::Yes:
+            return SaveCalculation(app, app.document.file);
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool OpenAndShow(App& app, MainFormModel& form, const std::filesystem::path& path) {
+    if (!OpenCalculation(app, path)) return false;
+    form.ListView1 = RefreshAddedItemsList(app);
+    ShowConfiguration(app);
+    // The picture is drawn when its sub-page is chosen; one on screen now
+    // would show the calculation that was replaced.
+    if (form.TabStrip1 == kTabCount && form.TabStrip3 == 1) ShowCabinet(app);
+    return true;
+}
+
+void FileOpen_Click(App& app, MainFormModel& form) {
+    if (!MayLeaveCalculation(app)) return;
+    const auto chosen = app.platform.ChooseFileToOpen("Открыть расчет");
+    if (chosen) OpenAndShow(app, form, *chosen);
+}
+
+void FileRecent_Click(App& app, MainFormModel& form, size_t index) {
+    if (index >= app.document.recentFiles.size()) return;
+    const std::string path = app.document.recentFiles[index];
+    if (!MayLeaveCalculation(app) || OpenAndShow(app, form, path) || Exists(path)) return;
+    auto& recent = app.document.recentFiles;
+    recent.erase(std::remove(recent.begin(), recent.end(), path), recent.end());
+}
+
+bool FileSave_Click(App& app) {
+    if (app.document.file.empty()) return FileSaveAs_Click(app);
+    return SaveCalculation(app, app.document.file);
+}
+
+bool FileSaveAs_Click(App& app) {
+    const auto chosen =
+        app.platform.ChooseFileToSave("Сохранить расчет как", SuggestedSavePath(app));
+    if (!chosen || chosen->empty()) return false;
+    const std::filesystem::path path = WithCalculationExtension(*chosen);
+    // The dialog asked about the name it was given, not about this one.
+    if (path != std::filesystem::path(*chosen) && Exists(path)) {
+        const std::string question =
+            "Файл " + Quoted(path.filename().string()) + " уже есть. Заменить его?";
+        if (app.platform.AskYesNoCancel(question, kAppTitle) != Answer::Yes) return false;
+    }
+    return SaveCalculation(app, path);
+}
+
+void NewCalcMenu_Click(App& app, MainFormModel& form) {
+    if (!MayLeaveCalculation(app)) return;
+    NewCalc_Click(app, form);
+    Document& document = app.document;
+    document.file.clear();
+    document.savedContent.clear();
+    document.savedDate.clear();
+}
+
+bool MainForm_QueryUnload(App& app) {
+    return MayLeaveCalculation(app);
+}
+
+std::string SuggestedSavePath(App& app) {
+    if (!app.document.file.empty()) return app.document.file.string();
+    const std::string name = std::string(kSuggestedName) + kCalculationExtension;
+    const auto documents = app.platform.DocumentsFolder();
+    return documents ? (std::filesystem::path(*documents) / name).string() : name;
+}
+
+std::filesystem::path WithCalculationExtension(const std::filesystem::path& path) {
+    if (!path.has_filename() || path.has_extension()) return path;
+    std::filesystem::path named = path;
+    named += kCalculationExtension;
+    return named;
+}
+
+std::string RecentFileCaption(const App& app, size_t index) {
+    const std::filesystem::path path = app.document.recentFiles.at(index);
+    return std::to_string(index + 1) + " " + path.filename().string();
+}
+
+}  // namespace veltra

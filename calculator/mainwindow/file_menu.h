@@ -1,0 +1,51 @@
+#pragma once
+// The menu "Файл" and the calculation as a document around it: the window
+// title, the question before a changed calculation is left, and opening and
+// saving through the desktop's file dialogs. An untitled calculation closes
+// and resets without a question, as the program always did.
+
+#include <filesystem>
+#include <string>
+
+#include "state/app.h"
+#include "state/main_form_model.h"
+
+namespace veltra {
+
+// The title an untitled calculation keeps; with a file its name follows,
+// with "*" while it has unsaved changes.
+std::string MainWindowTitle(const App& app);
+
+// Before a calculation with unsaved changes is closed, reset or replaced:
+// "Да" saves it (a failed save stops the action), "Нет" goes on, "Отмена"
+// stops. True when the action may go on.
+bool MayLeaveCalculation(App& app);
+
+// Opens a file and shows everything it holds, as a reset shows the default
+// one (the added-items list, the configuration text, the cabinet picture
+// when it is up). No question; false after the refusal's message.
+bool OpenAndShow(App& app, MainFormModel& form, const std::filesystem::path& path);
+
+// "Открыть расчет…"
+void FileOpen_Click(App& app, MainFormModel& form);
+// The recent file at `index` (0: the latest). One that is gone leaves the
+// list after its message.
+void FileRecent_Click(App& app, MainFormModel& form, size_t index);
+// "Сохранить расчет": to its file; an untitled one as "Сохранить расчет как…".
+bool FileSave_Click(App& app);
+// "Сохранить расчет как…": the save dialog, ".veltra" added to a name
+// without an extension. False when cancelled or not saved.
+bool FileSaveAs_Click(App& app);
+// "Новый расчет": the question, the reset, then an untitled calculation.
+void NewCalcMenu_Click(App& app, MainFormModel& form);
+// Closing the main window ("Выход" too): whether it may close.
+bool MainForm_QueryUnload(App& app);
+
+// What the save dialog offers: the current file, else "Расчет Veltra.veltra"
+// in the documents folder.
+std::string SuggestedSavePath(App& app);
+std::filesystem::path WithCalculationExtension(const std::filesystem::path& path);
+// "1 Расчет.veltra": a recent file's menu entry.
+std::string RecentFileCaption(const App& app, size_t index);
+
+}  // namespace veltra

@@ -1,0 +1,93 @@
+// The menu "Файл", the window title and the recent files kept in the
+// desktop's settings.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+#include "main_form.h"
+#include "mainwindow/file_menu.h"
+
+namespace veltra {
+
+namespace {
+
+const char* const kRecentFilesKey = "recentFiles";
+
+}  // namespace
+
+void MainForm::BuildFileMenu() {
+    fileMenu_ = menuBar()->addMenu("Файл");
+    fileMenu_->setObjectName("FileMenu");
+    fileMenu_->setToolTipsVisible(true);
+    const auto add = [this](const char* name, const char* caption, QKeySequence::StandardKey key,
+                            auto handler) {
+        QAction* action = fileMenu_->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcuts(key);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add("FileOpen", "Открыть расчет…", QKeySequence::Open,
+        [this] { Handle([&] { FileOpen_Click(app_, form_); }); });
+    add("FileSave", "Сохранить расчет", QKeySequence::Save,
+        [this] { Handle([&] { FileSave_Click(app_); }); });
+    QAction* saveAs = add("FileSaveAs", "Сохранить расчет как…", QKeySequence::SaveAs,
+                          [this] { Handle([&] { FileSaveAs_Click(app_); }); });
+    // Desktops without a convention of their own for it get the common one.
+    if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
+        saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    recentSeparator_ = fileMenu_->addSeparator();
+    exitSeparator_ = fileMenu_->addSeparator();
+    // Closing asks as the window's own close button does.
+    add("FileExit", "Выход", QKeySequence::Quit, [this] { close(); });
+}
+
+void MainForm::RenderDocument() {
+    setWindowTitle(QString::fromStdString(MainWindowTitle(app_)));
+    const std::vector<std::string>& recent = app_.document.recentFiles;
+    if (recent != shownRecent_) {
+        // One of them may be the action whose signal is running now.
+        for (QAction* action : recentActions_) {
+            fileMenu_->removeAction(action);
+            action->deleteLater();
+        }
+        recentActions_.clear();
+        for (size_t i = 0; i < recent.size(); ++i) {
+            QString caption = QString::fromStdString(RecentFileCaption(app_, i));
+            auto* action = new QAction("&" + caption.replace("&", "&&"), fileMenu_);
+            action->setObjectName(QString("FileRecent%1").arg(i));
+            action->setToolTip(QString::fromStdString(recent[i]));
+            connect(action, &QAction::triggered, this,
+                    [this, i] { Handle([&] { FileRecent_Click(app_, form_, i); }); });
+            fileMenu_->insertAction(exitSeparator_, action);
+            recentActions_.push_back(action);
+        }
+        recentSeparator_->setVisible(!recent.empty());
+        shownRecent_ = recent;
+    }
+    if (settings_ && recent != storedRecent_) {
+        QStringList files;
+        for (const std::string& file : recent) files << QString::fromStdString(file);
+        settings_->setValue(kRecentFilesKey, files);
+        settings_->sync();
+        storedRecent_ = recent;
+    }
+}
+
+void MainForm::KeepRecentFilesIn(QSettings& settings) {
+    std::vector<std::string> files;
+    for (const QString& file : settings.value(kRecentFilesKey).toStringList()) {
+        if (files.size() < kRecentFileCount && !file.isEmpty()) files.push_back(file.toStdString());
+    }
+    app_.document.recentFiles = files;
+    storedRecent_ = files;
+    settings_ = &settings;
+    RenderDocument();
+}
+
+void MainForm::OpenCalculationFile(const std::string& path) {
+    Handle([&] { OpenAndShow(app_, form_, path); });
+}
+
+}  // namespace veltra
