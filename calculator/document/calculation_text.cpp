@@ -246,8 +246,9 @@ void CheckCounts(const SavedCalculation& saved, const App& limits) {
         if (family.boundsBriBoards && BoardsOf(family, counts) > kMaxBriBoards) offered = false;
         if (!offered) Fail(std::string("платы ") + family.name + " — не вариант его диалога");
     }
-    if (s.E1PriLinks + s.E1CasLinks != s.E1Boards)
-        Fail("потоков E1 PRI и CAS вместе не столько, сколько плат E1");
+    // A board whose firmware was left unchosen counts as neither.
+    if (s.E1PriLinks + s.E1CasLinks > s.E1Boards)
+        Fail("потоков E1 PRI и CAS вместе больше, чем плат E1");
     if (s.Ipu4Present + s.Ipu8Present > 1) Fail("IP-блок указан дважды");
     if (s.IcluBoards > 0 && s.IccuBoards < 1) Fail("платы IC-LU без платы IC-CU");
     const bool mfu = saved.main.MFUCheck.checked;
