@@ -376,6 +376,9 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
         json = Json::parse(text.begin(), text.end());
     } catch (const Json::parse_error& error) {
         Fail("файл поврежден или обрезан (байт " + std::to_string(error.byte) + ")");
+    } catch (const Json::out_of_range&) {
+        // A number beyond a double, such as 1e999, is no parse error to the reader.
+        Fail("файл поврежден: число вне пределов");
     }
     if (!json.is_object() || !json.contains("format") || json["format"] != kCalculationFormat)
         Fail("это не файл расчета Veltra");
