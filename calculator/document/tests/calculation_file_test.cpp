@@ -204,8 +204,16 @@ TEST(CalculationFile, BadFilesAreRefusedAndChangeNothing) {
         EXPECT_EQ(t.app.document.file, document.file) << c.name;
     }
     // Every truncation of a saved file is refused as one; only its final
-    // line break is no part of the calculation.
-    for (size_t length = 0; length + 1 < text.size(); ++length) {
+    // line break is no part of the calculation. The unoptimised sanitizer
+    // build, whose reader is twenty times slower, takes every seventh length
+    // and the last ones.
+#ifdef NDEBUG
+    const size_t step = 1;
+#else
+    const size_t step = 7;
+#endif
+    for (size_t length = 0; length + 1 < text.size();
+         length += text.size() - length < 64 ? 1 : step) {
         try {
             ReadCalculation(std::string_view(text).substr(0, length), t.app);
             ADD_FAILURE() << "accepted at " << length;
