@@ -112,7 +112,7 @@ bool Refused(Line line, std::string_view top) {
     if (top.empty()) return false;
     const auto [command, arguments] = line;
     if (command == "open" || command == "check" || command == "select" || command == "newcalc" ||
-        command == "export")
+        command == "export" || command == "save" || command == "load")
         return true;
     if (command == "print") return arguments == "config" || arguments == "cabinet";
     if (command == "click") {
@@ -152,7 +152,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string top = runner.running() ? runner.TopWindow() : "";
         const bool refused = Refused(line, top);
         // Other price lists are the price list target's; exports would write
-        // files, unless a modal window refuses them.
+        // files, unless a modal window refuses them. Saves write only into the
+        // run's own temporary folder.
         if (text.find("pricelist") != std::string::npos) continue;
         if (text.find("export") != std::string::npos && !refused) continue;
         if (!Reachable(line, !top.empty())) continue;

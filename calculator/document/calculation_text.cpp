@@ -246,8 +246,9 @@ void CheckCounts(const SavedCalculation& saved, const App& limits) {
         if (family.boundsBriBoards && BoardsOf(family, counts) > kMaxBriBoards) offered = false;
         if (!offered) Fail(std::string("платы ") + family.name + " — не вариант его диалога");
     }
-    if (s.E1PriLinks + s.E1CasLinks != s.E1Boards)
-        Fail("потоков E1 PRI и CAS вместе не столько, сколько плат E1");
+    // A board whose firmware was left unchosen counts as neither.
+    if (s.E1PriLinks + s.E1CasLinks > s.E1Boards)
+        Fail("потоков E1 PRI и CAS вместе больше, чем плат E1");
     if (s.Ipu4Present + s.Ipu8Present > 1) Fail("IP-блок указан дважды");
     if (s.IcluBoards > 0 && s.IccuBoards < 1) Fail("платы IC-LU без платы IC-CU");
     const bool mfu = saved.main.MFUCheck.checked;
@@ -375,6 +376,9 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
         json = Json::parse(text.begin(), text.end());
     } catch (const Json::parse_error& error) {
         Fail("файл поврежден или обрезан (байт " + std::to_string(error.byte) + ")");
+    } catch (const Json::out_of_range&) {
+        // A number beyond a double, such as 1e999, is no parse error to the reader.
+        Fail("файл поврежден: число вне пределов");
     }
     if (!json.is_object() || !json.contains("format") || json["format"] != kCalculationFormat)
         Fail("это не файл расчета Veltra");

@@ -1,5 +1,6 @@
-// veltra-scenario [--expect EXPECTED] FILE: runs a scenario and prints what the
-// user would see; with --expect, compares the output with a file instead.
+// veltra-scenario [--workdir DIR] [--expect EXPECTED] FILE: runs a scenario and
+// prints what the user would see; with --expect, compares the output with a
+// file instead. --workdir keeps the files the scenario saves in DIR.
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -9,18 +10,20 @@
 namespace {
 
 int Usage() {
-    std::cerr << "usage: veltra-scenario [--expect EXPECTED] FILE\n";
+    std::cerr << "usage: veltra-scenario [--workdir DIR] [--expect EXPECTED] FILE\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string expected, file;
+    std::string expected, file, workdir;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--expect" && i + 1 < argc) {
             expected = argv[++i];
+        } else if (arg == "--workdir" && i + 1 < argc) {
+            workdir = argv[++i];
         } else if (file.empty() && arg.rfind("--", 0) != 0) {
             file = arg;
         } else {
@@ -36,12 +39,14 @@ int main(int argc, char** argv) {
     const auto base = std::filesystem::absolute(file).parent_path();
     if (expected.empty()) {
         veltra::ScenarioRunner runner(std::cout, base);
+        if (!workdir.empty()) runner.KeepFilesIn(std::filesystem::absolute(workdir));
         veltra::RegisterAllCommands(runner);
         return runner.Run(script) == 0 ? 0 : 1;
     }
 
     std::ostringstream output;
     veltra::ScenarioRunner runner(output, base);
+    if (!workdir.empty()) runner.KeepFilesIn(std::filesystem::absolute(workdir));
     veltra::RegisterAllCommands(runner);
     runner.Run(script);
     std::ifstream wantedFile(expected);

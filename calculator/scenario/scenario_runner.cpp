@@ -1,7 +1,9 @@
 #include "scenario_runner.h"
 
+#include <cstdlib>
 #include <istream>
 #include <ostream>
+#include <stdexcept>
 
 #include "app/startup.h"
 #include "catalogue/number_text.h"
@@ -29,12 +31,22 @@ std::string OneLine(const std::string& text) {
 ScenarioRunner::ScenarioRunner(std::ostream& out, std::filesystem::path baseDirectory)
     : out_(out), base_(std::move(baseDirectory)), priceList_(VELTRA_PRICE_LIST) {
     platform_.onMessage = [this](const std::string& text) {
-        out_ << "message " << OneLine(text) << '\n';
+        std::string shown = text;
+        const auto& [path, written] = shownPath_;
+        if (!path.empty()) {
+            for (size_t at = 0; (at = shown.find(path, at)) != std::string::npos;
+                 at += written.size())
+                shown.replace(at, path.size(), written);
+        }
+        out_ << "message " << OneLine(shown) << '\n';
     };
     platform_.onHelp = [this](const std::string& target) { out_ << "help " << target << '\n'; };
 }
 
-ScenarioRunner::~ScenarioRunner() = default;
+ScenarioRunner::~ScenarioRunner() {
+    std::error_code ec;
+    if (ownWork_) std::filesystem::remove_all(work_, ec);
+}
 
 void ScenarioRunner::RegisterCommand(const std::string& name, Handler handler) {
     commands_[name] = std::move(handler);
@@ -82,6 +94,53 @@ bool ScenarioRunner::IsMainWindowLine(const std::string& command,
 
 void ScenarioRunner::Event(const std::function<void()>& handler) {
     RunEvent(*app_, handler);
+}
+
+void ScenarioRunner::KeepFilesIn(std::filesystem::path folder) {
+    work_ = std::move(folder);
+    ownWork_ = false;
+}
+
+const std::filesystem::path& ScenarioRunner::WorkFolder() {
+    if (work_.empty()) {
+        std::string name =
+            (std::filesystem::temp_directory_path() / "veltra-scenario-XXXXXX").string();
+        if (!mkdtemp(name.data())) throw std::runtime_error("no temporary folder for the run");
+        work_ = name;
+        ownWork_ = true;
+    }
+    return work_;
+}
+
+bool ScenarioRunner::CheckFilePath(const std::string& written) {
+    const std::filesystem::path path(written);
+    bool climbs = false;
+    for (const auto& part : path) climbs = climbs || part == "..";
+    if (written.empty() || path.has_root_path() || climbs) {
+        Error("wrong path " + written + ": a relative path that stays in its folder");
+        return false;
+    }
+    return true;
+}
+
+std::filesystem::path ScenarioRunner::FileToWrite(const std::string& written) {
+    if (!CheckFilePath(written)) return {};
+    return WorkFolder() / written;
+}
+
+std::filesystem::path ScenarioRunner::FileToRead(const std::string& written) {
+    if (!CheckFilePath(written)) return {};
+    std::error_code ec;
+    const std::filesystem::path own = WorkFolder() / written;
+    return std::filesystem::exists(std::filesystem::symlink_status(own, ec)) ? own
+                                                                             : base_ / written;
+}
+
+void ScenarioRunner::FileEvent(const std::filesystem::path& path, const std::string& written,
+                               const std::function<void()>& handler) {
+    shownPath_ = {path.string(), written};
+    Event(handler);
+    shownPath_ = {};
 }
 
 void ScenarioRunner::EnsureStarted() {

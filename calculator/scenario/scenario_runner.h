@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/recording_platform.h"
@@ -63,13 +64,31 @@ class ScenarioRunner {
     // Runs a user event: overflow errors become the message box they show.
     void Event(const std::function<void()>& handler);
 
+    // Where the calculation files of `save` and `load` go: relative paths
+    // resolve against this run's work folder, a temporary one made on first
+    // use and removed with the runner unless KeepFilesIn named one. `load`
+    // falls back to the scenario's folder for a file this run did not write.
+    // Empty, after an error line, for a path that is absolute, empty or
+    // climbs out with "..".
+    void KeepFilesIn(std::filesystem::path folder);
+    std::filesystem::path FileToWrite(const std::string& written);
+    std::filesystem::path FileToRead(const std::string& written);
+    // Runs a user event whose messages name `path` as the scenario wrote it.
+    void FileEvent(const std::filesystem::path& path, const std::string& written,
+                   const std::function<void()>& handler);
+
   private:
     void Execute(const std::string& command, const std::string& arguments);
     void EnsureStarted();
     bool IsMainWindowLine(const std::string& command, const std::string& arguments) const;
+    bool CheckFilePath(const std::string& written);
+    const std::filesystem::path& WorkFolder();
 
     std::ostream& out_;
     std::filesystem::path base_;
+    std::filesystem::path work_;
+    bool ownWork_ = false;
+    std::pair<std::string, std::string> shownPath_;  // a path in messages, and its text
     RecordingPlatform platform_;
     std::unique_ptr<App> app_;
     std::filesystem::path priceList_;
@@ -101,6 +120,9 @@ void RegisterDialogCommands(ScenarioRunner& runner);
 // `openInputCalc`, which is filled in once the keypad commands exist.
 void RegisterUnitDialogCommands(ScenarioRunner& runner,
                                 std::shared_ptr<const InputCalcOpener> openInputCalc);
+
+// save PATH, load PATH and print document: the calculation file.
+void RegisterDocumentCommands(ScenarioRunner& runner);
 
 // Every command of the scenario language, in the order that lets later ones
 // extend earlier ones.

@@ -2,6 +2,9 @@
 // configuration: a second run changes nothing.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <random>
 
 #include "calculation/main_window_inputs.h"
@@ -14,10 +17,12 @@
 #include "dialogs/ipu_form.h"
 #include "dialogs/mobile.h"
 #include "dialogs/variant_dialog.h"
+#include "document/calculation_file.h"
 #include "keypads/add_qty.h"
 #include "keypads/input_calc.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/field_buttons.h"
+#include "mainwindow/new_calculation.h"
 #include "test_app.h"
 
 namespace veltra {
@@ -48,6 +53,54 @@ Snapshot Take(const App& app) {
     s.state = {c.CabinetCount,    c.PowerConsumption,  c.PowerUnitCount,
                c.PowerTypeForced, c.PowerWarningShown, c.FecuRequiredLevel};
     return s;
+}
+
+// What the main window shows beyond Take: the option groups, check boxes,
+// drop-downs and frames, and the whole configuration state.
+struct Visible {
+    Snapshot shown;
+    std::string controls;
+    ConfigState state;
+    bool operator==(const Visible&) const = default;
+};
+
+Visible See(const App& app) {
+    const MainWindowModel& w = app.main;
+    std::string controls;
+    for (const OptionGroup* group :
+         {&w.PowerStandard, &w.PowerAcc, &w.Arrestor, &w.MDFBox, &w.MDFOpenCable}) {
+        for (const OptionButton& b : group->buttons) controls += b.selected ? "1" : "0";
+        for (const OptionButton& b : group->buttons) controls += b.enabled ? "e" : "d";
+    }
+    for (const CheckBox* box : {&w.MFUCheck, &w.OnlyStationMDFCheck})
+        controls += std::to_string(box->checked) + std::to_string(box->enabled);
+    for (const ComboBox* combo : {&w.Combo1, &w.MFU_Flash}) {
+        controls += std::to_string(combo->index) + std::to_string(combo->visible) +
+                    (combo->background == Background::Window ? "w" : "f");
+    }
+    controls += std::to_string(w.PowerAccFrameEnabled) + std::to_string(w.ArrestorsFrameEnabled);
+    return {Take(app), controls, app.state};
+}
+
+// Saving, "Новый расчет" and opening the file again change nothing visible
+// and tell nothing.
+void ExpectRoundTripChangesNothing(TestApp& t, const std::string& where) {
+    static const std::filesystem::path file =
+        std::filesystem::temp_directory_path() /
+        ("veltra-property-" + std::to_string(getpid()) + ".veltra");
+    App& app = t.app;
+    const Visible before = See(app);
+    const size_t messages = t.platform.messages.size();
+    const int powerMessages = t.platform.powerMessages;
+    ASSERT_TRUE(SaveCalculation(app, file)) << where;
+    NewCalculation(app);
+    const bool opened = OpenCalculation(app, file);
+    std::filesystem::remove(file);
+    ASSERT_TRUE(opened) << where << ": " << t.platform.messages.back().text;
+    EXPECT_TRUE(See(app) == before) << where;
+    EXPECT_EQ(t.platform.messages.size(), messages) << where;
+    EXPECT_EQ(t.platform.powerMessages, powerMessages) << where;
+    EXPECT_FALSE(HasUnsavedChanges(app)) << where;
 }
 
 int Pick(std::mt19937& rng, int low, int high) {
@@ -182,7 +235,10 @@ void RandomDialogAction(App& app, std::mt19937& rng) {
             E1TrunkDialog d = OpenE1Trunk(app);
             const int boards = Pick(rng, 0, kMaxE1Boards);
             if (d.E1[size_t(boards)].enabled) E1_Click(app, d, boards);
-            for (int k = 1; k <= boards; ++k) FindCasIsdn(d, k, Pick(rng, 0, 1));
+            // A board's firmware may be left unchosen.
+            for (int k = 1; k <= boards; ++k) {
+                if (Pick(rng, 0, 5)) FindCasIsdn(d, k, Pick(rng, 0, 1));
+            }
             Command1_Click(app, d);
             break;
         }
@@ -196,9 +252,14 @@ TEST(RecalculateAll, RandomDialogSequencesKeepTheLimitsAndAreIdempotent) {
         App& app = t.app;
         const ConfigState& s = app.state;
         for (int step = 0; step < 30; ++step) {
-            // The multi-function board's box is ticked and cleared between dialogs.
-            if (Pick(rng, 0, 9) == 0) {
+            // The multi-function board's box is ticked and cleared between
+            // dialogs, and the calculation saved and opened again.
+            const int between = Pick(rng, 0, 9);
+            if (between == 0) {
                 SetMFUCheck(app, !app.main.MFUCheck.checked);
+            } else if (between == 1) {
+                ExpectRoundTripChangesNothing(
+                    t, "round " + std::to_string(round) + " step " + std::to_string(step));
             } else {
                 RandomDialogAction(app, rng);
             }
@@ -260,8 +321,9 @@ TEST(RecalculateAll, KeypadsKeepTotalsCurrentAndLimitsHeld) {
         for (size_t i = 0; i < app.catalogue.size(); ++i)
             if (app.catalogue[i].ItemPrice > Money()) priced.push_back(int(i));
         if (Pick(rng, 0, 1)) SetMFUCheck(app, true);
-        // Boards as a dialog writes them: the count, then the field.
-        app.state.DigitalExt16Boards = Pick(rng, 0, 6);
+        // Boards as their dialog writes them: one of its first variants.
+        VariantDialog boards = OpenVariantDialog(app, VariantDialogKind::DigExt);
+        Command1_Click(app, boards, Pick(rng, 0, 6));
         RecalculateAll(app);
         SelectCombo1(app, Pick(rng, 0, 3));
 
@@ -315,6 +377,7 @@ TEST(RecalculateAll, KeypadsKeepTotalsCurrentAndLimitsHeld) {
         EXPECT_LE(CountAllLines(app), app.state.MaxLines);
         EXPECT_LE(CountTrunkLines(app), app.state.MaxTrunkLines);
         EXPECT_FALSE(app.state.Ipu4Present == 1 && app.state.Ipu8Present == 1);
+        ExpectRoundTripChangesNothing(t, "round " + std::to_string(round));
         RecalculateAll(app);
         const Snapshot first = Take(app);
         RecalculateAll(app);

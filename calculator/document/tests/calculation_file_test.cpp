@@ -189,6 +189,7 @@ TEST(CalculationFile, BadFilesAreRefusedAndChangeNothing) {
         {"count type", replaced("\"E1Boards\": 1", "\"E1Boards\": \"1\""), "не целое"},
         {"missing", replaced("\"totals\"", "\"totalz\""), "нет значения «totals»"},
         {"nested", std::string(100, '['), "вложенность"},
+        {"huge number", replaced("\"version\": 1", "\"version\": 1e999"), "число вне пределов"},
     };
     for (const auto& c : cases) {
         const fs::path path = folder.path / (c.name + ".veltra");
@@ -202,12 +203,26 @@ TEST(CalculationFile, BadFilesAreRefusedAndChangeNothing) {
         EXPECT_EQ(Shown(t.app), before) << c.name;
         EXPECT_EQ(t.app.document.file, document.file) << c.name;
     }
-    // Every truncation of a saved file is refused.
-    for (size_t length = 0; length < text.size(); length += 7) {
-        EXPECT_THROW(ReadCalculation(std::string_view(text).substr(0, length), t.app),
-                     CalculationFileError)
-            << length;
+    // Every truncation of a saved file is refused as one; only its final
+    // line break is no part of the calculation. The unoptimised sanitizer
+    // build, whose reader is twenty times slower, takes every seventh length
+    // and the last ones.
+#ifdef NDEBUG
+    const size_t step = 1;
+#else
+    const size_t step = 7;
+#endif
+    for (size_t length = 0; length + 1 < text.size();
+         length += text.size() - length < 64 ? 1 : step) {
+        try {
+            ReadCalculation(std::string_view(text).substr(0, length), t.app);
+            ADD_FAILURE() << "accepted at " << length;
+        } catch (const CalculationFileError& error) {
+            EXPECT_NE(std::string(error.what()).find("поврежден или обрезан"), std::string::npos)
+                << length << ": " << error.what();
+        }
     }
+    EXPECT_NO_THROW(ReadCalculation(std::string_view(text).substr(0, text.size() - 1), t.app));
     t.platform.messages.clear();
     EXPECT_FALSE(OpenCalculation(t.app, folder.path / "none.veltra"));
     EXPECT_NE(t.platform.messages.at(0).text.find("не найден"), std::string::npos);

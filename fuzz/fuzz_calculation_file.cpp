@@ -1,0 +1,94 @@
+// The calculation file reader: any text is refused with its reason or
+// accepted. An accepted file opens, on a program started with the shipped
+// price list, to a configuration inside every limit of the exchange; what it
+// opened to saves to a text that reads and opens, in a fresh program, to the
+// same text again. An opening refused halfway leaves everything as it was.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/startup.h"
+#include "catalogue/recording_platform.h"
+#include "check.h"
+#include "document/calculation_file.h"
+
+using namespace veltra;
+
+namespace {
+
+struct Program {
+    Program() : app(platform) { StartUp(app, VELTRA_PRICE_LIST); }
+    RecordingPlatform platform;
+    App app;
+};
+
+// A program as start-up left it, without reading the price list each time.
+void Restart(Program& program, const Program& started) {
+    App& app = program.app;
+    app.catalogue = started.app.catalogue;
+    app.priceList = started.app.priceList;
+    app.state = started.app.state;
+    app.main = started.app.main;
+    app.form = started.app.form;
+    app.document = started.app.document;
+    program.platform.messages.clear();
+}
+
+bool Accepted(std::string_view text, const App& app, SavedCalculation& saved) {
+    try {
+        saved = ReadCalculation(text, app);
+        return true;
+    } catch (const CalculationFileError&) {
+        return false;
+    }
+}
+
+void CheckLimits(const App& app) {
+    const ConfigState& s = app.state;
+    FUZZ_CHECK(CountBoards(app) <= s.MaxBoards);
+    FUZZ_CHECK(CountAllLines(app) <= s.MaxLines);
+    FUZZ_CHECK(CountTrunkLines(app) <= s.MaxTrunkLines);
+    for (const Count count :
+         {s.AnalogExt8Boards,   s.AnalogExt16Boards, s.DigitalExt8Boards, s.DigitalExt16Boards,
+          s.DigitalExt32Boards, s.IccuBoards,        s.IcluBoards,        s.BaseStationCount,
+          s.HandsetCount,       s.AnalogTrunkBoards, s.E1Boards,          s.E1PriLinks,
+          s.E1CasLinks,         s.Bri8Boards,        s.Bri16Boards,       s.Ipu4Present,
+          s.Ipu8Present,        s.FecuRequiredLevel, s.FecuChosenLevel,   s.FecuModule,
+          s.CabinetCount,       s.PowerConsumption,  s.PowerUnitCount})
+        FUZZ_CHECK(count >= 0);
+    for (const CatalogueItem& item : app.catalogue) {
+        FUZZ_CHECK(item.ItemCalcQty >= 0);
+        FUZZ_CHECK(item.ItemAddQty >= 0 && item.ItemAddQty <= 9999);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const Program started;
+    static Program first, second;
+    Restart(first, started);
+    Restart(second, started);
+
+    // Only the input's own bytes: AddressSanitizer stops any read beyond.
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    SavedCalculation saved;
+    if (!Accepted(text, first.app, saved)) return 0;
+    const std::string before = CalculationText(TakeSnapshot(first.app, saved.date));
+    try {
+        ApplyCalculation(first.app, saved);
+    } catch (const CalculationFileError&) {
+        // Totals beyond the money type: everything is put back.
+        FUZZ_CHECK(CalculationText(TakeSnapshot(first.app, saved.date)) == before);
+        return 0;
+    }
+    CheckLimits(first.app);
+    FUZZ_CHECK(first.platform.messages.empty());  // told by the opening, not the calculation
+
+    const std::string savedText = CalculationText(TakeSnapshot(first.app, saved.date));
+    SavedCalculation reread;
+    FUZZ_CHECK(Accepted(savedText, second.app, reread));
+    ApplyCalculation(second.app, reread);
+    FUZZ_CHECK(CalculationText(TakeSnapshot(second.app, saved.date)) == savedText);
+    return 0;
+}
