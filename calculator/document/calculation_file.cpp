@@ -161,7 +161,8 @@ std::string GroupedMoney(Money money, char decimalSeparator) {
 
 std::string MissingItemsMessage(const std::vector<SavedItem>& missing) {
     std::string text = "В прайс-листе нет " + std::to_string(missing.size()) + " " +
-                       Positions(int(missing.size())) + " расчета; они не открыты:";
+                       Positions(int(missing.size())) + " расчета; " +
+                       (missing.size() == 1 ? "она не открыта:" : "они не открыты:");
     for (const SavedItem& item : missing) text += "\n" + item.code + " — " + item.name;
     return text;
 }
@@ -227,8 +228,11 @@ bool SaveCalculation(App& app, const std::filesystem::path& path) {
     std::string error;
     if (!WriteWholeFile(path, CalculationText(TakeSnapshot(app, date)), Publish::Replace, error)) {
         app.platform.ShowMessage(
-            "Не удалось сохранить расчет в файл:\n" + path.string() + "\n\n" + error, kAppTitle,
-            MessageIcon::Critical);
+            "Не удалось сохранить расчет в файл:\n" + path.string() +
+                "\n\nПроверьте, что папка существует, доступна для записи и на диске есть "
+                "место.\n(" +
+                error + ")",
+            kAppTitle, MessageIcon::Critical);
         return false;
     }
     document.file = path;

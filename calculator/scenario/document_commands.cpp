@@ -2,8 +2,7 @@
 #include <ostream>
 
 #include "document/calculation_file.h"
-#include "report/configuration_text.h"
-#include "report/show_cabinet.h"
+#include "mainwindow/file_menu.h"
 #include "scenario_runner.h"
 
 namespace veltra {
@@ -21,16 +20,7 @@ void Load(ScenarioRunner& r, const std::string& arguments) {
     if (arguments.empty()) return r.Error("wrong arguments: load PATH");
     const auto path = r.FileToRead(arguments);
     if (path.empty()) return;
-    App& app = r.app();
-    r.FileEvent(path, arguments, [&] {
-        if (!OpenCalculation(app, path)) return;
-        // What the window shows beside the calculation, made anew as after
-        // "Новый расчет": the added-items list, the cabinet picture and the
-        // configuration text.
-        app.form.ListView1 = RefreshAddedItemsList(app);
-        ShowCabinet(app);
-        ShowConfiguration(app);
-    });
+    r.FileEvent(path, arguments, [&] { OpenAndShow(r.app(), r.app().form, path); });
 }
 
 void PrintDocument(ScenarioRunner& r) {

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "calculation/main_window_inputs.h"
-#include "mainwindow/new_calculation.h"
+#include "mainwindow/file_menu.h"
 #include "report/configuration_text.h"
 #include "report/quotation_export.h"
 #include "report/show_cabinet.h"
@@ -244,7 +244,7 @@ void RegisterMainWindowCommands(ScenarioRunner& runner) {
     runner.RegisterCommand("select", Select);
     runner.RegisterCommand("newcalc", [](ScenarioRunner& r, const std::string& arguments) {
         if (!arguments.empty()) return r.Error("wrong arguments: newcalc");
-        r.Event([&] { NewCalculation(r.app()); });
+        r.Event([&] { NewCalcMenu_Click(r.app(), r.app().form); });
     });
     runner.RegisterCommand("print", Print);
     runner.RegisterCommand("export", Export);

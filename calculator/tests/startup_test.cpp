@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -28,7 +29,9 @@ struct StartResult {
 };
 
 StartResult StartOn(const std::string& bytes) {
-    const auto path = std::filesystem::temp_directory_path() / "veltra-startup-price.txt";
+    // ctest runs each test as a process of its own, several at once.
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("veltra-startup-price-" + std::to_string(::getpid()) + ".txt");
     std::ofstream(path, std::ios::binary) << bytes;
     RecordingPlatform platform;
     App app(platform);

@@ -136,7 +136,7 @@ TEST(CalculationFile, AnotherListTellsChangedPricesAndMissingItems) {
     ASSERT_TRUE(OpenCalculation(app, file));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text,
-              "В прайс-листе нет 1 позиции расчета; они не открыты:\n"
+              "В прайс-листе нет 1 позиции расчета; она не открыта:\n"
               "BKC 851 010 — Батарея резервного питания часов (CR2032)");
     EXPECT_EQ(app.state.CalcTotal, saving.app.state.CalcTotal);
     EXPECT_TRUE(HasUnsavedChanges(app));
