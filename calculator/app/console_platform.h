@@ -25,17 +25,7 @@ class ConsolePlatform : public Platform {
         return std::nullopt;
     }
     // The classic face and shadow: only the dialogs' highlight depends on them.
-    Colour GetSystemColour(SystemColour which) override {
-        switch (which) {
-            case SystemColour::ButtonFace:
-                return 0xC0C0C0;
-            case SystemColour::ButtonShadow:
-                return 0x808080;
-            case SystemColour::Window:
-                return 0xFFFFFF;
-        }
-        return 0;
-    }
+    Colour GetSystemColour(SystemColour which) override { return ClassicSystemColour(which); }
     Answer AskYesNoCancel(const std::string&, const std::string&) override {
         return Answer::Cancel;
     }

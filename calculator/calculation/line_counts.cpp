@@ -4,28 +4,29 @@
 
 namespace veltra {
 
-Count AnalogExtLines(const App& app) {
-    const ConfigState& s = app.state;
-    return 16 * s.AnalogExt16Boards + 8 * s.AnalogExt8Boards + 4 * Count(app.mfu());
+Count AnalogExtLines(const ConfigState& s, bool mfu) {
+    return 16 * s.AnalogExt16Boards + 8 * s.AnalogExt8Boards + 4 * Count(mfu);
 }
 
-Count DigitalExtLines(const App& app) {
-    const ConfigState& s = app.state;
+Count DigitalExtLines(const ConfigState& s, bool mfu) {
     return 16 * s.DigitalExt16Boards + 8 * s.DigitalExt8Boards + 32 * s.DigitalExt32Boards +
-           8 * Count(app.mfu());
+           8 * Count(mfu);
 }
 
 Count CordlessLines(const App& app) {
     return app.state.HandsetCount;
 }
 
-Count AnalogTrunkLines(const App& app) {
-    return 8 * app.state.AnalogTrunkBoards;
+Count AnalogTrunkLines(const ConfigState& s) {
+    return 8 * s.AnalogTrunkBoards;
 }
 
-Count BriChannels(const App& app) {
-    const ConfigState& s = app.state;
-    return 8 * s.Bri8Boards + 16 * s.Bri16Boards + 8 * Count(app.mfu());
+Count BriChannels(const ConfigState& s, bool mfu) {
+    return 8 * s.Bri8Boards + 16 * s.Bri16Boards + 8 * Count(mfu);
+}
+
+std::string BriChannelsText(Count channels) {
+    return std::to_string(int(channels)) + " (" + std::to_string(int(channels) / 2) + " BRI)";
 }
 
 Count UpdateAnalogExtLines(App& app) {
@@ -48,8 +49,7 @@ Count UpdateAnalogTrunkLines(App& app) {
 
 Count UpdateBriChannels(App& app) {
     const Count n = BriChannels(app);
-    ShowCount(app, FieldId::BRITrunkText,
-              std::to_string(int(n)) + " (" + std::to_string(int(n) / 2) + " BRI)", n);
+    ShowCount(app, FieldId::BRITrunkText, BriChannelsText(n), n);
     return n;
 }
 

@@ -4,15 +4,33 @@
 // call, also write the count into its field on the main window, which may run
 // that field's change handling.
 
+#include <string>
+
 #include "state/app.h"
 
 namespace veltra {
 
-Count AnalogExtLines(const App& app);
-Count DigitalExtLines(const App& app);
+// `mfu`: the multi-function board is fitted (MFUCheck).
+Count AnalogExtLines(const ConfigState& s, bool mfu);
+Count DigitalExtLines(const ConfigState& s, bool mfu);
+Count AnalogTrunkLines(const ConfigState& s);
+Count BriChannels(const ConfigState& s, bool mfu);
+// "16 (8 BRI)": what BRITrunkText shows for the channels.
+std::string BriChannelsText(Count channels);
+
+inline Count AnalogExtLines(const App& app) {
+    return AnalogExtLines(app.state, app.mfu());
+}
+inline Count DigitalExtLines(const App& app) {
+    return DigitalExtLines(app.state, app.mfu());
+}
 Count CordlessLines(const App& app);
-Count AnalogTrunkLines(const App& app);
-Count BriChannels(const App& app);
+inline Count AnalogTrunkLines(const App& app) {
+    return AnalogTrunkLines(app.state);
+}
+inline Count BriChannels(const App& app) {
+    return BriChannels(app.state, app.mfu());
+}
 
 Count UpdateAnalogExtLines(App& app);
 Count UpdateDigitalExtLines(App& app);

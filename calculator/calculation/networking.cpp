@@ -48,14 +48,17 @@ void CalculateIpUnit(App& app) {
     }
 }
 
+Count RequiredNetworkingLevel(const ConfigState& s, bool mfu) {
+    if (s.Ipu4Present + s.Ipu8Present > 0) return 4;
+    if (s.Bri16Boards > 0 || s.Bri8Boards >= 1 || s.BaseStationCount >= 1 || s.E1PriLinks >= 1 ||
+        mfu)
+        return 1;
+    return 0;
+}
+
 void CalculateNetworkingLevel(App& app) {
     ConfigState& s = app.state;
-    s.FecuRequiredLevel = 0;
-    if (s.Bri16Boards > 0 || s.Bri8Boards >= 1 || s.BaseStationCount >= 1 || s.E1PriLinks >= 1 ||
-        app.mfu()) {
-        s.FecuRequiredLevel = 1;
-    }
-    if (s.Ipu4Present + s.Ipu8Present > 0) s.FecuRequiredLevel = 4;
+    s.FecuRequiredLevel = RequiredNetworkingLevel(s, app.mfu());
 
     for (int level = 1; level <= kFecuLevels; ++level) app.SetItemQty(FecuPackageCode(level), 0);
     if (s.FecuRequiredLevel > 0 || s.FecuChosenLevel >= 1) {

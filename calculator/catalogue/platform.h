@@ -19,6 +19,20 @@ enum class SystemColour { Window = 5, ButtonFace = 15, ButtonShadow = 16 };
 
 inline constexpr const char* kAppTitle = "Veltra Calculator";
 
+// The classic button face, shadow and window colours, for platforms that
+// have no desktop to ask.
+constexpr Colour ClassicSystemColour(SystemColour which) {
+    switch (which) {
+        case SystemColour::ButtonFace:
+            return 0xC0C0C0;
+        case SystemColour::ButtonShadow:
+            return 0x808080;
+        case SystemColour::Window:
+            return 0xFFFFFF;
+    }
+    return 0;
+}
+
 class Platform {
   public:
     virtual ~Platform() = default;

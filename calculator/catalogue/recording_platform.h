@@ -56,17 +56,7 @@ class RecordingPlatform : public Platform {
     }
 
   public:
-    Colour GetSystemColour(SystemColour which) override {
-        switch (which) {
-            case SystemColour::ButtonFace:
-                return 0xC0C0C0;
-            case SystemColour::ButtonShadow:
-                return 0x808080;
-            case SystemColour::Window:
-                return 0xFFFFFF;
-        }
-        return 0;
-    }
+    Colour GetSystemColour(SystemColour which) override { return ClassicSystemColour(which); }
 
     Answer AskYesNoCancel(const std::string& text, const std::string& title) override {
         questions.push_back({text, title, MessageIcon::None});

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "calculation/line_counts.h"
 #include "calculation/recalculate.h"
 #include "catalogue/number_text.h"
 #include "dialogs/base_station.h"
@@ -167,10 +168,6 @@ void ReadGroup(const Json& groups, const char* key, OptionGroup& group) {
     }
 }
 
-std::string BriText(Count channels) {
-    return std::to_string(int(channels)) + " (" + std::to_string(int(channels) / 2) + " BRI)";
-}
-
 // The fields every calculation rewrites from the counts must show those
 // counts, or opening would run their change handling; the fields the unit
 // dialogs write must hold what those write; the telephone fields a count the
@@ -180,24 +177,15 @@ void CheckFields(const SavedCalculation& saved, const App& limits) {
     const MainWindowModel& w = saved.main;
     const bool mfu = w.MFUCheck.checked;
     const auto lines = [&](Count n) { return std::to_string(int(n)); };
-    const Count analog = 16 * s.AnalogExt16Boards + 8 * s.AnalogExt8Boards + 4 * Count(mfu);
-    const Count digital = 16 * s.DigitalExt16Boards + 8 * s.DigitalExt8Boards +
-                          32 * s.DigitalExt32Boards + 8 * Count(mfu);
-    const Count bri = 8 * s.Bri8Boards + 16 * s.Bri16Boards + 8 * Count(mfu);
-    int required = 0;
-    if (s.Bri16Boards > 0 || s.Bri8Boards >= 1 || s.BaseStationCount >= 1 || s.E1PriLinks >= 1 ||
-        mfu)
-        required = 1;
-    if (s.Ipu4Present + s.Ipu8Present > 0) required = 4;
-    const int fecu = std::max<int>(required, s.FecuChosenLevel);
+    const int fecu = std::max<int>(RequiredNetworkingLevel(s, mfu), s.FecuChosenLevel);
     const struct {
         FieldId id;
         std::string text;
     } derived[] = {
-        {FieldId::AnalogExtText, lines(analog)},
-        {FieldId::DigitalExtText, lines(digital)},
-        {FieldId::AnTrunkText, lines(8 * s.AnalogTrunkBoards)},
-        {FieldId::BRITrunkText, BriText(bri)},
+        {FieldId::AnalogExtText, lines(AnalogExtLines(s, mfu))},
+        {FieldId::DigitalExtText, lines(DigitalExtLines(s, mfu))},
+        {FieldId::AnTrunkText, lines(AnalogTrunkLines(s))},
+        {FieldId::BRITrunkText, BriChannelsText(BriChannels(s, mfu))},
         {FieldId::FecuText, kFecuLevelCaptions[size_t(fecu)]},
         {FieldId::IPUText, lines(8 * s.Ipu8Present + 4 * s.Ipu4Present)},
     };
