@@ -14,6 +14,7 @@
 #include "document.h"
 #include "main_form_model.h"
 #include "main_window_model.h"
+#include "proposal.h"
 
 namespace veltra {
 
@@ -31,6 +32,8 @@ struct App {
     MainWindowModel main;  // the inputs: count fields, options, status panels
     MainFormModel form;    // pages, tree and list selection, added-items rows
     Document document;     // the file the calculation is kept in
+    ProposalDetails proposal;  // kept in the file with the calculation
+    SellerDetails seller;      // kept with the program's settings
 
     void SetItemQty(std::string_view code, Count qty) {
         veltra::SetItemQty(catalogue, platform, code, qty);
