@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -250,6 +251,27 @@ TEST(FileMenu, SaveAsAddsTheExtensionAndAsksBeforeReplacingThatName) {
     EXPECT_EQ(t.platform.questions[0].text, "Файл «old.veltra» уже есть. Заменить его?");
     EXPECT_EQ(t.app.document.file, folder.path / "old.veltra");
     EXPECT_GT(fs::file_size(folder.path / "old.veltra"), 4u);
+}
+
+// Saving over a file keeps its permissions; a read-only one is not replaced
+// even after the dialog's question, and the message says why.
+TEST(FileMenu, SavingOverAFileKeepsItsPermissionsAndSparesAReadOnlyOne) {
+    ChangedFile c;
+    ASSERT_EQ(::chmod(c.file().c_str(), 0600), 0);
+    ASSERT_TRUE(FileSave_Click(c.t.app));
+    struct stat status {};
+    ASSERT_EQ(::stat(c.file().c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+
+    ASSERT_EQ(::chmod(c.file().c_str(), 0444), 0);
+    SetFieldText(c.t.app, FieldId::BasicText, "6");
+    c.t.platform.chosenFiles = {c.file().string()};
+    EXPECT_FALSE(FileSaveAs_Click(c.t.app));
+    ASSERT_EQ(c.t.platform.messages.size(), 1u);
+    EXPECT_NE(c.t.platform.messages[0].text.find("(файл только для чтения)"), std::string::npos);
+    TestApp reopened;
+    ASSERT_TRUE(OpenCalculation(reopened.app, c.file()));
+    EXPECT_EQ(reopened.Text(FieldId::BasicText), "5");
 }
 
 }  // namespace
