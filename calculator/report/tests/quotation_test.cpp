@@ -256,8 +256,9 @@ TEST_F(QuotationExport, AFailedWriteLeavesNoPartialFileAndNothingOverwritten) {
     // The reason in our words; the library's own lines, naming the hidden
     // file, stay off the terminal.
     ASSERT_EQ(t.platform.messages.size(), 1u);
-    EXPECT_EQ(t.platform.messages[0].text, "Не удалось записать отчет в файл:\n" + path.string() +
-                                               "\n\nПричина: файл превысил разрешенный системой размер.");
+    EXPECT_EQ(t.platform.messages[0].text,
+              "Не удалось записать отчет в файл:\n" + path.string() +
+                  "\n\nПричина: файл превысил разрешенный системой размер.");
     EXPECT_EQ(terminal, "");
 
     // The program's own exports never replace a file of the same name.
