@@ -1,5 +1,7 @@
 #include "proposal_dialog.h"
 
+#include <utility>
+
 #include "catalogue/number_text.h"
 #include "state/calendar_date_input.h"
 
@@ -82,6 +84,7 @@ ProposalDialog OpenProposalDialog(const App& app, CalendarDate today) {
     dialog.numberPrefix = seller.numberPrefix;
     dialog.nextNumber = seller.nextNumber;
     dialog.validityDays = seller.validityDays;
+    dialog.followedDate = d.date;
     dialog.decimalSeparator = app.decimalSeparator;
 
     const char sep = app.decimalSeparator;
@@ -116,18 +119,19 @@ ProposalDialog OpenProposalDialog(const App& app, CalendarDate today) {
 void SetProposalText(ProposalDialog& dialog, ProposalField field, const std::string& text) {
     DialogEntry& entry = dialog.entry(field);
     if (entry.text == text) return;
-    const auto before = ParseTypedDate(dialog.entry(ProposalField::Date).text);
     entry.text = text;
     if (field != ProposalField::Date) return;
+    // Typed a digit at a time, a date is no date until its year is complete.
     const auto after = ParseTypedDate(text);
     if (!after) return;
+    const CalendarDate before = std::exchange(dialog.followedDate, *after);
     std::string& number = dialog.entry(ProposalField::Number).text;
     if (!dialog.offeredNumber.empty() && number == dialog.offeredNumber) {
         dialog.offeredNumber = ProposalNumber(dialog.numberPrefix, after->year, dialog.nextNumber);
         number = dialog.offeredNumber;
     }
     std::string& validUntil = dialog.entry(ProposalField::ValidUntil).text;
-    if (before && validUntil == TypedDateText(AddDays(*before, dialog.validityDays)))
+    if (validUntil == TypedDateText(AddDays(before, dialog.validityDays)))
         validUntil = TypedDateText(AddDays(*after, dialog.validityDays));
 }
 
@@ -147,8 +151,11 @@ void SetProposalCabinetPage(ProposalDialog& dialog, bool on) {
 
 std::optional<ProposalDetails> ReadProposalDialog(const ProposalDialog& dialog,
                                                   ProposalProblem& problem) {
-    for (size_t i = 0; i < kProposalFieldCount; ++i) {
-        const auto field = ProposalField(i);
+    // Dates and numbers are read below, and say what they must be.
+    for (ProposalField field :
+         {ProposalField::Customer, ProposalField::Contact, ProposalField::Reach,
+          ProposalField::Number, ProposalField::VatReason, ProposalField::Payment,
+          ProposalField::Delivery, ProposalField::Warranty, ProposalField::Note}) {
         if (!dialog.entry(field).enabled) continue;
         std::string message = TextProblem(dialog.entry(field).text, InfoOf(field));
         if (!message.empty()) {

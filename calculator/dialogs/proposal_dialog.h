@@ -50,6 +50,7 @@ struct ProposalDialog {
 
     // The counter's number while the proposal has none of its own, else "".
     std::string offeredNumber;
+    CalendarDate followedDate;  // the date the number and validity last followed
     std::string numberPrefix;
     int nextNumber = 1;
     int validityDays = kDefaultValidityDays;

@@ -112,10 +112,9 @@ std::string SellerText(const SellerDetails& seller, SellerField field) {
 
 std::string SetSellerText(SellerDetails& seller, SellerField field, const std::string& typed) {
     const DetailText& info = InfoOf(field);
-    std::string problem = TextProblem(typed, info);
-    if (!problem.empty()) return problem;
     const std::string text = info.lines ? typed : std::string(TrimBlanks(typed));
     const std::string label = "Поле " + Quoted(info.label);
+    // A number says what it must be, whatever was typed.
     if (const auto whole = WholeOf(field)) {
         std::string digits = text;
         if (field == SellerField::VatRate && !digits.empty() && digits.back() == '%')
@@ -127,6 +126,8 @@ std::string SetSellerText(SellerDetails& seller, SellerField field, const std::s
         seller.*(whole->member) = value;
         return "";
     }
+    std::string problem = TextProblem(typed, info);
+    if (!problem.empty()) return problem;
     if (field == SellerField::Email && !text.empty() && !LooksLikeEmail(text))
         return label + ": " + Quoted(text) + " — не адрес электронной почты.";
     *TextOf(seller, field) = text;
