@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "catalogue/recording_platform.h"
 #include "check.h"
+#include "dialogs/proposal_rules.h"
 #include "document/calculation_file.h"
 
 using namespace veltra;
@@ -31,6 +32,7 @@ void Restart(Program& program, const Program& started) {
     app.main = started.app.main;
     app.form = started.app.form;
     app.document = started.app.document;
+    app.proposal = started.app.proposal;
     program.platform.messages.clear();
 }
 
@@ -83,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     CheckLimits(first.app);
-    FUZZ_CHECK(first.platform.messages.empty());  // told by the opening, not the calculation
+    FUZZ_CHECK(!CheckProposal(first.app.proposal));  // what the dialog would take
+    FUZZ_CHECK(first.platform.messages.empty());     // told by the opening, not the calculation
 
     const std::string savedText = CalculationText(TakeSnapshot(first.app, saved.date));
     SavedCalculation reread;
