@@ -7,6 +7,7 @@
 
 #include "main_form.h"
 #include "mainwindow/file_menu.h"
+#include "report/qt/proposal_output.h"
 
 namespace veltra {
 
@@ -37,6 +38,9 @@ void MainForm::BuildFileMenu() {
     // Desktops without a convention of their own for it get the common one.
     if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
         saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    fileMenu_->addSeparator();
+    add("FilePrint", "Печать…", QKeySequence::Print,
+        [this] { Handle([&] { PrintProposal(app_, this); }); });
     recentSeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
     // Closing asks as the window's own close button does.
