@@ -21,7 +21,7 @@ std::filesystem::path ProgramFolder(const char* argv0) {
 }
 
 int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& programFolder,
-                     char decimalSeparator) {
+                     char decimalSeparator, const ProposalRenderer& renderPdf) {
     ConsolePlatform platform;
     App app(platform, decimalSeparator);
     const auto folders = DataFolders(programFolder);
@@ -37,6 +37,7 @@ int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& progr
             StartUp(app, *priceList);
             if (!OpenCalculation(app, *line.calculation)) return;
             if (line.exportXlsx && !ExportQuotationTo(app, *line.exportXlsx)) return;
+            if (line.exportPdf && !ExportProposalTo(app, *line.exportPdf, renderPdf)) return;
             if (line.printConfiguration) {
                 std::string text = ConfigurationScreenText(ReadConfiguration(app));
                 for (char& c : text) {

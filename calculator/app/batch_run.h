@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "command_line.h"
+#include "report/proposal_export.h"
 
 namespace veltra {
 
@@ -12,11 +13,11 @@ namespace veltra {
 // when that cannot be read).
 std::filesystem::path ProgramFolder(const char* argv0);
 
-// Reads the price list, opens line.calculation, then writes the workbook
-// and prints the configuration text, as asked. Messages go to standard
-// error; those of opening (missing codes, changed prices) do not fail the
-// run. Returns the exit status: 0, or 1 after saying why not.
+// Reads the price list, opens line.calculation, then writes the workbook,
+// the proposal (painted by renderPdf) and prints the configuration text, as asked. Messages go to
+// standard error; those of opening (missing codes, changed prices) do not fail the run. Returns the
+// exit status: 0, or 1 after saying why not.
 int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& programFolder,
-                     char decimalSeparator);
+                     char decimalSeparator, const ProposalRenderer& renderPdf = {});
 
 }  // namespace veltra

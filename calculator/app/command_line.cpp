@@ -50,7 +50,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
         } else if (TakeValue(args, i, "--price-list", "путь к прайс-листу", line.priceList,
                              line.error) ||
                    TakeValue(args, i, "--export-xlsx", "путь к файлу отчета .xlsx", line.exportXlsx,
-                             line.error)) {
+                             line.error) ||
+                   TakeValue(args, i, "--export-pdf", "путь к файлу предложения .pdf",
+                             line.exportPdf, line.error)) {
         } else if (arg.rfind("--", 0) == 0) {
             line.error = "Неизвестный параметр: " + arg;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -64,7 +66,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
     }
     if (line.error.empty() && !line.help && line.withoutWindow() && !line.calculation) {
         line.error = std::string("Для ") +
-                     (line.exportXlsx ? "--export-xlsx" : "--print-configuration") +
+                     (line.exportXlsx  ? "--export-xlsx"
+                      : line.exportPdf ? "--export-pdf"
+                                       : "--print-configuration") +
                      " нужен файл расчета (.veltra).";
     }
     return line;
@@ -78,12 +82,17 @@ std::string UsageText(const std::string& program) {
            " [--price-list ПУТЬ] --export-xlsx ОТЧЕТ.xlsx РАСЧЕТ.veltra\n"
            "       " +
            program +
+           " [--price-list ПУТЬ] --export-pdf КП.pdf РАСЧЕТ.veltra\n"
+           "       " +
+           program +
            " [--price-list ПУТЬ] --print-configuration РАСЧЕТ.veltra\n"
            "Калькулятор конфигурации и стоимости УАТС Dorvesk Veltra.\n"
            "\n"
            "  РАСЧЕТ.veltra             открыть сохраненный расчет после запуска\n"
            "  --export-xlsx ОТЧЕТ.xlsx  записать коммерческое предложение расчета\n"
            "                            в книгу ОТЧЕТ.xlsx без окна программы\n"
+           "  --export-pdf КП.pdf       записать коммерческое предложение расчета\n"
+           "                            документом КП.pdf без окна программы\n"
            "  --print-configuration     вывести текст конфигурации расчета\n"
            "                            без окна программы\n"
            "  --price-list ПУТЬ         читать прайс-лист из файла ПУТЬ\n"
