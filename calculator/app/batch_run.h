@@ -13,10 +13,11 @@ namespace veltra {
 // when that cannot be read).
 std::filesystem::path ProgramFolder(const char* argv0);
 
-// Reads the price list, opens line.calculation, then writes the workbook,
-// the proposal (painted by renderPdf) and prints the configuration text, as asked. Messages go to
-// standard error; those of opening (missing codes, changed prices) do not fail the run. Returns the
-// exit status: 0, or 1 after saying why not.
+// Reads the price list, opens line.calculation, then writes the workbook
+// and prints the configuration text, as asked. Messages go to standard
+// error; those of opening (missing codes, changed prices) do not fail the
+// run. Returns the exit status: 0, or 1 after saying why not.
+// --export-pdf's document is painted by renderPdf.
 int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& programFolder,
                      char decimalSeparator, const ProposalRenderer& renderPdf = {});
 
