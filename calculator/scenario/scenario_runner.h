@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "catalogue/recording_platform.h"
+#include "report/proposal_export.h"
 #include "state/app.h"
 
 namespace veltra {
@@ -123,10 +124,13 @@ void RegisterUnitDialogCommands(ScenarioRunner& runner,
 
 // save PATH, load PATH and print document: the calculation file.
 void RegisterDocumentCommands(ScenarioRunner& runner);
+// print proposal and export-pdf PATH (painted by renderPdf; without one,
+// export-pdf is an error line): the commercial proposal's document.
+void RegisterProposalDocumentCommands(ScenarioRunner& runner, ProposalRenderer renderPdf);
 
 // Every command of the scenario language, in the order that lets later ones
 // extend earlier ones.
-void RegisterAllCommands(ScenarioRunner& runner);
+void RegisterAllCommands(ScenarioRunner& runner, ProposalRenderer renderPdf = {});
 
 // Splits "NAME(3)" into "NAME" and 3; index -1 when there is none.
 bool SplitIndexedName(const std::string& text, std::string& name, int& index);
