@@ -37,6 +37,8 @@ QString Q(const std::string& text) {
 QFont Font(double points, bool bold = false) {
     QFont font(kFontFamily);
     font.setStyleHint(QFont::SansSerif);
+    // Outlines as designed: a page is not a screen, and hinting costs most of the time.
+    font.setHintingPreference(QFont::PreferNoHinting);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -384,6 +386,7 @@ class Flow {
             painter.translate(0, top);
             painter.scale(scale, scale);
             QFont font(kFontFamily);
+            font.setHintingPreference(QFont::PreferNoHinting);
             font.setPixelSize(11);
             painter.setFont(font);
             PaintCabinetPicture(painter, picture, QColor(0x80, 0x80, 0x80));
