@@ -2,10 +2,13 @@
 // main window; or, for --export-xlsx, --export-pdf and --print-configuration,
 // a run without a window.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -75,6 +78,11 @@ int main(int argc, char** argv) {
     if (line.withoutWindow()) return ExportPdfWithoutDisplay(line, argv[0]);
     QApplication application(argc, argv);
     veltra::ApplyLook(application);
+    // The toolkit's own dialogs (print, preview) in Russian where its translation is installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&toolkitTexts);
     veltra::QtPlatform platform;
     veltra::App app(platform, veltra::SystemDecimalSeparator());
 

@@ -91,6 +91,11 @@ TEST(ProposalAmounts, ConversionVatAndTheirRounding) {
     EXPECT_THROW(ConvertToCurrency(M("900000000000"), rub), OverflowError);
     ProposalDetails usd;
     EXPECT_EQ(ConvertToCurrency(M("21874,82"), usd), M("21874,82"));
+    // The help's example: 250 USD less 7 % is 233 USD, at 92,5 + 2 %.
+    rub.rate = M("92,5");
+    rub.rateMarkupPercent = M("2");
+    EXPECT_EQ(ConvertToCurrency(WorkbookUnitPrice(M("250"), 0.07), rub), M("21983,55"));
+    EXPECT_EQ(VatIncluded(M("65950,65"), 22), M("11892,74"));
 
     EXPECT_EQ(VatIncluded(M("1000"), 22), M("180,33"));
     EXPECT_EQ(VatOnTop(M("1000"), 22), M("220"));
