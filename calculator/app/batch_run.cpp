@@ -1,5 +1,6 @@
 #include "batch_run.h"
 
+#include <cctype>
 #include <cstdio>
 #include <system_error>
 
@@ -8,10 +9,79 @@
 #include "data_folders.h"
 #include "document/calculation_file.h"
 #include "report/configuration_text.h"
+#include "report/proposal_export.h"
 #include "report/quotation_export.h"
 #include "startup.h"
 
 namespace veltra {
+
+namespace {
+
+std::string Quoted(const std::filesystem::path& path) {
+    return "\u00AB" + path.string() + "\u00BB";
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code missing;  // either of them: then they are not one file
+    return std::filesystem::equivalent(a, b, missing);
+}
+
+// extension in lower case: ".xlsx", ".pdf".
+bool EndsIn(const std::string& name, const std::string& extension) {
+    if (name.size() < extension.size()) return false;
+    std::string end = name.substr(name.size() - extension.size());
+    for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return end == extension;
+}
+
+// The workbook may not replace what the run reads, however the names are
+// spelled (a link or a second hard link to it too). A name without ".xlsx"
+// is only warned of: the workbook is written all the same.
+bool MayWriteWorkbookTo(Platform& platform, const std::filesystem::path& workbook,
+                        const std::filesystem::path& calculation,
+                        const std::filesystem::path& priceList) {
+    const char* input = SameFile(workbook, calculation)
+                            ? "это файл расчета, из которого он строится"
+                        : SameFile(workbook, priceList) ? "это прайс-лист, по которому он считается"
+                                                        : nullptr;
+    if (input) {
+        platform.ShowMessage(
+            "Отчет нельзя записать в файл " + Quoted(workbook) + ": " + input + ".", kAppTitle,
+            MessageIcon::Critical);
+        return false;
+    }
+    if (!EndsIn(workbook.filename().string(), ".xlsx")) {
+        platform.ShowMessage("Внимание: имя файла отчета " + Quoted(workbook) +
+                                 " не оканчивается на .xlsx; программа электронных таблиц может "
+                                 "не узнать в нем книгу.",
+                             kAppTitle, MessageIcon::Exclamation);
+    }
+    return true;
+}
+
+// The same for the proposal's PDF.
+bool MayWriteProposalTo(Platform& platform, const std::filesystem::path& pdf,
+                        const std::filesystem::path& calculation,
+                        const std::filesystem::path& priceList) {
+    const char* input = SameFile(pdf, calculation) ? "это файл расчета, из которого оно строится"
+                        : SameFile(pdf, priceList) ? "это прайс-лист, по которому оно считается"
+                                                   : nullptr;
+    if (input) {
+        platform.ShowMessage(
+            "Коммерческое предложение нельзя записать в файл " + Quoted(pdf) + ": " + input + ".",
+            kAppTitle, MessageIcon::Critical);
+        return false;
+    }
+    if (!EndsIn(pdf.filename().string(), ".pdf")) {
+        platform.ShowMessage("Внимание: имя файла коммерческого предложения " + Quoted(pdf) +
+                                 " не оканчивается на .pdf; программа просмотра может не узнать "
+                                 "в нем документ PDF.",
+                             kAppTitle, MessageIcon::Exclamation);
+    }
+    return true;
+}
+
+}  // namespace
 
 std::filesystem::path ProgramFolder(const char* argv0) {
     std::error_code error;
@@ -31,6 +101,12 @@ int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& progr
         platform.ShowMessage(MissingPriceListMessage(folders), kAppTitle, MessageIcon::Critical);
         return 1;
     }
+    if (line.exportXlsx &&
+        !MayWriteWorkbookTo(platform, *line.exportXlsx, *line.calculation, *priceList))
+        return 1;
+    if (line.exportPdf &&
+        !MayWriteProposalTo(platform, *line.exportPdf, *line.calculation, *priceList))
+        return 1;
     bool done = false;
     try {
         RunEvent(app, [&] {

@@ -14,10 +14,13 @@ namespace veltra {
 std::filesystem::path ProgramFolder(const char* argv0);
 
 // Reads the price list, opens line.calculation, then writes the workbook
-// and prints the configuration text, as asked. Messages go to standard
-// error; those of opening (missing codes, changed prices) do not fail the
-// run. Returns the exit status: 0, or 1 after saying why not.
-// --export-pdf's document is painted by renderPdf.
+// and prints the configuration text, as asked. A workbook that would
+// replace the calculation or the price list is refused before anything is
+// read; a name not ending in ".xlsx" is only warned of. Messages go to
+// standard error; those of opening (missing codes, changed prices) do not
+// fail the run. Returns the exit status: 0, or 1 after saying why not.
+// --export-pdf's document is painted by renderPdf, and refused and warned
+// of as the workbook is.
 int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& programFolder,
                      char decimalSeparator, const ProposalRenderer& renderPdf = {});
 

@@ -65,16 +65,14 @@ bool ExportProposalTo(App& app, const std::filesystem::path& path, const Proposa
                       Publish publish) {
     const ProposalDocument document = BuildProposalDocument(app);
     RenderedProposal rendered;
-    std::string error = "no renderer";
+    std::string error = "документ PDF не удалось подготовить";
     const bool made = render && render(document, rendered, error);
     if (made && rendered.logoUnreadable)
         app.platform.ShowMessage(UnreadableLogoMessage(document.logoPath), kAppTitle,
                                  MessageIcon::Exclamation);
     if (made && WriteWholeFile(path, rendered.pdf, publish, error)) return true;
     app.platform.ShowMessage("Не удалось записать коммерческое предложение в файл:\n" +
-                                 path.string() +
-                                 "\n\nПроверьте, что папка существует, доступна для записи "
-                                 "и на диске есть место.",
+                                 path.string() + "\n\nПричина: " + error + ".",
                              kAppTitle, MessageIcon::Critical);
     return false;
 }

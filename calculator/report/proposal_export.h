@@ -21,7 +21,8 @@ struct RenderedProposal {
     bool logoUnreadable = false;  // the seller's logo could not be read and was left out
 };
 
-// Paints the document as PDF; false with the reason when it cannot.
+// Paints the document as PDF; false with the reason (a few Russian words)
+// when it cannot.
 using ProposalRenderer =
     std::function<bool(const ProposalDocument&, RenderedProposal&, std::string& error)>;
 

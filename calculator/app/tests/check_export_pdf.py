@@ -99,6 +99,14 @@ def main():
     code, _, err = run("--export-pdf", os.path.join(workdir, "нет", "x.pdf"), calculation)
     check(code == 1 and "Не удалось записать коммерческое предложение" in err, f"{code} {err!r}")
     check(run("--export-pdf")[0] == 2, "no path after --export-pdf")
+    before = open(calculation, "rb").read()
+    code, _, err = run("--export-pdf", calculation, calculation)
+    check(code == 1 and "нельзя записать" in err and open(calculation, "rb").read() == before,
+          f"the calculation itself: {code} {err!r}")
+    other = os.path.join(workdir, "Предложение.txt")
+    code, _, err = run("--export-pdf", other, calculation)
+    check(code == 0 and "не оканчивается на .pdf" in err and os.path.getsize(other) > 0,
+          f"a name without .pdf: {code} {err!r}")
     check(run("--export-pdf", pdf)[0] == 2, "no calculation")
 
     # A hand-added table over three pages and more.

@@ -80,12 +80,12 @@ void MainForm::RenderDocument() {
 }
 
 void MainForm::KeepRecentFilesIn(QSettings& settings) {
-    std::vector<std::string> files;
-    for (const QString& file : settings.value(kRecentFilesKey).toStringList()) {
-        if (files.size() < kRecentFileCount && !file.isEmpty()) files.push_back(file.toStdString());
-    }
+    std::vector<std::string> stored;
+    for (const QString& file : settings.value(kRecentFilesKey).toStringList())
+        stored.push_back(file.toStdString());
+    const std::vector<std::string> files = PlainRecentFiles(stored);
     app_.document.recentFiles = files;
-    storedRecent_ = files;
+    storedRecent_ = stored;  // what was dropped leaves the settings too
     settings_ = &settings;
     RenderDocument();
 }

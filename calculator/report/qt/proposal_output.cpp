@@ -16,7 +16,7 @@ namespace veltra {
 bool RenderProposalPdf(const ProposalDocument& document, RenderedProposal& out,
                        std::string& error) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        error = "no QGuiApplication";
+        error = "нет графической среды Qt для документа PDF";
         return false;
     }
     QBuffer buffer;
@@ -28,12 +28,12 @@ bool RenderProposalPdf(const ProposalDocument& document, RenderedProposal& out,
         SetProposalPageLayout(writer);
         QPainter painter;
         if (!painter.begin(&writer)) {
-            error = "the PDF could not be started";
+            error = "документ PDF не удалось начать";
             return false;
         }
         out.logoUnreadable = PaintProposal(painter, writer, document).logoUnreadable;
         if (!painter.end()) {
-            error = "the PDF could not be finished";
+            error = "документ PDF не удалось закончить";
             return false;
         }
     }

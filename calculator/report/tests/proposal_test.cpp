@@ -345,11 +345,14 @@ TEST_F(ProposalExport, AnUnreadableLogoIsSaidOnceAndAFailureWithThePath) {
               std::string::npos);
     const ProposalRenderer failing = [](const ProposalDocument&, RenderedProposal&,
                                         std::string& error) {
-        error = "no fonts";
+        error = "нет шрифтов";
         return false;
     };
+    t.platform.messages.clear();
     EXPECT_FALSE(ExportProposalTo(t.app, folder / "c.pdf", failing));
     EXPECT_FALSE(fs::exists(folder / "c.pdf"));
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_NE(t.platform.messages[0].text.find("Причина: нет шрифтов."), std::string::npos);
 }
 
 }  // namespace
