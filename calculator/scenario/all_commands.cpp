@@ -9,8 +9,8 @@ namespace veltra {
 void RegisterAllCommands(ScenarioRunner& runner, ProposalRenderer renderPdf) {
     RegisterMainWindowCommands(runner);
     RegisterDocumentCommands(runner);
-    RegisterProposalDocumentCommands(runner, std::move(renderPdf));
     RegisterDialogCommands(runner);
+    RegisterProposalDocumentCommands(runner, std::move(renderPdf));
     // The handset dialog's calculator is a keypad, whose commands come later.
     auto openInputCalc = std::make_shared<InputCalcOpener>();
     RegisterUnitDialogCommands(runner, openInputCalc);

@@ -122,11 +122,11 @@ void RegisterDialogCommands(ScenarioRunner& runner);
 void RegisterUnitDialogCommands(ScenarioRunner& runner,
                                 std::shared_ptr<const InputCalcOpener> openInputCalc);
 
-// save PATH, load PATH and print document: the calculation file.
-void RegisterDocumentCommands(ScenarioRunner& runner);
 // print proposal and export-pdf PATH (painted by renderPdf; without one,
 // export-pdf is an error line): the commercial proposal's document.
 void RegisterProposalDocumentCommands(ScenarioRunner& runner, ProposalRenderer renderPdf);
+// save PATH, load PATH and print document: the calculation file.
+void RegisterDocumentCommands(ScenarioRunner& runner);
 
 // Every command of the scenario language, in the order that lets later ones
 // extend earlier ones.

@@ -38,10 +38,12 @@ void MainForm::BuildFileMenu() {
     // Desktops without a convention of their own for it get the common one.
     if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
         saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
-    fileMenu_->addSeparator();
-    add("FilePrint", "Печать…", QKeySequence::Print,
-        [this] { Handle([&] { PrintProposal(app_, this); }); });
     recentSeparator_ = fileMenu_->addSeparator();
+    // Its own group above the recent files.
+    fileMenu_->insertSeparator(recentSeparator_);
+    fileMenu_->insertAction(recentSeparator_,
+                            add("FilePrint", "Печать…", QKeySequence::Print,
+                                [this] { Handle([&] { PrintProposal(app_, this); }); }));
     exitSeparator_ = fileMenu_->addSeparator();
     // Closing asks as the window's own close button does.
     add("FileExit", "Выход", QKeySequence::Quit, [this] { close(); });
