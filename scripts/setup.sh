@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxlsxwriter-dev nlohmann-json3-dev  # the quotation workbook; saved calculations
   python3-openpyxl gnumeric  # the quotation read back and recalculated by real programs
+  poppler-utils  # the proposal's PDF read back (pdftotext, pdffonts) and drawn (pdftoppm)
+  qt6-translations-l10n  # the toolkit's print and preview dialogs in Russian
   fonts-dejavu-core
   xvfb xauth x11-utils
   python3 fp-utils  # the help files: compiled with chmcmd, checked with chmls

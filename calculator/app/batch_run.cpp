@@ -9,6 +9,7 @@
 #include "data_folders.h"
 #include "document/calculation_file.h"
 #include "report/configuration_text.h"
+#include "report/proposal_export.h"
 #include "report/quotation_export.h"
 #include "startup.h"
 
@@ -25,11 +26,12 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     return std::filesystem::equivalent(a, b, missing);
 }
 
-bool EndsInXlsx(const std::string& name) {
-    if (name.size() < 5) return false;
-    std::string end = name.substr(name.size() - 5);
+// extension in lower case: ".xlsx", ".pdf".
+bool EndsIn(const std::string& name, const std::string& extension) {
+    if (name.size() < extension.size()) return false;
+    std::string end = name.substr(name.size() - extension.size());
     for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return end == ".xlsx";
+    return end == extension;
 }
 
 // The workbook may not replace what the run reads, however the names are
@@ -48,10 +50,32 @@ bool MayWriteWorkbookTo(Platform& platform, const std::filesystem::path& workboo
             MessageIcon::Critical);
         return false;
     }
-    if (!EndsInXlsx(workbook.filename().string())) {
+    if (!EndsIn(workbook.filename().string(), ".xlsx")) {
         platform.ShowMessage("Внимание: имя файла отчета " + Quoted(workbook) +
                                  " не оканчивается на .xlsx; программа электронных таблиц может "
                                  "не узнать в нем книгу.",
+                             kAppTitle, MessageIcon::Exclamation);
+    }
+    return true;
+}
+
+// The same for the proposal's PDF.
+bool MayWriteProposalTo(Platform& platform, const std::filesystem::path& pdf,
+                        const std::filesystem::path& calculation,
+                        const std::filesystem::path& priceList) {
+    const char* input = SameFile(pdf, calculation) ? "это файл расчета, из которого оно строится"
+                        : SameFile(pdf, priceList) ? "это прайс-лист, по которому оно считается"
+                                                   : nullptr;
+    if (input) {
+        platform.ShowMessage(
+            "Коммерческое предложение нельзя записать в файл " + Quoted(pdf) + ": " + input + ".",
+            kAppTitle, MessageIcon::Critical);
+        return false;
+    }
+    if (!EndsIn(pdf.filename().string(), ".pdf")) {
+        platform.ShowMessage("Внимание: имя файла коммерческого предложения " + Quoted(pdf) +
+                                 " не оканчивается на .pdf; программа просмотра может не узнать "
+                                 "в нем документ PDF.",
                              kAppTitle, MessageIcon::Exclamation);
     }
     return true;
@@ -67,7 +91,7 @@ std::filesystem::path ProgramFolder(const char* argv0) {
 }
 
 int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& programFolder,
-                     char decimalSeparator) {
+                     char decimalSeparator, const ProposalRenderer& renderPdf) {
     ConsolePlatform platform;
     App app(platform, decimalSeparator);
     const auto folders = DataFolders(programFolder);
@@ -80,12 +104,16 @@ int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& progr
     if (line.exportXlsx &&
         !MayWriteWorkbookTo(platform, *line.exportXlsx, *line.calculation, *priceList))
         return 1;
+    if (line.exportPdf &&
+        !MayWriteProposalTo(platform, *line.exportPdf, *line.calculation, *priceList))
+        return 1;
     bool done = false;
     try {
         RunEvent(app, [&] {
             StartUp(app, *priceList);
             if (!OpenCalculation(app, *line.calculation)) return;
             if (line.exportXlsx && !ExportQuotationTo(app, *line.exportXlsx)) return;
+            if (line.exportPdf && !ExportProposalTo(app, *line.exportPdf, renderPdf)) return;
             if (line.printConfiguration) {
                 std::string text = ConfigurationScreenText(ReadConfiguration(app));
                 for (char& c : text) {

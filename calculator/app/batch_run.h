@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "command_line.h"
+#include "report/proposal_export.h"
 
 namespace veltra {
 
@@ -18,7 +19,9 @@ std::filesystem::path ProgramFolder(const char* argv0);
 // read; a name not ending in ".xlsx" is only warned of. Messages go to
 // standard error; those of opening (missing codes, changed prices) do not
 // fail the run. Returns the exit status: 0, or 1 after saying why not.
+// --export-pdf's document is painted by renderPdf, and refused and warned
+// of as the workbook is.
 int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& programFolder,
-                     char decimalSeparator);
+                     char decimalSeparator, const ProposalRenderer& renderPdf = {});
 
 }  // namespace veltra

@@ -66,7 +66,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
         } else if (TakeValue(args, i, "--price-list", "путь к прайс-листу", line.priceList,
                              line.error) ||
                    TakeValue(args, i, "--export-xlsx", "путь к файлу отчета .xlsx", line.exportXlsx,
-                             line.error)) {
+                             line.error) ||
+                   TakeValue(args, i, "--export-pdf", "путь к файлу предложения .pdf",
+                             line.exportPdf, line.error)) {
         } else if (arg.rfind("--", 0) == 0) {
             line.error = "Неизвестный параметр: " + arg;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -84,7 +86,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
     }
     if (line.error.empty() && !line.help && line.withoutWindow() && !line.calculation) {
         line.error = std::string("Для ") +
-                     (line.exportXlsx ? "--export-xlsx" : "--print-configuration") +
+                     (line.exportXlsx  ? "--export-xlsx"
+                      : line.exportPdf ? "--export-pdf"
+                                       : "--print-configuration") +
                      " нужен файл расчета (.veltra).";
     }
     return line;
@@ -98,12 +102,17 @@ std::string UsageText(const std::string& program) {
            " [--price-list ПУТЬ] --export-xlsx ОТЧЕТ.xlsx РАСЧЕТ.veltra\n"
            "       " +
            program +
+           " [--price-list ПУТЬ] --export-pdf КП.pdf РАСЧЕТ.veltra\n"
+           "       " +
+           program +
            " [--price-list ПУТЬ] --print-configuration РАСЧЕТ.veltra\n"
            "Калькулятор конфигурации и стоимости УАТС Dorvesk Veltra.\n"
            "\n"
            "  РАСЧЕТ.veltra             открыть сохраненный расчет после запуска\n"
            "  --export-xlsx ОТЧЕТ.xlsx  записать коммерческое предложение расчета\n"
            "                            в книгу ОТЧЕТ.xlsx без окна программы\n"
+           "  --export-pdf КП.pdf       записать коммерческое предложение расчета\n"
+           "                            документом КП.pdf без окна программы\n"
            "  --print-configuration     вывести текст конфигурации расчета\n"
            "                            без окна программы\n"
            "  --price-list ПУТЬ         читать прайс-лист из файла ПУТЬ\n"
@@ -120,6 +129,7 @@ std::string UsageText(const std::string& program) {
            "Файл расчета, прайс-лист и файл только для чтения отчет не заменяет\n"
            "(код 1); об имени не на .xlsx выводится предупреждение. Путь,\n"
            "начинающийся с \"--\", пишется через \"=\": --export-xlsx=--отчет.xlsx.\n"
+           "Так же записывается КП.pdf; об имени не на .pdf выводится предупреждение.\n"
            "\n"
            "Прайс-лист можно указать и переменной окружения " +
            std::string(kPriceListVariable) +

@@ -16,11 +16,12 @@ struct CommandLine {
     std::optional<std::string> priceList;
     std::optional<std::string> calculation;  // a ".veltra" file to open
     std::optional<std::string> exportXlsx;   // its quotation's workbook, without a window
+    std::optional<std::string> exportPdf;    // its commercial proposal, without a window
     bool printConfiguration = false;         // its configuration text, without a window
     bool help = false;
     std::string error;  // not empty: a bad command line, said in Russian
 
-    bool withoutWindow() const { return exportXlsx || printConfiguration; }
+    bool withoutWindow() const { return exportXlsx || exportPdf || printConfiguration; }
 };
 
 // args without the program name; priceListVariable is the environment's

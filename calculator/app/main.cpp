@@ -1,11 +1,14 @@
 // VeltraCalculator: start-up with the About box as splash screen, then the
-// main window; or, for --export-xlsx and --print-configuration, a run
-// without a window.
+// main window; or, for --export-xlsx, --export-pdf and --print-configuration,
+// a run without a window.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,6 +22,7 @@
 #include "mainwindow/qt/main_form.h"
 #include "mainwindow/qt/power_msg.h"
 #include "qt_platform.h"
+#include "report/qt/proposal_output.h"
 #include "startup.h"
 #include "startup_timing.h"
 #include "widgets/conversions.h"
@@ -32,6 +36,23 @@ QPoint CentredOnScreen(int width, int height) {
     return veltra::ToPixels(veltra::CentreOnScreen(PixelsToTwips(screen.width()),
                                                    PixelsToTwips(screen.height()),
                                                    PixelsToTwips(width), PixelsToTwips(height)));
+}
+
+// The proposal's fonts and painting need the toolkit: on the offscreen
+// platform, whatever the toolkit options say, and with its own warnings
+// (no runtime folder and the like) kept off standard error, which carries
+// the run's messages.
+int ExportPdfWithoutDisplay(const veltra::CommandLine& line, char* argv0) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fputs(qPrintable(text + "\n"), stderr);
+    });
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argv0, nullptr};
+    QGuiApplication toolkit(toolkitArgc, toolkitArgv);
+    return veltra::RunWithoutWindow(line, veltra::ProgramFolder(argv0),
+                                    veltra::SystemDecimalSeparator(), veltra::RenderProposalPdf);
 }
 
 }  // namespace
@@ -50,12 +71,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     // No application object on this road: it needs no display.
-    if (line.withoutWindow()) {
+    if (line.withoutWindow() && !line.exportPdf) {
         return veltra::RunWithoutWindow(line, veltra::ProgramFolder(argv[0]),
                                         veltra::SystemDecimalSeparator());
     }
+    if (line.withoutWindow()) return ExportPdfWithoutDisplay(line, argv[0]);
     QApplication application(argc, argv);
     veltra::ApplyLook(application);
+    // The toolkit's own dialogs (print, preview) in Russian where its translation is installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&toolkitTexts);
     veltra::QtPlatform platform;
     veltra::App app(platform, veltra::SystemDecimalSeparator());
 

@@ -10,6 +10,10 @@
 #include "mainwindow/main_form_pages.h"
 #include "mainwindow/qt/catalogue_tree.h"
 #include "mainwindow/qt/main_form.h"
+#include "report/proposal_export.h"
+#include "report/qt/proposal_output.h"
+#include "tools/rich_configuration.h"
+#include "tools/sample_proposal.h"
 
 namespace veltra::bench {
 namespace {
@@ -53,6 +57,25 @@ void BM_ReportsPage_FirstPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReportsPage_FirstPaint)->Unit(benchmark::kMillisecond);
+
+// "Отчет в PDF…" on the rich configuration with every detail and the cabinet
+// page: the document built, laid out, painted into a PDF with its fonts and
+// written as a file.
+void BM_ExportProposal(benchmark::State& state) {
+    StartedApp started;
+    BuildRichConfiguration(started.app);
+    SetSampleProposal(started.app);
+    started.app.proposal.cabinetPage = true;
+    const auto path = std::filesystem::temp_directory_path() / "veltra-bench-proposal.pdf";
+    for (auto _ : state) {
+        if (!ExportProposalTo(started.app, path, RenderProposalPdf)) {
+            state.SkipWithError("the proposal could not be written");
+            break;
+        }
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ExportProposal)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace veltra::bench

@@ -31,31 +31,15 @@ void Cross(QPainter& painter, const QRectF& box) {
     painter.drawLine(box.topRight(), box.bottomLeft());
 }
 
-}  // namespace
-
-CabinetPictureView::CabinetPictureView(const CabinetPicture& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture) {
-    setObjectName("CabinetPicture");
-}
-
-void CabinetPictureView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (int c = 0; c < 3; ++c) {
-        PaintCabinet(painter, c);
-        PaintPower(painter, c);
-    }
-    PaintLegend(painter);
-}
-
-void CabinetPictureView::PaintCabinet(QPainter& painter, int cabinet) {
+void PaintCabinet(QPainter& painter, const CabinetPicture& picture, int cabinet,
+                  const QColor& frame) {
     const int left = kCabinetLeft + cabinet * kCabinetPitch;
-    painter.setPen(QPen(palette().color(QPalette::Dark), 1));
+    painter.setPen(QPen(frame, 1));
     // An empty slot shows the cabinet's grey back wall.
     painter.setBrush(QColor(0xC8, 0xC8, 0xC8));
     painter.drawRect(Px(left, kCabinetTop, kCabinetWidth, kCabinetHeight));
     for (int k = 0; k < 9; ++k) {
-        const SlotShape& shape = picture_.Shape1[size_t(cabinet * 9 + k)];
+        const SlotShape& shape = picture.Shape1[size_t(cabinet * 9 + k)];
         const QRectF box =
             Px(left + kSlotLeft + k * kSlotPitch, kCabinetTop + kSlotTop, kSlotWidth, shape.height);
         painter.setPen(QPen(Qt::black, 1));
@@ -64,8 +48,8 @@ void CabinetPictureView::PaintCabinet(QPainter& painter, int cabinet) {
     }
 }
 
-void CabinetPictureView::PaintPower(QPainter& painter, int cabinet) {
-    const CabinetPower& power = picture_.power[size_t(cabinet)];
+void PaintPower(QPainter& painter, const CabinetPicture& picture, int cabinet) {
+    const CabinetPower& power = picture.power[size_t(cabinet)];
     const int left = kCabinetLeft + cabinet * kCabinetPitch;
     const QRectF image = Px(left + kImageLeft, kPowerTop, kImageWidth, kImageHeight);
     const QRectF in = Px(left, kPowerTop, kImageLeft - 90, kImageHeight);
@@ -89,11 +73,12 @@ void CabinetPictureView::PaintPower(QPainter& painter, int cabinet) {
     painter.setPen(Qt::black);
     painter.drawText(in, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(power.PowIn));
     painter.drawText(out, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(power.PowOut));
-    QFont bold = painter.font();
+    const QFont plain = painter.font();
+    QFont bold = plain;
     bold.setBold(true);
     painter.setFont(bold);
     painter.drawText(image, Qt::AlignCenter, QString::fromStdString(power.PowType));
-    painter.setFont(font());
+    painter.setFont(plain);
 
     // The battery set, crossed out when the cabinet has none.
     painter.setPen(QPen(Qt::black, 1));
@@ -104,7 +89,7 @@ void CabinetPictureView::PaintPower(QPainter& painter, int cabinet) {
     if (power.noPowerVisible) Cross(painter, image.adjusted(-2, -2, 2, 2));
 }
 
-void CabinetPictureView::PaintLegend(QPainter& painter) {
+void PaintLegend(QPainter& painter) {
     // Entries flow in rows as wide as the cabinets, each as wide as its caption.
     const QFontMetrics metrics = painter.fontMetrics();
     const double right = (kCabinetLeft + 2 * kCabinetPitch + kCabinetWidth) / 15.0;
@@ -122,6 +107,27 @@ void CabinetPictureView::PaintLegend(QPainter& painter) {
                          entry.caption);
         x += width + kLegendGap / 15.0;
     }
+}
+
+}  // namespace
+
+void PaintCabinetPicture(QPainter& painter, const CabinetPicture& picture, const QColor& frame) {
+    for (int c = 0; c < 3; ++c) {
+        PaintCabinet(painter, picture, c, frame);
+        PaintPower(painter, picture, c);
+    }
+    PaintLegend(painter);
+}
+
+CabinetPictureView::CabinetPictureView(const CabinetPicture& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture) {
+    setObjectName("CabinetPicture");
+}
+
+void CabinetPictureView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    PaintCabinetPicture(painter, picture_, palette().color(QPalette::Dark));
 }
 
 }  // namespace veltra

@@ -8,7 +8,13 @@
 
 #include "state/cabinet_picture.h"
 
+class QPainter;
+
 namespace veltra {
+
+// The picture's plan is 450 by 300 pixels from the painter's origin; the
+// cabinets' outlines in frame.
+void PaintCabinetPicture(QPainter& painter, const CabinetPicture& picture, const QColor& frame);
 
 class CabinetPictureView : public QWidget {
   public:
@@ -18,10 +24,6 @@ class CabinetPictureView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void PaintCabinet(class QPainter& painter, int cabinet);
-    void PaintPower(class QPainter& painter, int cabinet);
-    void PaintLegend(class QPainter& painter);
-
     const CabinetPicture& picture_;
 };
 

@@ -162,6 +162,14 @@ Sheet BuildQuotation(const App& app) {
 
     for (int c = kB; c <= kE; ++c) q.sheet.AutoFit(c);
     q.sheet.AutoFit(kH);
+    // Printed, the tables fit the width of A4 and the discount cells beside
+    // the first rows stay on the first page.
+    PageSetup page;
+    page.a4Portrait = true;
+    page.fitPagesWide = 1;
+    page.repeatedRow = header;
+    page.printArea = CellRange{1, kA, q.row, kG};
+    q.sheet.SetPageSetup(page);
     return q.sheet;
 }
 

@@ -9,18 +9,29 @@
 
 namespace veltra {
 
-std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time) {
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &time);
-    const std::string stem = std::string("Расчет Veltra ") + stamp;
-    std::filesystem::path path = folder / (stem + ".xlsx");
+std::filesystem::path UnusedPath(const std::filesystem::path& folder, const std::string& stem,
+                                 const std::string& extension) {
+    std::filesystem::path path = folder / (stem + extension);
     // A link holds its name whether or not it leads anywhere.
     const auto taken = [](const std::filesystem::path& p) {
         std::error_code ignored;
         return std::filesystem::exists(std::filesystem::symlink_status(p, ignored));
     };
-    for (int n = 2; taken(path); ++n) path = folder / (stem + " (" + std::to_string(n) + ").xlsx");
+    for (int n = 2; taken(path); ++n)
+        path = folder / (stem + " (" + std::to_string(n) + ")" + extension);
     return path;
+}
+
+std::filesystem::path ReportFolder(App& app) {
+    if (const auto documents = app.platform.DocumentsFolder()) return *documents;
+    std::error_code error;
+    return std::filesystem::temp_directory_path(error);
+}
+
+std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time) {
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &time);
+    return UnusedPath(folder, std::string("Расчет Veltra ") + stamp, ".xlsx");
 }
 
 bool ExportQuotationTo(App& app, const std::filesystem::path& path, Publish publish) {
@@ -44,13 +55,7 @@ bool ExportQuotationTo(App& app, const std::filesystem::path& path, Publish publ
 }
 
 void ExportQuotation(App& app) {
-    std::filesystem::path folder;
-    if (const auto documents = app.platform.DocumentsFolder()) {
-        folder = *documents;
-    } else {
-        std::error_code error;
-        folder = std::filesystem::temp_directory_path(error);
-    }
+    const std::filesystem::path folder = ReportFolder(app);
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&now, &local);

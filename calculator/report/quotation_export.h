@@ -6,12 +6,20 @@
 
 #include <ctime>
 #include <filesystem>
+#include <string>
 
 #include "catalogue/staged_file.h"
 
 namespace veltra {
 
 struct App;
+
+// stem + extension in folder, or with " (2)", " (3)" ... before the
+// extension when that name is taken already (by a link too).
+std::filesystem::path UnusedPath(const std::filesystem::path& folder, const std::string& stem,
+                                 const std::string& extension);
+// Where a report goes: the documents folder, the temporary folder when there is none.
+std::filesystem::path ReportFolder(App& app);
 
 // "Расчет Veltra 2026-12-08 14-05-09.xlsx" in folder; " (2)", " (3)" ...
 // before the extension when that name is taken already (by a link too).

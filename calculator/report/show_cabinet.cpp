@@ -9,13 +9,17 @@ void ClearSlots(App& app) {
 }
 
 void ShowPower(App& app) {
+    ShowPower(app, app.main.cabinet);
+}
+
+void ShowPower(const App& app, CabinetPicture& picture) {
     const MainWindowModel& w = app.main;
     const bool switched = app.state.PowerTypeForced || w.PowerStandard.IsSelected(1);
     const bool external = !switched && w.PowerStandard.IsSelected(2);
     const bool transformer = !switched && !external && w.PowerStandard.IsSelected(0);
     if (!switched && !external && !transformer) return;
     for (int c = 0; c < 3; ++c) {
-        CabinetPower& p = app.main.cabinet.power[size_t(c)];
+        CabinetPower& p = picture.power[size_t(c)];
         const bool exists = c + 1 <= app.state.CabinetCount;
         p.imageVisible = exists;
         p.PowOut = exists ? (transformer ? "~36V" : "=48V") : "";
@@ -34,9 +38,12 @@ void ShowPower(App& app) {
 }
 
 void ShowCabinet(App& app) {
+    ShowCabinet(app, app.main.cabinet);
+}
+
+void ShowCabinet(const App& app, CabinetPicture& picture) {
     const ConfigState& s = app.state;
-    CabinetPicture& picture = app.main.cabinet;
-    ClearSlots(app);
+    ClearShapes(picture.Shape1, 1);
     const struct {
         Count count;
         Colour colour;
@@ -54,7 +61,7 @@ void ShowCabinet(App& app) {
     Count next = 0;
     for (const auto& run : runs)
         next = PaintSlots(picture.Shape1, run.colour, next, run.count, run.divisor);
-    ShowPower(app);
+    ShowPower(app, picture);
 }
 
 }  // namespace veltra

@@ -5,6 +5,7 @@
 namespace veltra {
 
 struct App;
+struct CabinetPicture;
 
 // Shapes 1 to 26 transparent at full height; shape 0 is left alone.
 void ClearSlots(App& app);
@@ -12,5 +13,8 @@ void ClearSlots(App& app);
 void ShowPower(App& app);
 // ClearSlots, the fifteen board runs in their order, then ShowPower.
 void ShowCabinet(App& app);
+// The same on another picture (the document's copy of the page's).
+void ShowPower(const App& app, CabinetPicture& picture);
+void ShowCabinet(const App& app, CabinetPicture& picture);
 
 }  // namespace veltra

@@ -55,6 +55,14 @@ struct DefinedName {
     CellRange refersTo;
 };
 
+// How the sheet prints. Nothing set: the spreadsheet program's defaults.
+struct PageSetup {
+    bool a4Portrait = false;
+    int fitPagesWide = 0;  // scaled to this many pages across, any number down; 0: not fitted
+    int repeatedRow = 0;   // printed at the top of every page; 0 for none
+    std::optional<CellRange> printArea;
+};
+
 class Sheet {
   public:
     Sheet(std::string name, std::string fontName, double fontSize);
@@ -79,6 +87,7 @@ class Sheet {
     void SetBorders(const CellRange& range, BorderWeight outer, BorderWeight inner, Rgb24 colour);
     // A name that belongs to this sheet only.
     void AddName(const std::string& name, const CellRange& refersTo);
+    void SetPageSetup(const PageSetup& setup) { pageSetup_ = setup; }
     void SetColumnWidth(int column, double width);
     // Fits the column to its longest displayed text outside merged ranges.
     void AutoFit(int column);
@@ -88,6 +97,7 @@ class Sheet {
     const std::vector<CellRange>& merges() const { return merges_; }
     const std::vector<DefinedName>& names() const { return names_; }
     const std::map<int, double>& columnWidths() const { return widths_; }
+    const PageSetup& pageSetup() const { return pageSetup_; }
 
   private:
     SheetCell& At(int row, int column);
@@ -101,6 +111,7 @@ class Sheet {
     std::vector<CellRange> merges_;
     std::vector<DefinedName> names_;
     std::map<int, double> widths_;
+    PageSetup pageSetup_;
 };
 
 // The text a cell shows under its number format (General, "0%" and the

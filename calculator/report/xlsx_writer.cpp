@@ -219,6 +219,18 @@ bool WriteXlsx(const Sheet& sheet, const std::filesystem::path& path, std::strin
         const std::string target = "=" + sheet.name() + "!" + AbsoluteReference(name.refersTo);
         workbook_define_name(workbook, scoped.c_str(), target.c_str());
     }
+    const PageSetup& page = sheet.pageSetup();
+    if (page.a4Portrait) {
+        worksheet_set_paper(ws, 9);  // A4
+        worksheet_set_portrait(ws);
+    }
+    if (page.fitPagesWide > 0) worksheet_fit_to_pages(ws, uint16_t(page.fitPagesWide), 0);
+    if (page.repeatedRow > 0)
+        worksheet_repeat_rows(ws, lxw_row_t(page.repeatedRow - 1), lxw_row_t(page.repeatedRow - 1));
+    if (const auto& a = page.printArea) {
+        worksheet_print_area(ws, lxw_row_t(a->firstRow - 1), lxw_col_t(a->firstColumn - 1),
+                             lxw_row_t(a->lastRow - 1), lxw_col_t(a->lastColumn - 1));
+    }
     const lxw_error result = workbook_close(workbook);
     const std::string said = messages.Finish();
     if (result != LXW_NO_ERROR) {

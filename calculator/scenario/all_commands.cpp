@@ -1,15 +1,17 @@
 #include <memory>
+#include <utility>
 
 #include "keypad_commands.h"
 #include "scenario_runner.h"
 
 namespace veltra {
 
-void RegisterAllCommands(ScenarioRunner& runner) {
+void RegisterAllCommands(ScenarioRunner& runner, ProposalRenderer renderPdf) {
     RegisterMainWindowCommands(runner);
     RegisterDocumentCommands(runner);
     RegisterProposalCommands(runner);
     RegisterDialogCommands(runner);
+    RegisterProposalDocumentCommands(runner, std::move(renderPdf));
     // The handset dialog's calculator is a keypad, whose commands come later.
     auto openInputCalc = std::make_shared<InputCalcOpener>();
     RegisterUnitDialogCommands(runner, openInputCalc);

@@ -7,7 +7,41 @@
 
 #include "scenario_runner.h"
 
+#ifdef VELTRA_SCENARIO_PDF
+#include <QGuiApplication>
+#include <memory>
+
+#include "report/qt/proposal_output.h"
+#endif
+
 namespace {
+
+// export-pdf paints through the toolkit, started on the offscreen platform
+// at the first one; the toolkit outlives the run.
+struct Toolkit {
+#ifdef VELTRA_SCENARIO_PDF
+    int argc = 1;
+    char* argv[2] = {};
+    std::unique_ptr<QGuiApplication> application;
+#endif
+};
+
+veltra::ProposalRenderer PdfRenderer([[maybe_unused]] Toolkit& toolkit,
+                                     [[maybe_unused]] char* argv0) {
+#ifdef VELTRA_SCENARIO_PDF
+    toolkit.argv[0] = argv0;
+    return [&toolkit](const veltra::ProposalDocument& document, veltra::RenderedProposal& out,
+                      std::string& error) {
+        if (!toolkit.application) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            toolkit.application = std::make_unique<QGuiApplication>(toolkit.argc, toolkit.argv);
+        }
+        return veltra::RenderProposalPdf(document, out, error);
+    };
+#else
+    return {};
+#endif
+}
 
 int Usage() {
     std::cerr << "usage: veltra-scenario [--workdir DIR] [--expect EXPECTED] FILE\n";
@@ -37,17 +71,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto base = std::filesystem::absolute(file).parent_path();
+    Toolkit toolkit;
+    const veltra::ProposalRenderer renderPdf = PdfRenderer(toolkit, argv[0]);
     if (expected.empty()) {
         veltra::ScenarioRunner runner(std::cout, base);
         if (!workdir.empty()) runner.KeepFilesIn(std::filesystem::absolute(workdir));
-        veltra::RegisterAllCommands(runner);
+        veltra::RegisterAllCommands(runner, renderPdf);
         return runner.Run(script) == 0 ? 0 : 1;
     }
 
     std::ostringstream output;
     veltra::ScenarioRunner runner(output, base);
     if (!workdir.empty()) runner.KeepFilesIn(std::filesystem::absolute(workdir));
-    veltra::RegisterAllCommands(runner);
+    veltra::RegisterAllCommands(runner, renderPdf);
     runner.Run(script);
     std::ifstream wantedFile(expected);
     if (!wantedFile) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "catalogue/recording_platform.h"
+#include "report/proposal_export.h"
 #include "state/app.h"
 
 namespace veltra {
@@ -121,6 +122,9 @@ void RegisterDialogCommands(ScenarioRunner& runner);
 void RegisterUnitDialogCommands(ScenarioRunner& runner,
                                 std::shared_ptr<const InputCalcOpener> openInputCalc);
 
+// print proposal and export-pdf PATH (painted by renderPdf; without one,
+// export-pdf is an error line): the commercial proposal's document.
+void RegisterProposalDocumentCommands(ScenarioRunner& runner, ProposalRenderer renderPdf);
 // save PATH, load PATH and print document: the calculation file.
 void RegisterDocumentCommands(ScenarioRunner& runner);
 // discount TEXT, proposal FIELD VALUE and print proposal-details.
@@ -128,7 +132,7 @@ void RegisterProposalCommands(ScenarioRunner& runner);
 
 // Every command of the scenario language, in the order that lets later ones
 // extend earlier ones.
-void RegisterAllCommands(ScenarioRunner& runner);
+void RegisterAllCommands(ScenarioRunner& runner, ProposalRenderer renderPdf = {});
 
 // Splits "NAME(3)" into "NAME" and 3; index -1 when there is none.
 bool SplitIndexedName(const std::string& text, std::string& name, int& index);

@@ -113,6 +113,7 @@ std::vector<ControlPlace> BuildLayout() {
     l.push_back({"TabStrip3", p7, P(4, 303, 465, 26)});
     l.push_back({"ReportTxtLabel", "ReportFrame(1)", P(8, 8, 449, 240)});
     l.push_back({"Command2", "ReportFrame(1)", P(337, 257, 120, 26)});
+    l.push_back({"ReportPdf", "ReportFrame(1)", P(209, 257, 120, 26)});
     return l;
 }
 

@@ -9,6 +9,7 @@
 #include "dialogs/seller_dialog_view.h"
 #include "main_form.h"
 #include "mainwindow/file_menu.h"
+#include "report/qt/proposal_output.h"
 #include "seller_settings_store.h"
 
 namespace veltra {
@@ -46,6 +47,11 @@ void MainForm::BuildFileMenu() {
     add("FileSeller", "Реквизиты продавца…", QKeySequence::UnknownKey,
         [this] { Handle([&] { ShowSellerDialog(app_, this); }); });
     recentSeparator_ = fileMenu_->addSeparator();
+    // Its own group above the recent files.
+    fileMenu_->insertSeparator(recentSeparator_);
+    fileMenu_->insertAction(recentSeparator_,
+                            add("FilePrint", "Печать…", QKeySequence::Print,
+                                [this] { Handle([&] { PrintProposal(app_, this); }); }));
     exitSeparator_ = fileMenu_->addSeparator();
     // Closing asks as the window's own close button does.
     add("FileExit", "Выход", QKeySequence::Quit, [this] { close(); });
@@ -95,9 +101,17 @@ void MainForm::KeepRecentFilesIn(QSettings& settings) {
 }
 
 void MainForm::OnProposalDialog() {
-    const ProposalDialogResult made = ShowProposalDialog(app_, this);
-    // MERGE HOOK: "PDF…" (Pdf) and "Печать…" (Print) make the document here.
-    (void)made;
+    switch (ShowProposalDialog(app_, this)) {
+        case ProposalDialogResult::Pdf:
+            ExportProposalPdf(app_);
+            break;
+        case ProposalDialogResult::Print:
+            PrintProposal(app_, this);
+            break;
+        case ProposalDialogResult::Cancelled:
+        case ProposalDialogResult::Saved:
+            break;
+    }
 }
 
 void MainForm::KeepSellerDetailsIn(QSettings& settings) {

@@ -8,6 +8,7 @@
 #include "main_form.h"
 #include "mainwindow/main_form_pages.h"
 #include "report/cabinet_picture_view.h"
+#include "report/qt/proposal_output.h"
 #include "report/quotation_export.h"
 #include "widgets/conversions.h"
 
@@ -47,6 +48,9 @@ void MainForm::BuildReportsPage() {
     auto* excel = new QPushButton("Отчет в Excel");
     Place(excel, "Command2");
     connect(excel, &QPushButton::clicked, this, [this] { Handle([&] { ExportQuotation(app_); }); });
+    auto* pdf = new QPushButton("Отчет в PDF…");
+    Place(pdf, "ReportPdf");
+    connect(pdf, &QPushButton::clicked, this, [this] { Handle([&] { ExportProposalPdf(app_); }); });
 }
 
 void MainForm::RenderPages() {

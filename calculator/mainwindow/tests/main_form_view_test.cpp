@@ -154,6 +154,16 @@ TEST_F(MainFormView, TabsSwitchPagesAndSubPages) {
     EXPECT_TRUE(written.starts_with(documents.path().toStdString() + "/Расчет Veltra "));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(written)));
     EXPECT_TRUE(t.platform.messages.empty());
+
+    // "Отчет в PDF…" beside it writes the proposal under its number and opens it.
+    t.app.proposal.number = "КП-1";
+    QTest::mouseClick(Child<QPushButton>("ReportPdf"), Qt::LeftButton);
+    ASSERT_EQ(t.platform.openedFiles.size(), 2u);
+    EXPECT_EQ(t.platform.openedFiles[1], documents.path().toStdString() + "/КП-1.pdf");
+    QFile pdf(QString::fromStdString(t.platform.openedFiles[1]));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_TRUE(t.platform.messages.empty());
 }
 
 TEST_F(MainFormView, TreeClicksShowCodeAndPriceOnlyForPricedItems) {
@@ -248,6 +258,7 @@ TEST_F(MainFormView, ActivationMeasuresTheFrameAndClosingClosesEverything) {
 TEST_F(MainFormView, TitleMarksChangesAndClosingAsksAboutThem) {
     EXPECT_EQ(Child<QAction>("FileOpen")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(Child<QAction>("FileSave")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(Child<QAction>("FilePrint")->shortcut(), QKeySequence("Ctrl+P"));
     QTemporaryDir folder;
     QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
     window.KeepRecentFilesIn(settings);

@@ -140,6 +140,17 @@ def main():
         check(dims[letter].customWidth, f"{letter} fitted")
     check(dims["B"].width >= longest_code, f"B width {dims['B'].width} for {longest_code} chars")
     check(dims["E"].width >= len("$99,999.00"), f"E width {dims['E'].width}")
+
+    # Printed: A4 portrait, one page wide, the header row on every page, the
+    # tables and the discount cells.
+    check(int(ws.page_setup.paperSize) == 9 and ws.page_setup.orientation == "portrait",
+          f"paper {ws.page_setup.paperSize} {ws.page_setup.orientation}")
+    # fitToWidth is left out when it is 1, the file format's default.
+    check(ws.sheet_properties.pageSetUpPr.fitToPage and (ws.page_setup.fitToWidth or 1) == 1
+          and ws.page_setup.fitToHeight == 0, "fitted to one page wide")
+    check(ws.print_title_rows.replace("$", "") == f"{header}:{header}",
+          f"repeated {ws.print_title_rows!r}")
+    check(f"$A$1:$G${totals[1]}" in str(ws.print_area), f"print area {ws.print_area!r}")
     print("ok:", len(lines), "lines,", totals, "totals")
 
 
