@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,6 +22,7 @@
 #include "qt_platform.h"
 #include "startup.h"
 #include "startup_timing.h"
+#include "toolkit_translations.h"
 #include "widgets/conversions.h"
 #include "widgets/look.h"
 
@@ -56,6 +58,8 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     veltra::ApplyLook(application);
+    QTranslator toolkitTexts;
+    veltra::LoadToolkitTranslations(toolkitTexts);
     veltra::QtPlatform platform;
     veltra::App app(platform, veltra::SystemDecimalSeparator());
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <string>
 #include <system_error>
 
 #include "quotation.h"
@@ -9,10 +10,33 @@
 
 namespace veltra {
 
-std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time) {
+namespace {
+
+// A file name holds at most 255 bytes; the calculation's name gives way to
+// the date, the number and the extension, at a whole character.
+constexpr size_t kLongestName = 255 - std::char_traits<char>::length(" 2026-12-10 14-05 (99).xlsx");
+
+std::string QuotationStem(const std::filesystem::path& calculation, const std::tm& time) {
     char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &time);
-    const std::string stem = std::string("Расчет Veltra ") + stamp;
+    if (calculation.empty()) {
+        std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &time);
+        return std::string("Расчет Veltra ") + stamp;
+    }
+    std::string name = calculation.stem().string();
+    if (name.size() > kLongestName) {
+        size_t end = kLongestName;
+        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+        name.resize(end);
+    }
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M", &time);
+    return name + " " + stamp;
+}
+
+}  // namespace
+
+std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time,
+                                       const std::filesystem::path& calculation) {
+    const std::string stem = QuotationStem(calculation, time);
     std::filesystem::path path = folder / (stem + ".xlsx");
     // A link holds its name whether or not it leads anywhere.
     const auto taken = [](const std::filesystem::path& p) {
@@ -55,7 +79,7 @@ void ExportQuotation(App& app) {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&now, &local);
-    const std::filesystem::path path = NewQuotationPath(folder, local);
+    const std::filesystem::path path = NewQuotationPath(folder, local, app.document.file);
     if (!ExportQuotationTo(app, path, Publish::KeepExisting)) return;
     if (!app.platform.OpenFile(path.string())) {
         app.platform.ShowMessage(
