@@ -14,12 +14,15 @@
 #include "catalogue/price_list.h"
 #include "chm_help_viewer.h"
 #include "command_line.h"
+#include "console_platform.h"
 #include "data_folders.h"
+#include "mainwindow/interface_scale.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"
 #include "mainwindow/qt/power_msg.h"
 #include "qt_platform.h"
+#include "scaled_application.h"
 #include "startup.h"
 #include "startup_timing.h"
 #include "toolkit_translations.h"
@@ -56,7 +59,17 @@ int main(int argc, char** argv) {
         return veltra::RunWithoutWindow(line, veltra::ProgramFolder(argv[0]),
                                         veltra::SystemDecimalSeparator());
     }
-    QApplication application(argc, argv);
+    // The interface scale: the command line's, else the one chosen in the menu.
+    QSettings early("Dorvesk", "VeltraCalculator");
+    const int chosenScale = veltra::ParseInterfaceScale(
+                                early.value(veltra::kInterfaceScaleKey).toString().toStdString())
+                                .value_or(100);
+    veltra::ConsolePlatform probePlatform;
+    const veltra::App probe(probePlatform);
+    veltra::ScaledStart scaled;
+    const std::unique_ptr<QApplication> toolkit = veltra::StartScaledApplication(
+        argc, argv, line.scale.value_or(chosenScale), veltra::FieldWindowsOf(probe), scaled);
+    QApplication& application = *toolkit;
     veltra::ApplyLook(application);
     QTranslator toolkitTexts;
     veltra::LoadToolkitTranslations(toolkitTexts);
@@ -102,9 +115,26 @@ int main(int argc, char** argv) {
                                 veltra::TwipsToPixels(veltra::kMainFormHeight)));
     QSettings settings("Dorvesk", "VeltraCalculator");
     window.KeepRecentFilesIn(settings);
+    window.ShowInterfaceScale(scaled.applied, chosenScale);
     veltra::InstallStartupTiming(window, splash);
-    splash.SetTimerAction([&window, &line] {
+    // A scale that does not fit this screen is told once.
+    const QString notice = QString("%1 %2x%3")
+                               .arg(scaled.wanted)
+                               .arg(scaled.screen.whole.width)
+                               .arg(scaled.screen.whole.height);
+    const bool tellScale =
+        scaled.applied != scaled.wanted && settings.value(veltra::kScaleNoticeKey) != notice;
+    if (scaled.applied == scaled.wanted) settings.remove(veltra::kScaleNoticeKey);
+    if (tellScale) settings.setValue(veltra::kScaleNoticeKey, notice);
+    splash.SetTimerAction([&window, &line, &platform, tellScale, &scaled] {
         window.show();
+        if (tellScale) {
+            QTimer::singleShot(0, &window, [&platform, &scaled] {
+                platform.ShowMessage(
+                    veltra::ScaleReducedMessage(scaled.wanted, scaled.applied, scaled.screen),
+                    veltra::kAppTitle, veltra::MessageIcon::Information);
+            });
+        }
         // Once the splash box is gone, so that a message shows over the window.
         if (line.calculation) {
             QTimer::singleShot(0, &window,

@@ -3,9 +3,11 @@
 // view: each forwarded handler runs as one event, then the window redraws
 // from the model, or closes once the model has closed. The window's close
 // control and Escape run the model's own close handling (by default: closed,
-// storing nothing).
+// storing nothing); F1 opens the window's help topic, which every model
+// names with a function WindowHelpTopic(const Model&).
 
 #include <QDialog>
+#include <QKeyEvent>
 
 #include "control_widgets.h"
 #include "state/app.h"
@@ -18,6 +20,10 @@ class ModelDialog : public QDialog {
     ModelDialog(App& app, Model& model, QWidget* parent)
         : QDialog(parent), app_(app), model_(model) {
         setWindowTitle(QString::fromStdString(model.title));
+        // Opened from the keyboard, the focus shows at once, as it did in
+        // the window below.
+        if (parent && parent->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+            setAttribute(Qt::WA_KeyboardFocusChange);
     }
 
     // Redraws every control from the model.
@@ -29,6 +35,14 @@ class ModelDialog : public QDialog {
     }
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::HelpContents)) {
+            Forward([this] { ShowHelp(app_, WindowHelpTopic(model_)); });
+            return event->accept();
+        }
+        QDialog::keyPressEvent(event);
+    }
+
     template <class Handler>
     void Forward(Handler&& handler) {
         RunEvent(app_, handler);

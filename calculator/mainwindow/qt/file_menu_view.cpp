@@ -17,7 +17,7 @@ const char* const kRecentFilesKey = "recentFiles";
 }  // namespace
 
 void MainForm::BuildFileMenu() {
-    fileMenu_ = menuBar()->addMenu("Файл");
+    fileMenu_ = menuBar()->addMenu("&Файл");
     fileMenu_->setObjectName("FileMenu");
     fileMenu_->setToolTipsVisible(true);
     const auto add = [this](const char* name, const char* caption, QKeySequence::StandardKey key,
@@ -28,11 +28,11 @@ void MainForm::BuildFileMenu() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    add("FileOpen", "Открыть расчет…", QKeySequence::Open,
+    add("FileOpen", "&Открыть расчет…", QKeySequence::Open,
         [this] { Handle([&] { FileOpen_Click(app_, form_); }); });
-    add("FileSave", "Сохранить расчет", QKeySequence::Save,
+    add("FileSave", "&Сохранить расчет", QKeySequence::Save,
         [this] { Handle([&] { FileSave_Click(app_); }); });
-    QAction* saveAs = add("FileSaveAs", "Сохранить расчет как…", QKeySequence::SaveAs,
+    QAction* saveAs = add("FileSaveAs", "Сохранить расчет &как…", QKeySequence::SaveAs,
                           [this] { Handle([&] { FileSaveAs_Click(app_); }); });
     // Desktops without a convention of their own for it get the common one.
     if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
@@ -40,7 +40,7 @@ void MainForm::BuildFileMenu() {
     recentSeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
     // Closing asks as the window's own close button does.
-    add("FileExit", "Выход", QKeySequence::Quit, [this] { close(); });
+    add("FileExit", "В&ыход", QKeySequence::Quit, [this] { close(); });
 }
 
 void MainForm::RenderDocument() {

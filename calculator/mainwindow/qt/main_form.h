@@ -17,6 +17,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -45,6 +46,9 @@ class MainForm : public QMainWindow {
     void KeepRecentFilesIn(QSettings& settings);
     // A file named on the command line, opened as one event.
     void OpenCalculationFile(const std::string& path);
+    // The interface scale of this run and the one the menu has chosen,
+    // which is kept in the settings of KeepRecentFilesIn.
+    void ShowInterfaceScale(int inEffect, int chosen);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -66,6 +70,7 @@ class MainForm : public QMainWindow {
 
     void BuildMenu();
     void BuildFileMenu();
+    void BuildScaleMenu();
     void BuildTabStrip();
     void BuildStatusBar();
     void BuildAccessPage();
@@ -76,6 +81,9 @@ class MainForm : public QMainWindow {
     void BuildCataloguePage();
     void BuildReportsPage();
     void BuildField(const char* label, const char* field, const char* button);
+    void BuildKeyboard();
+    // Enter on the tree or the list; true when taken.
+    bool OnListKey(QObject* watched, QKeyEvent* event);
     void BuildOptionGroup(int group);
 
     void OnFieldButton(const char* name);
@@ -124,6 +132,8 @@ class MainForm : public QMainWindow {
     std::vector<std::string> shownRecent_;
     QSettings* settings_ = nullptr;
     std::vector<std::string> storedRecent_;
+    std::vector<QAction*> scaleActions_;
+    int scaleInEffect_ = 100;
 };
 
 }  // namespace veltra
