@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
     veltra::LoadToolkitTranslations(toolkitTexts);
     veltra::QtPlatform platform;
     veltra::App app(platform, veltra::SystemDecimalSeparator());
+    app.interfaceScale = scaled.applied;
 
     const std::vector<std::filesystem::path> folders =
         veltra::DataFolders(QCoreApplication::applicationDirPath().toStdString());

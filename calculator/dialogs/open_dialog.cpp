@@ -34,7 +34,8 @@ template <class View, class Model>
 void ShowModal(App& app, std::optional<Model>& model, QWidget* parent, QPoint topLeft) {
     if (!model) return;  // opening failed and was reported
     View view(app, *model, parent);
-    view.move(KeptOnScreen(topLeft, view.size()));
+    // Drawn larger than designed, it must not reach past a small screen.
+    view.move(app.interfaceScale > 100 ? KeptOnScreen(topLeft, view.size()) : topLeft);
     view.exec();
 }
 

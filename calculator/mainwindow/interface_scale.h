@@ -36,9 +36,9 @@ struct ScreenArea {
 };
 
 // The largest scale up to `wanted` at which the main window, centred on the
-// screen, lies in its free part and every window in `opened` fits in it (a
-// dialog that would reach past it opens moved inside); 100 when even that
-// scale does not fit.
+// screen, lies in its free part and every window in `opened` fits in it (at
+// a scale above 100 % a dialog that would reach past it opens moved inside);
+// 100 when even that scale does not fit.
 int FittingScale(int wanted, const ScreenArea& screen, const std::vector<TwipsRect>& opened);
 
 // Said once when the scale chosen does not fit the screen.

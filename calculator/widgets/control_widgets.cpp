@@ -61,6 +61,12 @@ void FlatButtonWidget::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+void FlatButtonWidget::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        emit hovered();
+}
+
 void FlatButtonWidget::enterEvent(QEnterEvent* event) {
     pointerOver_ = true;
     update();

@@ -29,12 +29,14 @@ class FlatButtonWidget : public QAbstractButton {
     void Render(const FlatButton& model);
 
   signals:
-    // The pointer entered the button.
+    // The pointer entered the button, or Tab or an arrow key reached it.
     void hovered();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Reached from the keyboard it previews as the pointer over it does.
+    void focusInEvent(QFocusEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "control_widgets.h"
 #include "state/app.h"
@@ -22,8 +23,7 @@ class ModelDialog : public QDialog {
         setWindowTitle(QString::fromStdString(model.title));
         // Opened from the keyboard, the focus shows at once, as it did in
         // the window below.
-        if (parent && parent->window()->testAttribute(Qt::WA_KeyboardFocusChange))
-            setAttribute(Qt::WA_KeyboardFocusChange);
+        keyboardOpened_ = parent && parent->window()->testAttribute(Qt::WA_KeyboardFocusChange);
     }
 
     // Redraws every control from the model.
@@ -35,6 +35,18 @@ class ModelDialog : public QDialog {
     }
 
   protected:
+    bool event(QEvent* event) override {
+        // Activation gives the first control the focus as a click would;
+        // once that is done, the focus frame is asked for.
+        if (event->type() == QEvent::WindowActivate && keyboardOpened_) {
+            keyboardOpened_ = false;
+            QTimer::singleShot(0, this, [this] {
+                setAttribute(Qt::WA_KeyboardFocusChange);
+                if (QWidget* focus = focusWidget()) focus->update();
+            });
+        }
+        return QDialog::event(event);
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (event->matches(QKeySequence::HelpContents)) {
             Forward([this] { ShowHelp(app_, WindowHelpTopic(model_)); });
@@ -68,6 +80,9 @@ class ModelDialog : public QDialog {
 
     App& app_;
     Model& model_;
+
+  private:
+    bool keyboardOpened_ = false;
 };
 
 }  // namespace veltra

@@ -1,7 +1,7 @@
 #pragma once
 // A dialog or keypad about to open where its rule places it: moved just
-// inside the screen's free part when it would reach past it, as happens at a
-// larger interface scale on a small screen. Where it fits, it stays put.
+// inside the screen's free part when it would reach past it, which a larger
+// interface scale on a small screen asks for. Where it fits, it stays put.
 
 #include <QPoint>
 #include <QRect>
