@@ -100,9 +100,10 @@ HOME="$out/home" OUT="$out" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$dr
   typed "Офис Север"
   k Return
   main 17-saved
-  # Page "Отчеты": its lower tabs to the text, "Отчет в Excel" writes the
-  # workbook under the calculation'"'"'s name.
+  # Page "Отчеты": its lower tabs to the text, then back to "Отчет в Excel"
+  # above them, which writes the workbook under the calculation'"'"'s name.
   m ctrl+Tab Tab Right Tab space
+  sleep 1
   scrot -o "$OUT/18-export-message.png"
   k Return
   main 19-reports
