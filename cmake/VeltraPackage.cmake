@@ -21,6 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Dorvesk Veltra Calculator <support@dorvesk.
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its X11 platform plugin at run time, which no library check sees.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Its translations make the file and print dialogs speak Russian.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm")
 include(CPack)

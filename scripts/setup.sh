@@ -17,6 +17,7 @@ packages=(
   xvfb xauth x11-utils
   python3 fp-utils  # the help files: compiled with chmcmd, checked with chmls
   xchm qt6-qpa-plugins  # the help viewer, run once by the tests
+  qt6-translations-l10n  # Qt's own dialogs in Russian
   dpkg-dev  # dpkg-shlibdeps, for the Debian package's dependencies
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl  # the package's file type, as a desktop sees it
   clang libclang-rt-14-dev  # the fuzz targets (libFuzzer and sanitizer runtimes)

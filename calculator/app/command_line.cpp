@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "mainwindow/interface_scale.h"
+
 namespace veltra {
 
 namespace {
@@ -69,6 +71,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
                              line.error) ||
                    TakeValue(args, i, "--export-pdf", "путь к файлу предложения .pdf",
                              line.exportPdf, line.error)) {
+        } else if (std::optional<std::string> scale;
+                   TakeValue(args, i, "--scale", "масштаб в процентах", scale, line.error)) {
+            if (scale) line.scale = ParseInterfaceScale(*scale);
+            if (scale && !line.scale)
+                line.error = "Масштаб интерфейса бывает 100, 125, 150 или 200 %: " + *scale;
         } else if (arg.rfind("--", 0) == 0) {
             line.error = "Неизвестный параметр: " + arg;
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -96,7 +103,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
 
 std::string UsageText(const std::string& program) {
     return "Использование: " + program +
-           " [--price-list ПУТЬ] [РАСЧЕТ.veltra]\n"
+           " [--price-list ПУТЬ] [--scale N] [РАСЧЕТ.veltra]\n"
            "       " +
            program +
            " [--price-list ПУТЬ] --export-xlsx ОТЧЕТ.xlsx РАСЧЕТ.veltra\n"
@@ -116,6 +123,8 @@ std::string UsageText(const std::string& program) {
            "  --print-configuration     вывести текст конфигурации расчета\n"
            "                            без окна программы\n"
            "  --price-list ПУТЬ         читать прайс-лист из файла ПУТЬ\n"
+           "  --scale N                 масштаб интерфейса на этот запуск: 100, 125,\n"
+           "                            150 или 200 (%; обычно — как выбран в меню)\n"
            "  -h, --help                показать эту справку и выйти\n"
            "\n"
            "Без окна программа не нуждается в дисплее; сообщения (нет кодов в\n"

@@ -18,6 +18,7 @@ struct CommandLine {
     std::optional<std::string> exportXlsx;   // its quotation's workbook, without a window
     std::optional<std::string> exportPdf;    // its commercial proposal, without a window
     bool printConfiguration = false;         // its configuration text, without a window
+    std::optional<int> scale;                // the interface scale of this run, in percent
     bool help = false;
     std::string error;  // not empty: a bad command line, said in Russian
 

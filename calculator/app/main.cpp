@@ -2,8 +2,6 @@
 // main window; or, for --export-xlsx, --export-pdf and --print-configuration,
 // a run without a window.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -16,15 +14,19 @@
 #include "catalogue/price_list.h"
 #include "chm_help_viewer.h"
 #include "command_line.h"
+#include "console_platform.h"
 #include "data_folders.h"
+#include "mainwindow/interface_scale.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"
 #include "mainwindow/qt/power_msg.h"
 #include "qt_platform.h"
 #include "report/qt/proposal_output.h"
+#include "scaled_application.h"
 #include "startup.h"
 #include "startup_timing.h"
+#include "toolkit_translations.h"
 #include "widgets/conversions.h"
 #include "widgets/look.h"
 
@@ -76,15 +78,23 @@ int main(int argc, char** argv) {
                                         veltra::SystemDecimalSeparator());
     }
     if (line.withoutWindow()) return ExportPdfWithoutDisplay(line, argv[0]);
-    QApplication application(argc, argv);
+    // The interface scale: the command line's, else the one chosen in the menu.
+    QSettings early("Dorvesk", "VeltraCalculator");
+    const int chosenScale = veltra::ParseInterfaceScale(
+                                early.value(veltra::kInterfaceScaleKey).toString().toStdString())
+                                .value_or(100);
+    veltra::ConsolePlatform probePlatform;
+    const veltra::App probe(probePlatform);
+    veltra::ScaledStart scaled;
+    const std::unique_ptr<QApplication> toolkit = veltra::StartScaledApplication(
+        argc, argv, line.scale.value_or(chosenScale), veltra::FieldWindowsOf(probe), scaled);
+    QApplication& application = *toolkit;
     veltra::ApplyLook(application);
-    // The toolkit's own dialogs (print, preview) in Russian where its translation is installed.
     QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&toolkitTexts);
+    veltra::LoadToolkitTranslations(toolkitTexts);
     veltra::QtPlatform platform;
     veltra::App app(platform, veltra::SystemDecimalSeparator());
+    app.interfaceScale = scaled.applied;
 
     const std::vector<std::filesystem::path> folders =
         veltra::DataFolders(QCoreApplication::applicationDirPath().toStdString());
@@ -126,9 +136,26 @@ int main(int argc, char** argv) {
     QSettings settings("Dorvesk", "VeltraCalculator");
     window.KeepRecentFilesIn(settings);
     window.KeepSellerDetailsIn(settings);
+    window.ShowInterfaceScale(scaled.applied, chosenScale);
     veltra::InstallStartupTiming(window, splash);
-    splash.SetTimerAction([&window, &line] {
+    // A scale that does not fit this screen is told once.
+    const QString notice = QString("%1 %2x%3")
+                               .arg(scaled.wanted)
+                               .arg(scaled.screen.whole.width)
+                               .arg(scaled.screen.whole.height);
+    const bool tellScale =
+        scaled.applied != scaled.wanted && settings.value(veltra::kScaleNoticeKey) != notice;
+    if (scaled.applied == scaled.wanted) settings.remove(veltra::kScaleNoticeKey);
+    if (tellScale) settings.setValue(veltra::kScaleNoticeKey, notice);
+    splash.SetTimerAction([&window, &line, &platform, tellScale, &scaled] {
         window.show();
+        if (tellScale) {
+            QTimer::singleShot(0, &window, [&platform, &scaled] {
+                platform.ShowMessage(
+                    veltra::ScaleReducedMessage(scaled.wanted, scaled.applied, scaled.screen),
+                    veltra::kAppTitle, veltra::MessageIcon::Information);
+            });
+        }
         // Once the splash box is gone, so that a message shows over the window.
         if (line.calculation) {
             QTimer::singleShot(0, &window,

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <array>
 
+#include "dialog_help.h"
 #include "e1_trunk.h"
 #include "widgets/control_widgets.h"
 #include "widgets/model_dialog.h"

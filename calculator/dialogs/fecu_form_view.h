@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "dialog_help.h"
 #include "fecu_form.h"
 #include "state/app.h"
 #include "widgets/control_widgets.h"

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "dialog_help.h"
 #include "ipu_form.h"
 #include "state/app.h"
 #include "widgets/control_widgets.h"

@@ -32,6 +32,8 @@ MobileView::MobileView(App& app, MobileDialog& model, QWidget* parent)
     maErl_ = AddLabel(this, model.MaErl);
 
     ok_ = Button(this, model.Command1, [this] { Command1_Click(app_, model_); });
+    // Enter in the box means "Ok", not the calculator built before it.
+    ok_->setDefault(true);
     close_ = Button(this, model.Command3, [this] { Command3_Click(model_); });
     help_ = Button(this, model.Command2, [this] { Command2_Click(app_, model_); });
     Render();

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <array>
 
+#include "dialog_help.h"
 #include "mobile.h"
 #include "state/app.h"
 #include "widgets/control_widgets.h"

@@ -9,6 +9,7 @@
 #include "mobile_view.h"
 #include "state/app.h"
 #include "variant_dialog_view.h"
+#include "widgets/screen_fit.h"
 
 namespace veltra {
 
@@ -33,7 +34,8 @@ template <class View, class Model>
 void ShowModal(App& app, std::optional<Model>& model, QWidget* parent, QPoint topLeft) {
     if (!model) return;  // opening failed and was reported
     View view(app, *model, parent);
-    view.move(topLeft);
+    // Drawn larger than designed, it must not reach past a small screen.
+    view.move(app.interfaceScale > 100 ? KeptOnScreen(topLeft, view.size()) : topLeft);
     view.exec();
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "dialog_help.h"
 #include "variant_dialog.h"
 #include "widgets/control_widgets.h"
 #include "widgets/model_dialog.h"

@@ -1,5 +1,6 @@
 #include "keypad_views.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
 #include "state/app.h"
@@ -9,8 +10,21 @@ namespace veltra {
 
 namespace {
 
+// A key that the arrow keys leave for its neighbour in the grid.
+class KeyButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->modifiers() == Qt::NoModifier && MoveFocusByArrow(this, event->key()))
+            return event->accept();
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 QPushButton* NewKey(QWidget* parent, const FlatButton& model) {
-    auto* key = new QPushButton(QString::fromStdString(model.caption), parent);
+    auto* key = new KeyButton(QString::fromStdString(model.caption), parent);
     key->setObjectName(QString::fromStdString(model.name));
     key->setGeometry(ToPixels(model.box));
     QPalette palette = key->palette();
@@ -33,9 +47,7 @@ KeypadButtons::KeypadButtons(QWidget* parent, const DigitKeys& digits, const Fla
     for (int k = 0; k <= 9; ++k) digits_[size_t(k)] = NewKey(parent, digits[size_t(k)]);
     clear_ = NewKey(parent, clear);
     ok_ = NewKey(parent, ok);
-    // Enter means "Ok" wherever the focus is.
-    for (QPushButton* key : digits_) key->setAutoDefault(false);
-    clear_->setAutoDefault(false);
+    // Enter presses the key with the focus, and "Ok" from anywhere else.
     ok_->setDefault(true);
 }
 
@@ -60,14 +72,15 @@ InputCalcView::InputCalcView(App& app, InputCalc& model, InputCalcBox& box, QWid
     connect(display_, &QLineEdit::textEdited, this, [this](const QString& text) {
         Forward([&] { Text1_Change(model_, text.toStdString()); });
     });
-    // The keys leave the keyboard with the display, so typing goes on there.
+    // The keys are reached with Tab but take no focus from a click, so
+    // typing goes on in the display.
     for (int k = 0; k <= 9; ++k) {
-        keys_.Digit(k)->setFocusPolicy(Qt::NoFocus);
+        keys_.Digit(k)->setFocusPolicy(Qt::TabFocus);
         connect(keys_.Digit(k), &QPushButton::clicked, this,
                 [this, k] { Forward([&] { Command1_Click(model_, k); }); });
     }
-    keys_.Clear()->setFocusPolicy(Qt::NoFocus);
-    keys_.Ok()->setFocusPolicy(Qt::NoFocus);
+    keys_.Clear()->setFocusPolicy(Qt::TabFocus);
+    keys_.Ok()->setFocusPolicy(Qt::TabFocus);
     connect(keys_.Clear(), &QPushButton::clicked, this,
             [this] { Forward([&] { Command3_Click(model_); }); });
     connect(keys_.Ok(), &QPushButton::clicked, this,
@@ -112,6 +125,19 @@ void AddQtyView::Render() {
     if (model_.focus == model_.Command1.name) keys_.Ok()->setFocus();
 }
 
+void InputCalcView::keyPressEvent(QKeyEvent* event) {
+    // A digit typed while a key has the focus goes to the display all the same.
+    const QString text = event->text();
+    if (!display_->hasFocus() && text.size() == 1 && text[0] >= u'0' && text[0] <= u'9' &&
+        event->modifiers() == Qt::NoModifier) {
+        display_->setFocus(Qt::OtherFocusReason);
+        QKeyEvent typed(event->type(), event->key(), event->modifiers(), text);
+        QApplication::sendEvent(display_, &typed);
+        return event->accept();
+    }
+    ModelDialog::keyPressEvent(event);
+}
+
 void AddQtyView::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     char key = 0;
@@ -123,11 +149,11 @@ void AddQtyView::keyPressEvent(QKeyEvent* event) {
     if (key) {
         bool taken = false;
         Forward([&] { taken = Form_KeyPress(model_, key); });
-        // Escape does not close: every close applies, which Escape must not do
-        // unasked.
-        if (taken || key == kEscKey) return event->accept();
+        // AddQty's own Escape shows "0"; elsewhere Escape closes as the
+        // window's close control does.
+        if (taken) return event->accept();
     }
-    QDialog::keyPressEvent(event);
+    ModelDialog::keyPressEvent(event);
 }
 
 }  // namespace veltra

@@ -9,6 +9,7 @@
 
 #include "add_qty.h"
 #include "input_calc.h"
+#include "keypad_help.h"
 #include "widgets/model_dialog.h"
 
 namespace veltra {
@@ -42,6 +43,7 @@ class InputCalcView : public ModelDialog<InputCalc> {
   protected:
     // The window's close control and Escape close without writing.
     void CloseModel() override { Form_Unload(model_, box_); }
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     InputCalcBox& box_;

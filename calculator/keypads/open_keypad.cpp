@@ -2,6 +2,7 @@
 
 #include "keypad_views.h"
 #include "state/app.h"
+#include "widgets/screen_fit.h"
 
 namespace veltra {
 
@@ -10,7 +11,8 @@ namespace {
 template <class View, class Model, class... Extra>
 void ShowModal(App& app, Model& model, QWidget* parent, QPoint topLeft, Extra&... extra) {
     View view(app, model, extra..., parent);
-    view.move(topLeft);
+    // Drawn larger than designed, it must not reach past a small screen.
+    view.move(app.interfaceScale > 100 ? KeptOnScreen(topLeft, view.size()) : topLeft);
     view.exec();
 }
 

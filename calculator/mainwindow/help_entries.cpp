@@ -25,6 +25,20 @@ void ShowHelpEntry(App& app, std::string_view name) {
     }
 }
 
+const char* PageHelpTopic(int tab) {
+    static const char* const kTopics[kTabCount] = {
+        "VeltraCalculator.chm::/source/an_ext.htm",  "VeltraCalculator.chm::/source/an_trunk.htm",
+        "VeltraCalculator.chm::/source/dect.htm",    "VeltraCalculator.chm::/source/power.htm",
+        "VeltraCalculator.chm::/source/frame.htm",   "VeltraCalculator.chm::/source/additional.htm",
+        "VeltraCalculator.chm::/source/reports.htm",
+    };
+    return tab >= 1 && tab <= kTabCount ? kTopics[tab - 1] : "VeltraCalculator.chm";
+}
+
+void ShowPageHelp(App& app, const MainFormModel& form) {
+    ShowHelp(app, PageHelpTopic(form.TabStrip1));
+}
+
 HelpRequest ParseHelpTarget(std::string_view target) {
     HelpRequest request;
     if (const size_t window = target.find('>'); window != std::string_view::npos) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "state/app.h"
+#include "state/main_form_model.h"
 
 namespace veltra {
 
@@ -19,6 +20,12 @@ struct HelpEntry {
 const std::vector<HelpEntry>& HelpEntries();
 // Calls ShowHelp with the entry's target; an unknown name does nothing.
 void ShowHelpEntry(App& app, std::string_view name);
+
+// F1 on the main window: the help topic of the page shown (tab 1..7). The
+// pages' "?" buttons open the exchange's overview, which describes the
+// equipment; F1 opens the page's own topic in the program's help.
+const char* PageHelpTopic(int tab);
+void ShowPageHelp(App& app, const MainFormModel& form);
 
 // A help target taken apart: "file.chm::/topic.htm>window".
 struct HelpRequest {

@@ -38,4 +38,9 @@ void TabStrip3_Click(App& app, MainFormModel& form, int tab) {
     if (tab == 2) ShowConfiguration(app);
 }
 
+void StepPage(App& app, MainFormModel& form, bool forward) {
+    const int shown = form.TabStrip1 - 1;
+    TabStrip1_Click(app, form, (shown + (forward ? 1 : kTabCount - 1)) % kTabCount + 1);
+}
+
 }  // namespace veltra

@@ -14,4 +14,9 @@ void TabStrip2_Click(App& app, MainFormModel& form, int tab);
 // Page 7: tab 1 the cabinet picture, tab 2 the configuration text.
 void TabStrip3_Click(App& app, MainFormModel& form, int tab);
 
+// Ctrl+Tab and Ctrl+PgDn (`forward`), Ctrl+Shift+Tab and Ctrl+PgUp: the
+// next or previous page, around from the last to the first, as a click on
+// its tab.
+void StepPage(App& app, MainFormModel& form, bool forward);
+
 }  // namespace veltra

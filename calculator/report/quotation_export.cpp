@@ -2,12 +2,37 @@
 
 #include <chrono>
 #include <ctime>
+#include <string>
 #include <system_error>
 
 #include "quotation.h"
 #include "state/app.h"
 
 namespace veltra {
+
+namespace {
+
+// A file name holds at most 255 bytes; the calculation's name gives way to
+// the date, the number and the extension, at a whole character.
+constexpr size_t kLongestName = 255 - std::char_traits<char>::length(" 2026-12-10 14-05 (99).xlsx");
+
+std::string QuotationStem(const std::filesystem::path& calculation, const std::tm& time) {
+    char stamp[32];
+    if (calculation.empty()) {
+        std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &time);
+        return std::string("Расчет Veltra ") + stamp;
+    }
+    std::string name = calculation.stem().string();
+    if (name.size() > kLongestName) {
+        size_t end = kLongestName;
+        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+        name.resize(end);
+    }
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M", &time);
+    return name + " " + stamp;
+}
+
+}  // namespace
 
 std::filesystem::path UnusedPath(const std::filesystem::path& folder, const std::string& stem,
                                  const std::string& extension) {
@@ -28,10 +53,9 @@ std::filesystem::path ReportFolder(App& app) {
     return std::filesystem::temp_directory_path(error);
 }
 
-std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time) {
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &time);
-    return UnusedPath(folder, std::string("Расчет Veltra ") + stamp, ".xlsx");
+std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time,
+                                       const std::filesystem::path& calculation) {
+    return UnusedPath(folder, QuotationStem(calculation, time), ".xlsx");
 }
 
 bool ExportQuotationTo(App& app, const std::filesystem::path& path, Publish publish) {
@@ -59,7 +83,7 @@ void ExportQuotation(App& app) {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&now, &local);
-    const std::filesystem::path path = NewQuotationPath(folder, local);
+    const std::filesystem::path path = NewQuotationPath(folder, local, app.document.file);
     if (!ExportQuotationTo(app, path, Publish::KeepExisting)) return;
     if (!app.platform.OpenFile(path.string())) {
         app.platform.ShowMessage(

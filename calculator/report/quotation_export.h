@@ -21,9 +21,12 @@ std::filesystem::path UnusedPath(const std::filesystem::path& folder, const std:
 // Where a report goes: the documents folder, the temporary folder when there is none.
 std::filesystem::path ReportFolder(App& app);
 
-// "Расчет Veltra 2026-12-08 14-05-09.xlsx" in folder; " (2)", " (3)" ...
-// before the extension when that name is taken already (by a link too).
-std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time);
+// "Расчет Veltra 2026-12-08 14-05-09.xlsx" in folder for an untitled
+// calculation; one kept in a file is named after it and the minute,
+// "Офис Север 2026-12-10 14-05.xlsx". " (2)", " (3)" ... before the
+// extension when that name is taken already (by a link too).
+std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, const std::tm& time,
+                                       const std::filesystem::path& calculation = {});
 
 // Writes the quotation as a StagedFile beside path and gives it that name
 // only when complete, so a failed write (folder gone, disk full) leaves no

@@ -34,6 +34,7 @@ struct App {
     Document document;     // the file the calculation is kept in
     ProposalDetails proposal;  // kept in the file with the calculation
     SellerDetails seller;      // kept with the program's settings
+    int interfaceScale = 100;  // percent, for this run
 
     void SetItemQty(std::string_view code, Count qty) {
         veltra::SetItemQty(catalogue, platform, code, qty);

@@ -1,11 +1,15 @@
 #include "control_widgets.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+
+#include "state/key_navigation.h"
 
 namespace veltra {
 
 FlatButtonWidget::FlatButtonWidget(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void FlatButtonWidget::Render(const FlatButton& model) {
@@ -37,6 +41,30 @@ void FlatButtonWidget::paintEvent(QPaintEvent*) {
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect(), Qt::AlignCenter, text());
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    if (focus.state & QStyle::State_HasFocus && focus.state & QStyle::State_KeyboardFocusChange) {
+        focus.rect = rect().adjusted(1, 1, -2, -2);
+        focus.backgroundColor = background_;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void FlatButtonWidget::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        click();
+        return event->accept();
+    }
+    if (event->modifiers() == Qt::NoModifier && MoveFocusByArrow(this, event->key()))
+        return event->accept();
+    QAbstractButton::keyPressEvent(event);
+}
+
+void FlatButtonWidget::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        emit hovered();
 }
 
 void FlatButtonWidget::enterEvent(QEnterEvent* event) {
@@ -126,6 +154,42 @@ QGroupBox* AddFrame(QWidget* parent, const FrameControl& model) {
     auto* frame = new QGroupBox(QString::fromStdString(model.caption), parent);
     frame->setGeometry(ToPixels(model.box));
     return frame;
+}
+
+bool MoveFocusByArrow(QWidget* from, int key) {
+    Arrow arrow;
+    switch (key) {
+        case Qt::Key_Left:
+            arrow = Arrow::Left;
+            break;
+        case Qt::Key_Right:
+            arrow = Arrow::Right;
+            break;
+        case Qt::Key_Up:
+            arrow = Arrow::Up;
+            break;
+        case Qt::Key_Down:
+            arrow = Arrow::Down;
+            break;
+        default:
+            return false;
+    }
+    if (!from->parentWidget()) return false;
+    std::vector<QWidget*> buttons;
+    std::vector<TwipsRect> boxes;
+    std::vector<bool> usable;
+    size_t at = 0;
+    for (QWidget* w : from->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->metaObject() != from->metaObject()) continue;
+        if (w == from) at = buttons.size();
+        buttons.push_back(w);
+        boxes.push_back(ToTwips(w->geometry()));
+        usable.push_back(w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus));
+    }
+    const size_t to = ArrowTarget(boxes, usable, at, arrow);
+    if (to == at) return false;
+    buttons[to]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 }  // namespace veltra

@@ -19,6 +19,9 @@
 
 namespace veltra {
 
+// Reached with Tab and the arrow keys; a click leaves the focus where it was.
+// Space or Enter presses it. The focus frame shows once the keyboard has
+// moved the focus in its window, as the style's own buttons do.
 class FlatButtonWidget : public QAbstractButton {
     Q_OBJECT
   public:
@@ -26,11 +29,14 @@ class FlatButtonWidget : public QAbstractButton {
     void Render(const FlatButton& model);
 
   signals:
-    // The pointer entered the button.
+    // The pointer entered the button, or Tab or an arrow key reached it.
     void hovered();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Reached from the keyboard it previews as the pointer over it does.
+    void focusInEvent(QFocusEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -76,5 +82,10 @@ void RenderButton(QPushButton* button, const FlatButton& model);
 QRadioButton* AddOption(QWidget* parent, const OptionButton& model);
 void RenderOption(QRadioButton* option, const OptionButton& model);
 QGroupBox* AddFrame(QWidget* parent, const FrameControl& model);
+
+// An arrow key on a button of a grid (variant buttons, keypad keys): the
+// focus goes to the nearest usable button of the same kind and container
+// that way. False for another key or when none lies that way.
+bool MoveFocusByArrow(QWidget* from, int key);
 
 }  // namespace veltra

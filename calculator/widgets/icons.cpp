@@ -1,5 +1,6 @@
 #include "icons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -7,9 +8,13 @@ namespace veltra {
 
 namespace {
 
+// Painted at the screen's resolution, so a larger interface scale keeps
+// them sharp; `size` is in the layout's pixels.
 template <class Draw>
 QPixmap Paint(int size, Draw draw) {
-    QPixmap pixmap(size, size);
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(QSize(size, size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

@@ -3,9 +3,12 @@
 // view: each forwarded handler runs as one event, then the window redraws
 // from the model, or closes once the model has closed. The window's close
 // control and Escape run the model's own close handling (by default: closed,
-// storing nothing).
+// storing nothing); F1 opens the window's help topic, which every model
+// names with a function WindowHelpTopic(const Model&).
 
 #include <QDialog>
+#include <QKeyEvent>
+#include <QTimer>
 
 #include "control_widgets.h"
 #include "state/app.h"
@@ -18,6 +21,9 @@ class ModelDialog : public QDialog {
     ModelDialog(App& app, Model& model, QWidget* parent)
         : QDialog(parent), app_(app), model_(model) {
         setWindowTitle(QString::fromStdString(model.title));
+        // Opened from the keyboard, the focus shows at once, as it did in
+        // the window below.
+        keyboardOpened_ = parent && parent->window()->testAttribute(Qt::WA_KeyboardFocusChange);
     }
 
     // Redraws every control from the model.
@@ -29,6 +35,26 @@ class ModelDialog : public QDialog {
     }
 
   protected:
+    bool event(QEvent* event) override {
+        // Activation gives the first control the focus as a click would;
+        // once that is done, the focus frame is asked for.
+        if (event->type() == QEvent::WindowActivate && keyboardOpened_) {
+            keyboardOpened_ = false;
+            QTimer::singleShot(0, this, [this] {
+                setAttribute(Qt::WA_KeyboardFocusChange);
+                if (QWidget* focus = focusWidget()) focus->update();
+            });
+        }
+        return QDialog::event(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::HelpContents)) {
+            Forward([this] { ShowHelp(app_, WindowHelpTopic(model_)); });
+            return event->accept();
+        }
+        QDialog::keyPressEvent(event);
+    }
+
     template <class Handler>
     void Forward(Handler&& handler) {
         RunEvent(app_, handler);
@@ -54,6 +80,9 @@ class ModelDialog : public QDialog {
 
     App& app_;
     Model& model_;
+
+  private:
+    bool keyboardOpened_ = false;
 };
 
 }  // namespace veltra

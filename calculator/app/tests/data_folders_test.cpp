@@ -60,6 +60,16 @@ TEST(CommandLine, PriceListFromTheCommandLineOrTheEnvironment) {
     EXPECT_EQ(more.calculation, "r.veltra");
 }
 
+TEST(CommandLine, TheInterfaceScaleOfOneRun) {
+    EXPECT_EQ(ParseCommandLine({}, nullptr).scale, std::nullopt);
+    EXPECT_EQ(ParseCommandLine({"--scale", "150", "a.veltra"}, nullptr).scale, 150);
+    EXPECT_EQ(ParseCommandLine({"--scale=200"}, nullptr).scale, 200);
+    EXPECT_EQ(ParseCommandLine({"--scale", "175"}, nullptr).error,
+              "Масштаб интерфейса бывает 100, 125, 150 или 200 %: 175");
+    EXPECT_EQ(ParseCommandLine({"--scale"}, nullptr).error,
+              "После --scale нужен масштаб в процентах.");
+}
+
 TEST(CommandLine, BadArgumentsAreNamed) {
     EXPECT_EQ(ParseCommandLine({"--price-list"}, nullptr).error,
               "После --price-list нужен путь к прайс-листу.");

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "dialog_test_support.h"
@@ -65,6 +66,29 @@ TEST(VariantDialogViewTest, ShowsTheModelAndForwardsPointerAndClick) {
     view.VariantButton(3)->click();
     EXPECT_EQ(view.result(), QDialog::Accepted);
     EXPECT_EQ(t.app.state.DigitalExt32Boards, 1);
+}
+
+TEST(VariantDialogViewTest, TabAndArrowsPreviewAVariantSpacePressesItF1AsksForHelp) {
+    TestApp t;
+    VariantDialog model = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
+    VariantDialogView view(t.app, model, nullptr);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    EXPECT_EQ(QApplication::focusWidget(), view.VariantButton(0));
+    QTest::keyClick(view.VariantButton(0), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), view.VariantButton(1));
+    EXPECT_EQ(model.PreviewIndex, 1);  // as the pointer over it would
+    // Rows are seven buttons wide: Down goes to the one below.
+    QTest::keyClick(view.VariantButton(1), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), view.VariantButton(8));
+    EXPECT_EQ(model.PreviewIndex, 8);
+    QTest::keyClick(view.VariantButton(8), Qt::Key_F1);
+    EXPECT_EQ(t.platform.helpTargets,
+              std::vector<std::string>{"VeltraCalculator.chm::/source/dig_ext.htm"});
+    QTest::keyClick(view.VariantButton(8), Qt::Key_Space);
+    EXPECT_EQ(view.result(), QDialog::Accepted);
+    EXPECT_EQ(t.Text(FieldId::DigitalExtText), view.VariantButton(8)->text().toStdString());
 }
 
 TEST(VariantDialogViewTest, HelpButtonOnlyWhereTheFamilyHasHelp) {

@@ -102,6 +102,29 @@ TEST(MobileViewTest, TypingPicksTheModuleAndOkStoresIt) {
     EXPECT_EQ(t.app.state.FecuModule, 4);
 }
 
+TEST(MobileViewTest, EnterInTheBoxMeansOkAndEscapeCloses) {
+    TestApp t;
+    MobileDialog model = OpenMobile(t.app);
+    MobileView view(t.app, model, nullptr);
+    view.show();
+    QTimer::singleShot(0, CloseEveryDialog);  // were the calculator to open
+    view.Dt288()->selectAll();
+    TypeKeys(view.Dt288(), "12");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(view.Dt288(), &enter);
+    EXPECT_FALSE(model.inputCalc.has_value());
+    EXPECT_EQ(view.result(), QDialog::Accepted);
+    EXPECT_EQ(t.app.state.HandsetCount, 12);
+
+    MobileDialog again = OpenMobile(t.app);
+    MobileView second(t.app, again, nullptr);
+    second.show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(second.Dt288(), &escape);
+    EXPECT_TRUE(again.closed);
+    EXPECT_FALSE(second.isVisible());
+}
+
 TEST(MobileViewTest, ARefusedEntryKeepsTheDialogOpen) {
     TestApp t;
     MobileDialog model = OpenMobile(t.app);

@@ -1,6 +1,7 @@
 // Page "Дополнительно" of the main window: the catalogue tree with the code
 // and price boxes, and the added-items list.
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -121,6 +122,8 @@ void MainForm::BuildCataloguePage() {
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && OnListKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::MouseButtonPress) {
         // Positions relative to the whole control, its frame and header included.
         const auto* press = static_cast<QMouseEvent*>(event);

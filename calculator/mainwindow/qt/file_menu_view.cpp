@@ -21,7 +21,7 @@ const char* const kRecentFilesKey = "recentFiles";
 }  // namespace
 
 void MainForm::BuildFileMenu() {
-    fileMenu_ = menuBar()->addMenu("Файл");
+    fileMenu_ = menuBar()->addMenu("&Файл");
     fileMenu_->setObjectName("FileMenu");
     fileMenu_->setToolTipsVisible(true);
     const auto add = [this](const char* name, const char* caption, QKeySequence::StandardKey key,
@@ -32,29 +32,29 @@ void MainForm::BuildFileMenu() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    add("FileOpen", "Открыть расчет…", QKeySequence::Open,
+    add("FileOpen", "&Открыть расчет…", QKeySequence::Open,
         [this] { Handle([&] { FileOpen_Click(app_, form_); }); });
-    add("FileSave", "Сохранить расчет", QKeySequence::Save,
+    add("FileSave", "&Сохранить расчет", QKeySequence::Save,
         [this] { Handle([&] { FileSave_Click(app_); }); });
-    QAction* saveAs = add("FileSaveAs", "Сохранить расчет как…", QKeySequence::SaveAs,
+    QAction* saveAs = add("FileSaveAs", "Сохранить расчет &как…", QKeySequence::SaveAs,
                           [this] { Handle([&] { FileSaveAs_Click(app_); }); });
     // Desktops without a convention of their own for it get the common one.
     if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
         saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
     fileMenu_->addSeparator();
-    add("FileProposal", "Коммерческое предложение…", QKeySequence::UnknownKey,
+    add("FileProposal", "Коммерческое предло&жение…", QKeySequence::UnknownKey,
         [this] { Handle([&] { OnProposalDialog(); }); });
-    add("FileSeller", "Реквизиты продавца…", QKeySequence::UnknownKey,
+    add("FileSeller", "&Реквизиты продавца…", QKeySequence::UnknownKey,
         [this] { Handle([&] { ShowSellerDialog(app_, this); }); });
     recentSeparator_ = fileMenu_->addSeparator();
     // Its own group above the recent files.
     fileMenu_->insertSeparator(recentSeparator_);
     fileMenu_->insertAction(recentSeparator_,
-                            add("FilePrint", "Печать…", QKeySequence::Print,
+                            add("FilePrint", "&Печать…", QKeySequence::Print,
                                 [this] { Handle([&] { PrintProposal(app_, this); }); }));
     exitSeparator_ = fileMenu_->addSeparator();
     // Closing asks as the window's own close button does.
-    add("FileExit", "Выход", QKeySequence::Quit, [this] { close(); });
+    add("FileExit", "В&ыход", QKeySequence::Quit, [this] { close(); });
 }
 
 void MainForm::RenderDocument() {

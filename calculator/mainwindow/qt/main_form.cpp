@@ -68,6 +68,7 @@ MainForm::MainForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app), 
     BuildCataloguePage();
     BuildReportsPage();
     BuildStatusBar();
+    BuildKeyboard();
 
     Render();
     // The pages are placed in fixed positions: the window keeps the size that
@@ -97,19 +98,21 @@ TwipsPoint MainForm::WindowTwips() const {
 
 void MainForm::BuildMenu() {
     BuildFileMenu();
+    BuildScaleMenu();
     QMenuBar* bar = menuBar();
-    QAction* newCalc = bar->addAction("Новый расчет");
+    QAction* newCalc = bar->addAction("&Новый расчет");
     newCalc->setObjectName("NewCalc");
     newCalc->setShortcuts(QKeySequence::New);
     connect(newCalc, &QAction::triggered, this,
             [this] { Handle([&] { NewCalcMenu_Click(app_, form_); }); });
 
-    QMenu* help = bar->addMenu("Помощь");
+    // "П" is left for a menu "Правка".
+    QMenu* help = bar->addMenu("По&мощь");
     help->setObjectName("HelpMenu");
     const std::pair<const char*, const char*> kEntries[] = {
-        {"HelpOverviewVeltra", "Обзор УАТС Veltra"},
-        {"HelpOverviewVeltraFunction", "Обзор сервисных функций Veltra"},
-        {"HelpOverviewVeltraTechnicData", "Технические данные Veltra"},
+        {"HelpOverviewVeltra", "&Обзор УАТС Veltra"},
+        {"HelpOverviewVeltraFunction", "Обзор &сервисных функций Veltra"},
+        {"HelpOverviewVeltraTechnicData", "&Технические данные Veltra"},
     };
     for (const auto& [name, caption] : kEntries) {
         QAction* entry = help->addAction(caption);
@@ -118,7 +121,7 @@ void MainForm::BuildMenu() {
                 [this, name] { Handle([&] { ShowHelpEntry(app_, name); }); });
     }
     help->addSeparator();
-    QAction* about = help->addAction("О программе");
+    QAction* about = help->addAction("О &программе");
     about->setObjectName("About");
     connect(about, &QAction::triggered, this, &MainForm::ShowAbout);
 }

@@ -17,6 +17,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -47,6 +48,9 @@ class MainForm : public QMainWindow {
     void KeepSellerDetailsIn(QSettings& settings);
     // A file named on the command line, opened as one event.
     void OpenCalculationFile(const std::string& path);
+    // The interface scale of this run and the one the menu has chosen,
+    // which is kept in the settings of KeepRecentFilesIn.
+    void ShowInterfaceScale(int inEffect, int chosen);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -68,6 +72,7 @@ class MainForm : public QMainWindow {
 
     void BuildMenu();
     void BuildFileMenu();
+    void BuildScaleMenu();
     void BuildTabStrip();
     void BuildStatusBar();
     void BuildAccessPage();
@@ -78,6 +83,9 @@ class MainForm : public QMainWindow {
     void BuildCataloguePage();
     void BuildReportsPage();
     void BuildField(const char* label, const char* field, const char* button);
+    void BuildKeyboard();
+    // Enter on the tree or the list; true when taken.
+    bool OnListKey(QObject* watched, QKeyEvent* event);
     void BuildOptionGroup(int group);
 
     void OnFieldButton(const char* name);
@@ -130,6 +138,8 @@ class MainForm : public QMainWindow {
     std::vector<std::string> storedRecent_;
     QSettings* sellerSettings_ = nullptr;
     SellerDetails storedSeller_;
+    std::vector<QAction*> scaleActions_;
+    int scaleInEffect_ = 100;
 };
 
 }  // namespace veltra

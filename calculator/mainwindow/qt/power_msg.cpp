@@ -17,7 +17,10 @@ namespace {
 
 // The legend: the consumption bar standing above the supplies' bar.
 QPixmap LegendPicture() {
-    QPixmap pixmap(60, 64);
+    // At the screen's resolution, sharp at a larger interface scale too.
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(QSize(60, 64) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setPen(QColor(0x40, 0x40, 0x40));

@@ -400,6 +400,43 @@ TEST(ChmHelpViewerRun, NamesAMissingFileOrViewerAndHandsTheTopicToTheViewer) {
     EXPECT_TRUE(lines[1].startsWith(data.filePath("help-viewer") + ":")) << lines[1].toStdString();
 }
 
+QStringList TabWalk(int steps, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QStringList names;
+    for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        names << QApplication::focusWidget()->objectName();
+    }
+    return names;
+}
+
+TEST_F(MainFormView, TheKeyboardWalksThePageChangesPagesAndAsksForTheirHelp) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Child<QTabBar>("TabStrip1")->setFocus(Qt::TabFocusReason);
+    // Reading order: the left column, then the telephones' frame; the count
+    // fields themselves are not typed into.
+    EXPECT_EQ(TabWalk(14), QStringList({"ARFlatBttn2", "ARFlatBttn4", "MFUCheck", "Combo1",
+                                        "ARFlatBttn1", "ARFlatBttn5", "ARFlatBttn6", "ARFlatBttn7",
+                                        "ARFlatBttn8", "ARFlatBttn9", "ARFlatBttn10",
+                                        "ARFlatBttn11", "ARFlatBttn3", "TabStrip1"}));
+    EXPECT_EQ(TabWalk(2, Qt::ShiftModifier), QStringList({"ARFlatBttn3", "ARFlatBttn11"}));
+
+    QTest::keyClick(&window, Qt::Key_F1);
+    QTest::keyClick(&window, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_TRUE(Shown("FrameTabs(1)"));
+    QTest::keyClick(&window, Qt::Key_F1);
+    for (int i = 0; i < 5; ++i) QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(Shown("FrameTabs(6)"));
+    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(Shown("FrameTabs(0)"));
+    QTest::keyClick(&window, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_TRUE(Shown("FrameTabs(6)"));
+    EXPECT_EQ(Child<QTabBar>("TabStrip1")->currentIndex(), 6);
+    EXPECT_EQ(t.platform.helpTargets,
+              (std::vector<std::string>{"VeltraCalculator.chm::/source/an_ext.htm",
+                                        "VeltraCalculator.chm::/source/an_trunk.htm"}));
+}
+
 }  // namespace
 }  // namespace veltra
 

@@ -208,6 +208,30 @@ TEST_F(QuotationExport, WritesANewDatedFileAndOpensIt) {
     EXPECT_TRUE(t.platform.messages.empty());
 }
 
+TEST_F(QuotationExport, ACalculationWithAFileGivesItsNameToTheWorkbook) {
+    std::tm time{};
+    time.tm_year = 126, time.tm_mon = 11, time.tm_mday = 10, time.tm_hour = 14, time.tm_min = 5;
+    const fs::path calculation = "/elsewhere/Офис Север.veltra";
+    EXPECT_EQ(NewQuotationPath(folder, time, calculation),
+              folder / "Офис Север 2026-12-10 14-05.xlsx");
+    std::ofstream(folder / "Офис Север 2026-12-10 14-05.xlsx") << "taken";
+    EXPECT_EQ(NewQuotationPath(folder, time, calculation),
+              folder / "Офис Север 2026-12-10 14-05 (2).xlsx");
+    // The longest name a file may have still leaves room for the date.
+    std::string longest;
+    while (longest.size() < 250) longest += "ж";
+    const std::string name = NewQuotationPath(folder, time, longest + ".veltra").filename();
+    EXPECT_LE(name.size() + std::string(" (99)").size(), 255u);
+    EXPECT_EQ(name.substr(name.size() - 22), " 2026-12-10 14-05.xlsx");
+    EXPECT_EQ(name.substr(0, 4), "жж");
+
+    t.app.document.file = calculation;
+    ExportQuotation(t.app);
+    ASSERT_EQ(t.platform.openedFiles.size(), 1u);
+    EXPECT_EQ(fs::path(t.platform.openedFiles[0]).filename().string().rfind("Офис Север 20", 0),
+              0u);
+}
+
 TEST_F(QuotationExport, TellsWhereTheFileIsWhenNothingOpensIt) {
     t.platform.canOpenFiles = false;
     t.platform.documentsFolder.reset();
