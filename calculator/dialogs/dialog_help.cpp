@@ -36,4 +36,12 @@ std::string WindowHelpTopic(const IpuFormDialog&) {
     return "VeltraCalculator.chm::/source/networking.htm";
 }
 
+std::string WindowHelpTopic(const ProposalDialog&) {
+    return kProposalHelpTarget;
+}
+
+std::string WindowHelpTopic(const SellerDialog&) {
+    return kProposalHelpTarget;
+}
+
 }  // namespace veltra

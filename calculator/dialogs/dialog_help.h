@@ -11,6 +11,8 @@
 #include "fecu_form.h"
 #include "ipu_form.h"
 #include "mobile.h"
+#include "proposal_dialog.h"
+#include "seller_dialog.h"
 #include "variant_dialog.h"
 
 namespace veltra {
@@ -21,5 +23,7 @@ std::string WindowHelpTopic(const BaseStationDialog& dialog);
 std::string WindowHelpTopic(const MobileDialog& dialog);
 std::string WindowHelpTopic(const FecuFormDialog& dialog);
 std::string WindowHelpTopic(const IpuFormDialog& dialog);
+std::string WindowHelpTopic(const ProposalDialog& dialog);
+std::string WindowHelpTopic(const SellerDialog& dialog);
 
 }  // namespace veltra

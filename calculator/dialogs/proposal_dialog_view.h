@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "detail_entry_view.h"
+#include "dialog_help.h"
 #include "proposal_dialog.h"
 #include "widgets/model_dialog.h"
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "detail_entry_view.h"
+#include "dialog_help.h"
 #include "seller_dialog.h"
 #include "widgets/model_dialog.h"
 
