@@ -189,11 +189,23 @@ std::string GroupedMoney(Money money, char decimalSeparator, int decimals) {
 
 namespace {
 
-std::string ItemLines(const std::vector<SavedItem>& items) {
+// A box lists this many items at most; a file can hold tens of thousands.
+constexpr size_t kListedItems = 20;
+
+// One line per item, the first kListedItems of them.
+template <class Item, class Line>
+std::string ItemLines(const std::vector<Item>& items, Line line) {
     std::string text;
-    for (const SavedItem& item : items)
-        text += "\n" + Excerpt(item.code) + " — " + Excerpt(item.name);
+    for (size_t i = 0; i < items.size() && i < kListedItems; ++i) text += "\n" + line(items[i]);
+    if (items.size() > kListedItems)
+        text += "\n… и ещё " + std::to_string(items.size() - kListedItems);
     return text;
+}
+
+std::string ItemLines(const std::vector<SavedItem>& items) {
+    return ItemLines(items, [](const SavedItem& item) {
+        return Excerpt(item.code) + " — " + Excerpt(item.name);
+    });
 }
 
 // "она не открыта" or "они не открыты".
@@ -235,10 +247,10 @@ std::string PriceChangeMessage(const OpenOutcome& outcome, char decimalSeparator
         if (!text.empty()) text += "\n\n";
         text += "Под прежним кодом теперь другое наименование у " + std::to_string(n) + " " +
                 Positions(int(n)) + ":";
-        for (const RenamedItem& item : outcome.renamed) {
-            text += "\n" + Excerpt(item.code) + " — было «" + Excerpt(item.savedName) +
-                    "», стало «" + Excerpt(item.name) + "»";
-        }
+        text += ItemLines(outcome.renamed, [](const RenamedItem& item) {
+            return Excerpt(item.code) + " — было «" + Excerpt(item.savedName) + "», стало «" +
+                   Excerpt(item.name) + "»";
+        });
     }
     return text;
 }

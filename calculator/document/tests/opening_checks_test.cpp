@@ -246,6 +246,9 @@ TEST(OpeningChecks, FileTextIsQuotedSafelyAndShort) {
     EXPECT_EQ(MissingItemsMessage({forged}),
               "В прайс-листе нет 1 позиции расчета; она не открыта:\n"
               "X\uFFFD[2J — name\uFFFD\uFFFD\uFFFDforged line\uFFFD");
+    const std::string many = MissingItemsMessage(std::vector<SavedItem>(40'000, forged));
+    EXPECT_LT(many.size(), 2'000u);
+    EXPECT_TRUE(many.ends_with("\n… и ещё 39980")) << many;
 }
 
 // "было" and "стало" are the file's quantities at its prices and at today's,
