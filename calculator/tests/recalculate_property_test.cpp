@@ -119,11 +119,13 @@ void ExpectRoundTripChangesNothing(TestApp& t, const std::string& where) {
     const int powerMessages = t.platform.powerMessages;
     ASSERT_TRUE(SaveCalculation(app, file)) << where;
 
-    TestApp other(app.decimalSeparator == ',' ? '.' : ',');
+    // One program with the other separator takes every file in turn.
+    static TestApp withPoint('.'), withComma(',');
+    TestApp& other = app.decimalSeparator == ',' ? withPoint : withComma;
+    other.platform.messages.clear();
     ASSERT_TRUE(OpenCalculation(other.app, file))
         << where << ": " << other.platform.messages[0].text;
     EXPECT_TRUE(Take(other.app).calc == before.shown.calc) << where;
-    EXPECT_EQ(CurrentContent(other.app), CurrentContent(app)) << where;
     for (const FieldInfo& info : kFields) {
         EXPECT_EQ(FieldTextForFile(other.Text(info.id), other.app.decimalSeparator),
                   FieldTextForFile(t.Text(info.id), app.decimalSeparator))
