@@ -13,6 +13,7 @@
 #include "catalogue/recording_platform.h"
 #include "check.h"
 #include "dialogs/chosen_items.h"
+#include "dialogs/proposal_rules.h"
 #include "document/calculation_file.h"
 
 using namespace veltra;
@@ -36,6 +37,7 @@ void Restart(Program& program, const Program& started) {
     app.main = started.app.main;
     app.form = started.app.form;
     app.document = started.app.document;
+    app.proposal = started.app.proposal;
     program.platform.messages.clear();
 }
 
@@ -105,7 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     CheckLimits(first.app);
     CheckQuantitiesFollowInputs(first.app);
-    FUZZ_CHECK(first.platform.messages.empty());  // told by the opening, not the calculation
+    FUZZ_CHECK(!CheckProposal(first.app.proposal));  // what the dialog would take
+    FUZZ_CHECK(first.platform.messages.empty());     // told by the opening, not the calculation
 
     const std::string savedText = CalculationText(TakeSnapshot(first.app, saved.date));
     CheckReopens(second, savedText, saved.date);

@@ -114,6 +114,7 @@ bool Refused(Line line, std::string_view top) {
     if (command == "open" || command == "check" || command == "select" || command == "newcalc" ||
         command == "export" || command == "save" || command == "load")
         return true;
+    if (command == "discount" || command == "proposal") return true;
     if (command == "print") return arguments == "config" || arguments == "cabinet";
     if (command == "click") {
         const auto words = SplitWords(std::string(arguments));

@@ -1,5 +1,6 @@
 #include "batch_run.h"
 
+#include <cctype>
 #include <cstdio>
 #include <system_error>
 
@@ -12,6 +13,51 @@
 #include "startup.h"
 
 namespace veltra {
+
+namespace {
+
+std::string Quoted(const std::filesystem::path& path) {
+    return "\u00AB" + path.string() + "\u00BB";
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code missing;  // either of them: then they are not one file
+    return std::filesystem::equivalent(a, b, missing);
+}
+
+bool EndsInXlsx(const std::string& name) {
+    if (name.size() < 5) return false;
+    std::string end = name.substr(name.size() - 5);
+    for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return end == ".xlsx";
+}
+
+// The workbook may not replace what the run reads, however the names are
+// spelled (a link or a second hard link to it too). A name without ".xlsx"
+// is only warned of: the workbook is written all the same.
+bool MayWriteWorkbookTo(Platform& platform, const std::filesystem::path& workbook,
+                        const std::filesystem::path& calculation,
+                        const std::filesystem::path& priceList) {
+    const char* input = SameFile(workbook, calculation)
+                            ? "это файл расчета, из которого он строится"
+                        : SameFile(workbook, priceList) ? "это прайс-лист, по которому он считается"
+                                                        : nullptr;
+    if (input) {
+        platform.ShowMessage(
+            "Отчет нельзя записать в файл " + Quoted(workbook) + ": " + input + ".", kAppTitle,
+            MessageIcon::Critical);
+        return false;
+    }
+    if (!EndsInXlsx(workbook.filename().string())) {
+        platform.ShowMessage("Внимание: имя файла отчета " + Quoted(workbook) +
+                                 " не оканчивается на .xlsx; программа электронных таблиц может "
+                                 "не узнать в нем книгу.",
+                             kAppTitle, MessageIcon::Exclamation);
+    }
+    return true;
+}
+
+}  // namespace
 
 std::filesystem::path ProgramFolder(const char* argv0) {
     std::error_code error;
@@ -31,6 +77,9 @@ int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& progr
         platform.ShowMessage(MissingPriceListMessage(folders), kAppTitle, MessageIcon::Critical);
         return 1;
     }
+    if (line.exportXlsx &&
+        !MayWriteWorkbookTo(platform, *line.exportXlsx, *line.calculation, *priceList))
+        return 1;
     bool done = false;
     try {
         RunEvent(app, [&] {

@@ -13,9 +13,11 @@ namespace veltra {
 std::filesystem::path ProgramFolder(const char* argv0);
 
 // Reads the price list, opens line.calculation, then writes the workbook
-// and prints the configuration text, as asked. Messages go to standard
-// error; those of opening (missing codes, changed prices) do not fail the
-// run. Returns the exit status: 0, or 1 after saying why not.
+// and prints the configuration text, as asked. A workbook that would
+// replace the calculation or the price list is refused before anything is
+// read; a name not ending in ".xlsx" is only warned of. Messages go to
+// standard error; those of opening (missing codes, changed prices) do not
+// fail the run. Returns the exit status: 0, or 1 after saying why not.
 int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& programFolder,
                      char decimalSeparator);
 

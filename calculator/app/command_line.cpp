@@ -6,23 +6,39 @@ namespace veltra {
 
 namespace {
 
-// The toolkit's options that take a value; the others (-reverse) stand alone.
-bool TakesValue(const std::string& option) {
-    const std::string_view kWithValue =
-        " -platform -platformpluginpath -platformtheme -plugin -qwindowgeometry -geometry"
-        " -qwindowicon -icon -qwindowtitle -title -session -display -name -style -stylesheet"
-        " -visual ";
-    return kWithValue.find(" " + option + " ") != std::string_view::npos;
+bool Listed(std::string_view list, std::string_view word) {
+    return list.find(" " + std::string(word) + " ") != std::string_view::npos;
+}
+
+// The Qt toolkit's own options, which its application object takes from the
+// command line: those that take the next word as their value, those that
+// stand alone, and those written "-name=value". Any other single-dash word
+// is a mistake.
+constexpr std::string_view kToolkitWithValue =
+    " -platform -platformpluginpath -platformtheme -plugin -qwindowgeometry -geometry"
+    " -qwindowicon -icon -qwindowtitle -title -session -display -name -style -stylesheet"
+    " -visual ";
+constexpr std::string_view kToolkitAlone =
+    " -reverse -widgetcount -testability -nograb -dograb -sync ";
+constexpr std::string_view kToolkitWithEquals = " -style -stylesheet -qmljsdebugger ";
+
+bool IsToolkitOption(std::string_view word) {
+    const size_t equals = word.find('=');
+    if (equals != std::string_view::npos) return Listed(kToolkitWithEquals, word.substr(0, equals));
+    return Listed(kToolkitWithValue, word) || Listed(kToolkitAlone, word);
 }
 
 // "--name VALUE" or "--name=VALUE"; false when arg is not that option.
-// A missing value is said in `error`.
+// A missing value, or an option where the value should be, is said in
+// `error`: "--name=--x" is the way to name a file that starts with "--".
 bool TakeValue(const std::vector<std::string>& args, size_t& i, const std::string& name,
                const std::string& missing, std::optional<std::string>& value, std::string& error) {
     const std::string& arg = args[i];
     if (arg == name) {
         if (i + 1 == args.size() || args[i + 1].empty()) {
             error = "После " + name + " нужен " + missing + ".";
+        } else if (args[i + 1].rfind("--", 0) == 0) {
+            error = "После " + name + " нужен " + missing + ", а не параметр " + args[i + 1] + ".";
         } else {
             value = args[++i];
         }
@@ -55,7 +71,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
             line.error = "Неизвестный параметр: " + arg;
         } else if (arg.size() > 1 && arg[0] == '-') {
             // The toolkit's own options (-platform xcb, -reverse): its business.
-            if (TakesValue(arg) && i + 1 < args.size()) ++i;
+            if (!IsToolkitOption(arg)) {
+                line.error = "Неизвестный параметр: " + arg;
+            } else if (Listed(kToolkitWithValue, arg) && i + 1 < args.size()) {
+                ++i;
+            }
         } else if (!line.calculation) {
             line.calculation = arg;
         } else {
@@ -94,6 +114,12 @@ std::string UsageText(const std::string& program) {
            "Код возврата 0 — готово; 1 — расчет, прайс-лист или отчет не удалось\n"
            "прочитать или записать (причина — в потоке ошибок); 2 — неверная\n"
            "командная строка.\n"
+           "\n"
+           "Существующий файл ОТЧЕТ.xlsx заменяется с прежними правами доступа;\n"
+           "если это символическая ссылка, заменяется файл, на который она ведет.\n"
+           "Файл расчета, прайс-лист и файл только для чтения отчет не заменяет\n"
+           "(код 1); об имени не на .xlsx выводится предупреждение. Путь,\n"
+           "начинающийся с \"--\", пишется через \"=\": --export-xlsx=--отчет.xlsx.\n"
            "\n"
            "Прайс-лист можно указать и переменной окружения " +
            std::string(kPriceListVariable) +

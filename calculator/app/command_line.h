@@ -24,8 +24,10 @@ struct CommandLine {
 };
 
 // args without the program name; priceListVariable is the environment's
-// value (nullptr or empty when not set). Single-dash words (with the value of
-// those that take one) are the Qt toolkit's options and are passed over.
+// value (nullptr or empty when not set). The Qt toolkit's own single-dash
+// options (with the value of those that take one) are passed over; any
+// other single-dash word, an unknown "--" option, and an option where an
+// option's value should be are errors.
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* priceListVariable);
 
 std::string UsageText(const std::string& program);

@@ -98,6 +98,7 @@ int main(int argc, char** argv) {
                                 veltra::TwipsToPixels(veltra::kMainFormHeight)));
     QSettings settings("Dorvesk", "VeltraCalculator");
     window.KeepRecentFilesIn(settings);
+    window.KeepSellerDetailsIn(settings);
     veltra::InstallStartupTiming(window, splash);
     splash.SetTimerAction([&window, &line] {
         window.show();

@@ -14,9 +14,10 @@ namespace veltra {
 
 namespace {
 
-std::string Reason(int code) {
-    return std::error_code(code, std::generic_category()).message();
-}
+namespace fs = std::filesystem;
+
+// As many links as the kernel follows in one path.
+constexpr int kMaxLinks = 40;
 
 // ".veltra-" and 12 random letters and digits: unguessable, so no one can
 // plant something under it in advance, and short.
@@ -29,9 +30,52 @@ std::string FreshName() {
     return name + ".part";
 }
 
-bool Exists(const std::filesystem::path& path) {
+const char* const kNameTaken = "файл с таким именем уже есть";
+
+bool Exists(const fs::path& path) {
     struct stat status {};
     return ::lstat(path.c_str(), &status) == 0 || errno != ENOENT;
+}
+
+// The name a chain of links at path ends in (path itself when it is no
+// link), whether or not a file lies there; empty, with the reason, for a
+// loop or a link that cannot be read.
+std::optional<fs::path> FinalName(fs::path path, std::string& error) {
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+        std::error_code failed;
+        const fs::path next = fs::read_symlink(path, failed);
+        if (failed) {
+            error = FileErrorReason(failed.value());
+            return std::nullopt;
+        }
+        // Relative to the link's own folder, as the kernel reads it.
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    error = FileErrorReason(ELOOP);
+    return std::nullopt;
+}
+
+// Whether the file at `name` may be replaced; `existing` is filled when one
+// lies there.
+bool MayReplace(const fs::path& name, std::optional<struct stat>& existing, std::string& error) {
+    struct stat status {};
+    if (::stat(name.c_str(), &status) != 0) return true;  // free, or Create says why not
+    if (S_ISDIR(status.st_mode)) {
+        error = "это папка";
+    } else if (!S_ISREG(status.st_mode)) {
+        error = "это не обычный файл";
+    } else if ((status.st_mode & 0222) == 0) {
+        // Checked on the bits too: the superuser may write anything.
+        error = "файл только для чтения";
+    } else if (::faccessat(AT_FDCWD, name.c_str(), W_OK, AT_EACCESS) != 0) {
+        error = "нет прав на запись в файл";
+    } else {
+        existing = status;
+        return true;
+    }
+    return false;
 }
 
 // Moves from to the free name to without ever replacing what holds it.
@@ -40,7 +84,7 @@ bool MoveToFreeName(const std::filesystem::path& from, const std::filesystem::pa
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
-        error = errno == EEXIST ? "the file exists already" : Reason(errno);
+        error = errno == EEXIST ? kNameTaken : FileErrorReason(errno);
         return false;
     }
     // File systems without RENAME_NOREPLACE: a hard link fails as well when
@@ -50,29 +94,31 @@ bool MoveToFreeName(const std::filesystem::path& from, const std::filesystem::pa
         return true;
     }
     if (errno == EEXIST) {
-        error = "the file exists already";
+        error = kNameTaken;
         return false;
     }
     // Nor hard links (FAT): the small window between the check and the
     // rename is accepted there.
     if (Exists(to)) {
-        error = "the file exists already";
+        error = kNameTaken;
         return false;
     }
     if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-    error = Reason(errno);
+    error = FileErrorReason(errno);
     return false;
 }
 
 }  // namespace
 
-StagedFile::StagedFile(int descriptor, std::filesystem::path path, std::filesystem::path target)
-    : descriptor_(descriptor), path_(std::move(path)), target_(std::move(target)) {}
+StagedFile::StagedFile(int descriptor, std::filesystem::path path, std::filesystem::path target,
+                       Publish how)
+    : descriptor_(descriptor), path_(std::move(path)), target_(std::move(target)), how_(how) {}
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : descriptor_(std::exchange(other.descriptor_, -1)),
       path_(std::move(other.path_)),
       target_(std::move(other.target_)),
+      how_(other.how_),
       committed_(std::exchange(other.committed_, true)) {}
 
 StagedFile::~StagedFile() {
@@ -80,23 +126,45 @@ StagedFile::~StagedFile() {
     if (!committed_) ::unlink(path_.c_str());
 }
 
-std::optional<StagedFile> StagedFile::Create(const std::filesystem::path& target,
+std::optional<StagedFile> StagedFile::Create(const std::filesystem::path& target, Publish how,
                                              std::string& error) {
+    std::filesystem::path name = target;
+    std::optional<struct stat> existing;
+    if (how == Publish::Replace) {
+        const auto final = FinalName(target, error);
+        if (!final || !MayReplace(*final, existing, error)) return std::nullopt;
+        name = *final;
+    }
     const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+        name.has_parent_path() ? name.parent_path() : std::filesystem::path(".");
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::filesystem::path path = folder / FreshName();
         // O_EXCL refuses any existing name, a link (even a dangling one)
-        // included; O_NOFOLLOW says so once more.
+        // included; O_NOFOLLOW says so once more. A file that replaces
+        // another starts private and then takes that one's bits.
         const int descriptor =
-            ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (descriptor >= 0) return StagedFile(descriptor, std::move(path), target);
+            ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                   existing ? 0600 : 0666);
+        if (descriptor >= 0) {
+            if (existing) {
+                // Best effort: only the superuser may give a file away, and
+                // a group only to one the user belongs to.
+                if (existing->st_uid != ::geteuid() || existing->st_gid != ::getegid()) {
+                    if (::fchown(descriptor, existing->st_uid, existing->st_gid) != 0)
+                        (void)::fchown(descriptor, static_cast<uid_t>(-1), existing->st_gid);
+                }
+                (void)::fchmod(descriptor, existing->st_mode & 0777);
+            }
+            return StagedFile(descriptor, std::move(path), std::move(name), how);
+        }
         if (errno != EEXIST) {
-            error = Reason(errno);
+            error = errno == ENOENT                     ? "папка не найдена"
+                    : errno == EACCES || errno == EPERM ? "нет прав на запись в папку"
+                                                        : FileErrorReason(errno);
             return std::nullopt;
         }
     }
-    error = "no free temporary name in the folder";
+    error = "в папке не нашлось свободного временного имени";
     return std::nullopt;
 }
 
@@ -105,7 +173,7 @@ bool StagedFile::Write(std::string_view bytes, std::string& error) {
         const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) {
-            error = written < 0 ? Reason(errno) : "nothing could be written";
+            error = written < 0 ? FileErrorReason(errno) : FileErrorReason(ENOSPC);
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -113,27 +181,28 @@ bool StagedFile::Write(std::string_view bytes, std::string& error) {
     return true;
 }
 
-bool StagedFile::Commit(Publish how, std::string& error) {
+bool StagedFile::Commit(std::string& error) {
     struct stat mine {
     }, named{};
     if (::fstat(descriptor_, &mine) != 0 || ::lstat(path_.c_str(), &named) != 0 ||
         !S_ISREG(named.st_mode) || named.st_dev != mine.st_dev || named.st_ino != mine.st_ino) {
-        error = "the temporary file was replaced while it was written";
+        error = "временный файл подменили во время записи";
         return false;
     }
     if (::fsync(descriptor_) != 0) {
-        error = Reason(errno);
+        error = FileErrorReason(errno);
         return false;
     }
     const int closed = ::close(std::exchange(descriptor_, -1));
     if (closed != 0) {
-        error = Reason(errno);
+        error = FileErrorReason(errno);
         return false;
     }
-    if (how == Publish::Replace) {
-        // rename replaces the name itself: a link there is replaced, not followed.
+    if (how_ == Publish::Replace) {
+        // rename replaces the name itself, which is no link: Create followed
+        // any link there to the file it leads to.
         committed_ = std::rename(path_.c_str(), target_.c_str()) == 0;
-        if (!committed_) error = Reason(errno);
+        if (!committed_) error = FileErrorReason(errno);
     } else {
         committed_ = MoveToFreeName(path_, target_, error);
     }
@@ -142,8 +211,46 @@ bool StagedFile::Commit(Publish how, std::string& error) {
 
 bool WriteWholeFile(const std::filesystem::path& target, std::string_view contents, Publish how,
                     std::string& error) {
-    std::optional<StagedFile> file = StagedFile::Create(target, error);
-    return file && file->Write(contents, error) && file->Commit(how, error);
+    std::optional<StagedFile> file = StagedFile::Create(target, how, error);
+    return file && file->Write(contents, error) && file->Commit(error);
+}
+
+std::string FileErrorReason(int code) {
+    switch (code) {
+        case EACCES:
+        case EPERM:
+            return "нет прав на запись";
+        case ENOSPC:
+            return "на диске нет места";
+        case EDQUOT:
+            return "превышена дисковая квота";
+        case EFBIG:
+            return "файл превысил разрешенный системой размер";
+        case EROFS:
+            return "диск доступен только для чтения";
+        case ENOENT:
+            return "папка или файл не найдены";
+        case ENOTDIR:
+            return "часть пути — не папка";
+        case EISDIR:
+            return "это папка";
+        case ENAMETOOLONG:
+            return "слишком длинное имя";
+        case ELOOP:
+            return "символические ссылки замкнуты в петлю";
+        case EBUSY:
+        case ETXTBSY:
+            return "файл занят";
+        case EIO:
+            return "ошибка ввода-вывода";
+        case ENOMEM:
+            return "не хватает памяти";
+        case EMFILE:
+        case ENFILE:
+            return "открыто слишком много файлов";
+        default:
+            return "ошибка системы: " + std::error_code(code, std::generic_category()).message();
+    }
 }
 
 }  // namespace veltra

@@ -17,7 +17,10 @@ namespace veltra {
 
 // How a complete file takes its final name.
 enum class Publish {
-    // Whatever holds the name is replaced (a link itself, never its target).
+    // The name the user chose: a file there is replaced and keeps its
+    // permissions (and owner where that can be kept); where the name is a
+    // link, the file it leads to is replaced in its own folder, so the link
+    // stays. A read-only file, a folder or a device there is refused.
     Replace,
     // The name must be free: a file or link holding it, even one that
     // appeared while the file was written, is left as it is.
@@ -26,9 +29,9 @@ enum class Publish {
 
 class StagedFile {
   public:
-    // A new empty file in target's folder (permissions as for any new file:
-    // 0666 less the umask); empty, with the reason, when it cannot be made.
-    static std::optional<StagedFile> Create(const std::filesystem::path& target,
+    // A new empty file in the folder of the file that will take target's
+    // name (see Publish); empty, with the reason, when it cannot be made.
+    static std::optional<StagedFile> Create(const std::filesystem::path& target, Publish how,
                                             std::string& error);
 
     StagedFile(StagedFile&& other) noexcept;
@@ -39,6 +42,7 @@ class StagedFile {
     // Where the file is written, for a writer that takes a path: it must open
     // this path without O_EXCL (it exists, empty), as fopen(path, "wb") does.
     const std::filesystem::path& path() const { return path_; }
+    // The name it takes: the chosen one, or the file a link there leads to.
     const std::filesystem::path& target() const { return target_; }
 
     // Appends bytes through the file's own descriptor.
@@ -48,18 +52,23 @@ class StagedFile {
     // reason, the file removed, when it cannot. The file is first checked to
     // be the one Create made (a writer by path may have been handed something
     // else only if the folder let others replace it).
-    bool Commit(Publish how, std::string& error);
+    bool Commit(std::string& error);
 
   private:
-    StagedFile(int descriptor, std::filesystem::path path, std::filesystem::path target);
+    StagedFile(int descriptor, std::filesystem::path path, std::filesystem::path target,
+               Publish how);
 
     int descriptor_ = -1;
     std::filesystem::path path_, target_;
+    Publish how_;
     bool committed_ = false;
 };
 
 // The whole file in one call: contents as the file target.
 bool WriteWholeFile(const std::filesystem::path& target, std::string_view contents, Publish how,
                     std::string& error);
+
+// Why a file could not be written, in a few words for the user (errno value).
+std::string FileErrorReason(int code);
 
 }  // namespace veltra

@@ -164,6 +164,7 @@ OpenOutcome ApplyCalculation(App& app, const SavedCalculation& saved) {
         }
         RecalculateAll(app);
         outcome.totalNow = app.state.CalcTotal + app.state.AddTotal;
+        app.proposal = saved.proposal;
     } catch (const OverflowError&) {
         backup.Restore(app);
         throw CalculationFileError("его суммы не помещаются в денежный тип при этих ценах");

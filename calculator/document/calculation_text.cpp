@@ -13,6 +13,7 @@
 #include "dialogs/e1_trunk.h"
 #include "dialogs/mobile.h"
 #include "dialogs/variant_family.h"
+#include "proposal_json.h"
 #include "saved_calculation.h"
 #include "saved_items.h"
 
@@ -334,6 +335,7 @@ SavedCalculation TakeSnapshot(const App& app, const std::string& date) {
     }
     saved.calculatedTotal = app.state.CalcTotal;
     saved.addedTotal = app.state.AddTotal;
+    saved.proposal = app.proposal;
     return saved;
 }
 
@@ -388,6 +390,7 @@ std::string CalculationText(const SavedCalculation& saved, bool withHeader) {
     json["items"] = items;
     json["totals"] = Json{{"calculated", MoneyText(saved.calculatedTotal)},
                           {"added", MoneyText(saved.addedTotal)}};
+    json["proposal"] = ProposalJson(saved.proposal);
     // Texts the program wrote are UTF-8; anything else is kept readable
     // rather than refused.
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -479,6 +482,7 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
     const Json& totals = Object(json, "totals");
     saved.calculatedTotal = MoneyValue(totals, "calculated", "totals.");
     saved.addedTotal = MoneyValue(totals, "added", "totals.");
+    if (version >= 2) saved.proposal = ReadProposalJson(Member(json, "proposal", ""));
 
     CheckCounts(saved, app);
     CheckFields(saved);

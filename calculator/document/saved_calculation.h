@@ -15,7 +15,7 @@ namespace veltra {
 
 inline constexpr const char* kCalculationExtension = ".veltra";
 inline constexpr const char* kCalculationFormat = "veltra-calculation";
-inline constexpr int kCalculationFormatVersion = 1;
+inline constexpr int kCalculationFormatVersion = 2;  // 2: the proposal's details
 
 struct SavedItem {
     std::string code;
@@ -38,6 +38,7 @@ struct SavedCalculation {
     MainWindowModel main;
     std::vector<SavedItem> items;  // catalogue order: those with a quantity
     Money calculatedTotal, addedTotal;
+    ProposalDetails proposal;  // a version 1 file: none
 };
 
 // A number typed into a telephone field is kept with a full stop whatever the

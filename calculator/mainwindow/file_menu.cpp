@@ -23,6 +23,47 @@ bool Exists(const std::filesystem::path& path) {
     return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
 }
 
+// A control character, one byte (C0, DEL) or two in UTF-8 (C1).
+size_t ControlAt(const std::string& text, size_t i) {
+    const auto byte = [&](size_t at) { return static_cast<unsigned char>(text[at]); };
+    if (byte(i) < 0x20 || byte(i) == 0x7F) return 1;
+    if (byte(i) == 0xC2 && i + 1 < text.size() && byte(i + 1) >= 0x80 && byte(i + 1) < 0xA0)
+        return 2;
+    return 0;
+}
+
+// The text's characters in UTF-8 (a stray byte is one of its own), controls
+// as "?".
+std::vector<std::string> ShownCharacters(const std::string& text) {
+    std::vector<std::string> characters;
+    for (size_t i = 0; i < text.size();) {
+        size_t length = ControlAt(text, i);
+        if (length > 0) {
+            characters.push_back("?");
+        } else {
+            length = 1;
+            while (length < 4 && i + length < text.size() &&
+                   (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80)
+                ++length;
+            characters.push_back(text.substr(i, length));
+        }
+        i += length;
+    }
+    return characters;
+}
+
+bool IsPlainPath(const std::string& path) {
+    constexpr size_t kLongestPath = 4096, kLongestName = 255;  // as Linux takes them
+    if (path.empty() || path.size() > kLongestPath || path[0] != '/') return false;
+    size_t name = 0;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (ControlAt(path, i) > 0) return false;
+        name = path[i] == '/' ? 0 : name + 1;
+        if (name > kLongestName) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string MainWindowTitle(const App& app) {
@@ -120,7 +161,29 @@ std::filesystem::path WithCalculationExtension(const std::filesystem::path& path
 
 std::string RecentFileCaption(const App& app, size_t index) {
     const std::filesystem::path path = app.document.recentFiles.at(index);
-    return std::to_string(index + 1) + " " + path.filename().string();
+    const std::vector<std::string> name = ShownCharacters(path.filename().string());
+    // The end holds the extension and the part that tells similar names apart.
+    const size_t head = (kRecentCaptionLength - 1) / 2;
+    const size_t tail = kRecentCaptionLength - 1 - head;
+    std::string caption = std::to_string(index + 1) + " ";
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (name.size() > kRecentCaptionLength && i == head) {
+            caption += "\u2026";
+            i = name.size() - tail;
+        }
+        caption += name[i];
+    }
+    return caption;
+}
+
+std::vector<std::string> PlainRecentFiles(const std::vector<std::string>& stored) {
+    std::vector<std::string> files;
+    for (const std::string& file : stored) {
+        if (files.size() < kRecentFileCount && IsPlainPath(file) &&
+            std::find(files.begin(), files.end(), file) == files.end())
+            files.push_back(file);
+    }
+    return files;
 }
 
 }  // namespace veltra

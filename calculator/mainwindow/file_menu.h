@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "state/app.h"
 #include "state/main_form_model.h"
@@ -45,7 +46,16 @@ bool MainForm_QueryUnload(App& app);
 // in the documents folder.
 std::string SuggestedSavePath(App& app);
 std::filesystem::path WithCalculationExtension(const std::filesystem::path& path);
-// "1 Расчет.veltra": a recent file's menu entry.
+// "1 Расчет.veltra": a recent file's menu entry. A name longer than
+// kRecentCaptionLength characters keeps its start and its end (the
+// extension) around "…", as file managers show one; a control character in
+// it shows as "?". The entry opens the full path.
+inline constexpr size_t kRecentCaptionLength = 50;
 std::string RecentFileCaption(const App& app, size_t index);
+
+// The recent files read back from the desktop's settings, which anyone may
+// edit: only plain absolute paths (no control characters, no name or path
+// longer than a file system takes), each once, at most kRecentFileCount.
+std::vector<std::string> PlainRecentFiles(const std::vector<std::string>& stored);
 
 }  // namespace veltra

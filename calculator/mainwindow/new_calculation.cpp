@@ -55,6 +55,8 @@ void NewCalculation(App& app) {
     app.SetItemQty("LZY 203 2232/1", 1);
     RecalculateAll(app);
     ShowConfiguration(app);
+    // A new calculation is a new proposal: its number comes from the counter.
+    app.proposal = ProposalDetails{};
 }
 
 }  // namespace veltra

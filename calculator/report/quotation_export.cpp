@@ -34,13 +34,12 @@ bool ExportQuotationTo(App& app, const std::filesystem::path& path, Publish publ
     // it for a link before the fopen: the user, or in a shared folder such as
     // /tmp (sticky) only the file's owner. Commit checks that the file
     // written is still the one created.
-    if (auto staged = StagedFile::Create(path, error)) {
-        if (WriteXlsx(sheet, staged->path(), error) && staged->Commit(publish, error)) return true;
+    if (auto staged = StagedFile::Create(path, publish, error)) {
+        if (WriteXlsx(sheet, staged->path(), error) && staged->Commit(error)) return true;
     }
-    app.platform.ShowMessage("Не удалось записать отчет в файл:\n" + path.string() +
-                                 "\n\nПроверьте, что папка существует, доступна для записи "
-                                 "и на диске есть место.",
-                             kAppTitle, MessageIcon::Critical);
+    app.platform.ShowMessage(
+        "Не удалось записать отчет в файл:\n" + path.string() + "\n\nПричина: " + error + ".",
+        kAppTitle, MessageIcon::Critical);
     return false;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // "Отчет в Excel": the quotation goes into a new dated workbook file in the
 // user's documents folder (the temporary folder when there is none), which
-// the desktop is then asked to open. Every failure is told with the path.
+// the desktop is then asked to open. Every failure is told with the path
+// and the reason.
 
 #include <ctime>
 #include <filesystem>
@@ -19,8 +20,9 @@ std::filesystem::path NewQuotationPath(const std::filesystem::path& folder, cons
 // Writes the quotation as a StagedFile beside path and gives it that name
 // only when complete, so a failed write (folder gone, disk full) leaves no
 // partial workbook and an earlier file untouched. With KeepExisting a file
-// that appeared under that name meanwhile is never overwritten. False after
-// telling the user.
+// that appeared under that name meanwhile is never overwritten; Replace
+// keeps a replaced file's permissions and a link chosen as the name (see
+// Publish). False after telling the user why.
 bool ExportQuotationTo(App& app, const std::filesystem::path& path,
                        Publish publish = Publish::Replace);
 

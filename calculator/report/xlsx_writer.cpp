@@ -1,11 +1,20 @@
 // WriteXlsx: the workbook layer's one backend, on libxlsxwriter. That library
 // has no workbook default font, so every format and every column carries the
 // sheet's font; borders are per-cell formats.
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <system_error>
 #include <vector>
 
+#include "catalogue/staged_file.h"
 #include "workbook.h"
 
 namespace veltra {
@@ -66,30 +75,112 @@ class Formats {
     std::vector<std::pair<CellFormat, lxw_format*>> made_;
 };
 
-void WriteCell(lxw_worksheet* ws, lxw_row_t row, lxw_col_t col, const SheetCell& cell,
-               lxw_format* format) {
+lxw_error WriteCell(lxw_worksheet* ws, lxw_row_t row, lxw_col_t col, const SheetCell& cell,
+                    lxw_format* format) {
     switch (cell.kind) {
         case SheetCell::Kind::Empty:
-            worksheet_write_blank(ws, row, col, format);
-            break;
+            return worksheet_write_blank(ws, row, col, format);
         case SheetCell::Kind::Text:
-            worksheet_write_string(ws, row, col, cell.text.c_str(), format);
-            break;
+            return worksheet_write_string(ws, row, col, cell.text.c_str(), format);
         case SheetCell::Kind::Number:
-            worksheet_write_number(ws, row, col, cell.value, format);
-            break;
+            return worksheet_write_number(ws, row, col, cell.value, format);
         case SheetCell::Kind::Formula:
-            worksheet_write_formula_num(ws, row, col, cell.text.c_str(), format, cell.value);
-            break;
+            return worksheet_write_formula_num(ws, row, col, cell.text.c_str(), format, cell.value);
+    }
+    return LXW_NO_ERROR;
+}
+
+// The library prints its own errors and warnings to standard error, naming
+// the hidden file it was handed. They are held back while it works; what
+// else reaches standard error meanwhile is passed on.
+class LibraryMessages {
+  public:
+    LibraryMessages() {
+        std::fflush(stderr);
+        held_ = ::memfd_create("veltra-workbook-messages", MFD_CLOEXEC);
+        if (held_ < 0) return;
+        terminal_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (terminal_ < 0 || ::dup2(held_, STDERR_FILENO) < 0) Release();
+    }
+    LibraryMessages(const LibraryMessages&) = delete;
+    LibraryMessages& operator=(const LibraryMessages&) = delete;
+    ~LibraryMessages() { Finish(); }
+
+    // The library's lines; standard error is itself again.
+    std::string Finish() {
+        if (held_ < 0) return {};
+        std::fflush(stderr);
+        ::dup2(terminal_, STDERR_FILENO);
+        std::string text;
+        char buffer[4096];
+        for (off_t at = 0;;) {
+            const ssize_t n = ::pread(held_, buffer, sizeof buffer, at);
+            if (n <= 0) break;
+            text.append(buffer, static_cast<size_t>(n));
+            at += n;
+        }
+        Release();
+        std::string library, others;
+        for (size_t start = 0; start < text.size();) {
+            const size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+            const std::string line = text.substr(start, end - start);
+            (line.rfind("[ERROR]", 0) == 0 || line.rfind("[WARNING]", 0) == 0 ? library : others) +=
+                line;
+            start = end;
+        }
+        if (!others.empty()) std::fputs(others.c_str(), stderr);
+        return library;
+    }
+
+  private:
+    void Release() {
+        if (terminal_ >= 0) ::close(terminal_);
+        if (held_ >= 0) ::close(held_);
+        terminal_ = held_ = -1;
+    }
+
+    int held_ = -1, terminal_ = -1;
+};
+
+// The system's reason the library quoted ("System error = ..."), in our words.
+std::optional<std::string> QuotedSystemReason(const std::string& messages) {
+    const std::string marker = "System error = ";
+    const size_t at = messages.find(marker);
+    if (at == std::string::npos) return std::nullopt;
+    const size_t from = at + marker.size();
+    const std::string quoted = messages.substr(from, messages.find('\n', from) - from);
+    for (int code = 1; code < 256; ++code) {
+        if (std::error_code(code, std::generic_category()).message() == quoted)
+            return FileErrorReason(code);
+    }
+    return std::nullopt;
+}
+
+std::string LibraryReason(lxw_error result, const std::string& messages) {
+    const std::optional<std::string> system = QuotedSystemReason(messages);
+    switch (result) {
+        case LXW_ERROR_MEMORY_MALLOC_FAILED:
+            return FileErrorReason(ENOMEM);
+        case LXW_ERROR_CREATING_TMPFILE:
+        case LXW_ERROR_READING_TMPFILE:
+            // tmpfile(): the system's temporary folder, not the workbook's.
+            return std::string("временные файлы книги в ") + P_tmpdir + ": " +
+                   system.value_or("не удалось создать или прочитать");
+        case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+            return "текст длиннее 32 767 знаков";
+        default:
+            return system.value_or("книгу не удалось собрать (ошибка " +
+                                   std::to_string(static_cast<int>(result)) + ")");
     }
 }
 
 }  // namespace
 
 bool WriteXlsx(const Sheet& sheet, const std::filesystem::path& path, std::string& error) {
+    LibraryMessages messages;
     lxw_workbook* workbook = workbook_new(path.c_str());
     if (!workbook) {
-        error = "the workbook could not be created";
+        error = FileErrorReason(ENOMEM);
         return false;
     }
     lxw_worksheet* ws = workbook_add_worksheet(workbook, sheet.name().c_str());
@@ -111,9 +202,17 @@ bool WriteXlsx(const Sheet& sheet, const std::filesystem::path& path, std::strin
                               lxw_row_t(m.lastRow - 1), lxw_col_t(m.lastColumn - 1), "",
                               formats.Get(sheet.Find(m.firstRow, m.firstColumn)->format));
     }
+    // A cell the library refuses would be missing from a quotation that
+    // looks complete: the first one fails the export.
+    std::string cellFault;
     for (const auto& [position, cell] : sheet.cells()) {
-        WriteCell(ws, lxw_row_t(position.first - 1), lxw_col_t(position.second - 1), cell,
-                  formats.Get(cell.format));
+        const lxw_error written =
+            WriteCell(ws, lxw_row_t(position.first - 1), lxw_col_t(position.second - 1), cell,
+                      formats.Get(cell.format));
+        if (written != LXW_NO_ERROR && cellFault.empty()) {
+            cellFault = "ячейка " + ColumnLetters(position.second) +
+                        std::to_string(position.first) + ": " + LibraryReason(written, {});
+        }
     }
     for (const DefinedName& name : sheet.names()) {
         const std::string scoped = sheet.name() + "!" + name.name;
@@ -121,8 +220,13 @@ bool WriteXlsx(const Sheet& sheet, const std::filesystem::path& path, std::strin
         workbook_define_name(workbook, scoped.c_str(), target.c_str());
     }
     const lxw_error result = workbook_close(workbook);
+    const std::string said = messages.Finish();
     if (result != LXW_NO_ERROR) {
-        error = lxw_strerror(result);
+        error = LibraryReason(result, said);
+        return false;
+    }
+    if (!cellFault.empty()) {
+        error = cellFault;
         return false;
     }
     return true;

@@ -8,6 +8,7 @@ namespace veltra {
 void RegisterAllCommands(ScenarioRunner& runner) {
     RegisterMainWindowCommands(runner);
     RegisterDocumentCommands(runner);
+    RegisterProposalCommands(runner);
     RegisterDialogCommands(runner);
     // The handset dialog's calculator is a keypad, whose commands come later.
     auto openInputCalc = std::make_shared<InputCalcOpener>();

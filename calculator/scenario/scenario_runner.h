@@ -123,6 +123,8 @@ void RegisterUnitDialogCommands(ScenarioRunner& runner,
 
 // save PATH, load PATH and print document: the calculation file.
 void RegisterDocumentCommands(ScenarioRunner& runner);
+// discount TEXT, proposal FIELD VALUE and print proposal-details.
+void RegisterProposalCommands(ScenarioRunner& runner);
 
 // Every command of the scenario language, in the order that lets later ones
 // extend earlier ones.

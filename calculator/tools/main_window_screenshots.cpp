@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QTabBar>
 
+#include "dialogs/proposal_dialog_view.h"
+#include "dialogs/seller_dialog_view.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"
 #include "mainwindow/qt/power_msg.h"
@@ -65,5 +67,33 @@ int main(int argc, char** argv) {
     veltra::PowerMsg power;
     power.show();
     Save(&power, dir, "power-message");
+
+    // The proposal's dialogs, filled in as a dealer would.
+    app.seller.organisation = "ООО «Связь-Сервис»";
+    app.seller.innKpp = "ИНН 7701234567 / КПП 770101001";
+    app.seller.address = "125009, Москва, ул. Тверская, д. 7, офис 12";
+    app.seller.telephone = "+7 495 123-45-67";
+    app.seller.email = "sales@svyaz-service.ru";
+    app.seller.bankDetails = "р/с 40702810900000012345 в ПАО «Банк»\nБИК 044525225";
+    app.seller.signerPosition = "Коммерческий директор";
+    app.seller.signerName = "Петров П. П.";
+    app.seller.nextNumber = 42;
+    app.seller.paymentTerms = "100 % предоплата по счету";
+    veltra::SellerDialog seller = veltra::OpenSellerDialog(app, {2026, 12, 9});
+    veltra::SellerDialogView sellerView(app, seller, nullptr);
+    sellerView.show();
+    Save(&sellerView, dir, "seller-dialog");
+    veltra::ProposalDialog proposal = veltra::OpenProposalDialog(app, {2026, 12, 9});
+    using veltra::ProposalField;
+    veltra::SetProposalText(proposal, ProposalField::Customer, "АО «Ромашка»");
+    veltra::SetProposalText(proposal, ProposalField::Contact, "Иванов Иван Иванович");
+    veltra::SelectProposalCurrency(proposal, veltra::ProposalCurrency::RUB);
+    veltra::SetProposalText(proposal, ProposalField::Rate, "95,50");
+    veltra::SetProposalText(proposal, ProposalField::RateDate, "09.12.2026");
+    veltra::SetProposalText(proposal, ProposalField::Markup, "2");
+    veltra::SelectProposalVatMode(proposal, veltra::VatMode::OnTop);
+    veltra::ProposalDialogView proposalView(app, proposal, nullptr);
+    proposalView.show();
+    Save(&proposalView, dir, "proposal-dialog");
     return 0;
 }

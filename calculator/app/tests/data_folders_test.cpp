@@ -54,6 +54,10 @@ TEST(CommandLine, PriceListFromTheCommandLineOrTheEnvironment) {
         ParseCommandLine({"-platform", "offscreen", "-reverse", "--price-list", "/p"}, nullptr);
     EXPECT_EQ(qt.error, "");
     EXPECT_EQ(qt.priceList, "/p");
+    const CommandLine more = ParseCommandLine(
+        {"-style=fusion", "-name", "-x", "-qmljsdebugger=port:1", "-sync", "r.veltra"}, nullptr);
+    EXPECT_EQ(more.error, "");
+    EXPECT_EQ(more.calculation, "r.veltra");
 }
 
 TEST(CommandLine, BadArgumentsAreNamed) {
@@ -70,6 +74,18 @@ TEST(CommandLine, BadArgumentsAreNamed) {
               "Для --export-xlsx нужен файл расчета (.veltra).");
     EXPECT_EQ(ParseCommandLine({"--print-configuration"}, nullptr).error,
               "Для --print-configuration нужен файл расчета (.veltra).");
+    // An option where a value should be, and single-dash words not the toolkit's.
+    EXPECT_EQ(
+        ParseCommandLine({"--export-xlsx", "--print-configuration", "r.veltra"}, nullptr).error,
+        "После --export-xlsx нужен путь к файлу отчета .xlsx, а не параметр "
+        "--print-configuration.");
+    EXPECT_EQ(ParseCommandLine({"--price-list", "--help"}, nullptr).error,
+              "После --price-list нужен путь к прайс-листу, а не параметр --help.");
+    EXPECT_EQ(ParseCommandLine({"--export-xlsx=--q.xlsx", "r.veltra"}, nullptr).exportXlsx,
+              "--q.xlsx");
+    for (const char* wrong : {"-x", "-platform=xcb", "-reverse=1", "-veltra.veltra"})
+        EXPECT_EQ(ParseCommandLine({wrong, "r.veltra"}, nullptr).error,
+                  std::string("Неизвестный параметр: ") + wrong);
     const std::string usage = UsageText("VeltraCalculator");
     EXPECT_NE(usage.find("--price-list ПУТЬ"), std::string::npos);
     EXPECT_NE(usage.find(kPriceListVariable), std::string::npos);

@@ -3,13 +3,17 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "dialog_test_support.h"
 #include "dialogs/e1_trunk_view.h"
 #include "dialogs/fecu_form.h"
 #include "dialogs/open_dialog.h"
+#include "dialogs/proposal_dialog_view.h"
+#include "dialogs/seller_dialog_view.h"
 #include "dialogs/variant_dialog_view.h"
 
 namespace veltra::testing {
@@ -19,6 +23,16 @@ void PointAt(QWidget* widget) {
     const QPointF centre = QRectF(widget->rect()).center();
     QEnterEvent event(centre, widget->mapTo(widget->window(), centre), widget->mapToGlobal(centre));
     QApplication::sendEvent(widget, &event);
+}
+
+// Types each character as a key press (a line break as Return).
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        const bool line = c == QChar('\n');
+        QKeyEvent press(QEvent::KeyPress, line ? Qt::Key_Return : 0, Qt::NoModifier,
+                        line ? QString("\r") : QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
 }
 
 QStringList LabelTexts(const QWidget& dialog) {
@@ -104,6 +118,93 @@ TEST(E1TrunkViewTest, ClosingTheWindowStoresNothing) {
     view.close();
     EXPECT_TRUE(model.closed);
     EXPECT_EQ(t.app.state.E1Boards, 0);
+}
+
+TEST(ProposalDialogViewTest, ShowsTheModelForwardsEditsAndSaysWhichButtonClosedIt) {
+    TestApp t;
+    ProposalDialog model = OpenProposalDialog(t.app, {2026, 12, 9});
+    ProposalDialogView view(t.app, model, nullptr);
+    view.show();
+    EXPECT_EQ(view.windowTitle(), "Коммерческое предложение");
+    EXPECT_EQ(view.Entry(ProposalField::Number).line()->text(), "КП-2026-0001");
+    EXPECT_FALSE(view.Entry(ProposalField::Rate).line()->isEnabled());
+    EXPECT_EQ(view.Entry(ProposalField::VatRate).combo()->currentText(), "22");
+    EXPECT_EQ(view.VatModeBox()->count(), 3);
+
+    // Typing a date of another year carries the offered number with it.
+    QLineEdit* date = view.Entry(ProposalField::Date).line();
+    date->selectAll();
+    Type(date, "15.01.2027");
+    EXPECT_EQ(view.Entry(ProposalField::Number).line()->text(), "КП-2027-0001");
+    EXPECT_EQ(view.Entry(ProposalField::ValidUntil).line()->text(), "14.02.2027");
+    view.Currency(ProposalCurrency::RUB)->click();
+    EXPECT_TRUE(view.Entry(ProposalField::Rate).line()->isEnabled());
+    Type(view.Entry(ProposalField::Note).box(), "Две\nстроки");
+
+    // Refused: the message, the focus in the rate's entry, the dialog open.
+    view.PdfButton()->click();
+    EXPECT_TRUE(view.isVisible());
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_EQ(view.focusWidget(), view.Entry(ProposalField::Rate).line());
+    Type(view.Entry(ProposalField::Rate).line(), "95,5");
+    Type(view.Entry(ProposalField::RateDate).line(), "14.01.2027");
+    view.CabinetPageBox()->click();
+    view.PdfButton()->click();
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_EQ(model.result, ProposalDialogResult::Pdf);
+    EXPECT_EQ(t.app.proposal.number, "КП-2027-0001");
+    EXPECT_EQ(t.app.proposal.note, "Две\nстроки");
+    EXPECT_EQ(t.app.proposal.rate, Money::FromRaw(955000));
+    EXPECT_TRUE(t.app.proposal.cabinetPage);
+    EXPECT_EQ(t.app.seller.nextNumber, 2);
+
+    ProposalDialog again = OpenProposalDialog(t.app, {2026, 12, 9});
+    ProposalDialogView closing(t.app, again, nullptr);
+    closing.show();
+    closing.HelpButton()->click();
+    EXPECT_EQ(t.platform.helpTargets.back(), kProposalHelpTarget);
+    closing.close();
+    EXPECT_EQ(again.result, ProposalDialogResult::Cancelled);
+}
+
+TEST(SellerDialogViewTest, EditsTheSellerChoosesTheLogoAndStoresOnOk) {
+    TestApp t;
+    SellerDialog model = OpenSellerDialog(t.app, {2026, 12, 9});
+    SellerDialogView view(t.app, model, nullptr);
+    view.show();
+    EXPECT_EQ(view.NumberSample()->text(), "Номер следующего предложения: КП-2026-0001");
+    QLineEdit* next = view.Entry(SellerField::NextNumber).line();
+    next->selectAll();
+    Type(next, "42");
+    EXPECT_EQ(view.NumberSample()->text(), "Номер следующего предложения: КП-2026-0042");
+    Type(view.Entry(SellerField::Organisation).line(), "ООО «Связь»");
+    Type(view.Entry(SellerField::BankDetails).box(), "р/с 407\nБИК 044");
+
+    QTemporaryDir folder;
+    const QString logo = folder.filePath("logo.png");
+    QFile file(logo);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x89PNG\r\n\x1A\n", 8));
+    file.close();
+    EXPECT_FALSE(view.ClearLogoButton()->isEnabled());
+    view.LogoChosen(logo);
+    EXPECT_EQ(view.LogoLabel()->text(), "logo.png");
+    EXPECT_TRUE(view.ClearLogoButton()->isEnabled());
+
+    view.VatModeBox()->setCurrentIndex(2);
+    emit view.VatModeBox()->activated(2);
+    EXPECT_TRUE(view.Entry(SellerField::VatReason).line()->isEnabled());
+    view.OkButton()->click();
+    EXPECT_TRUE(view.isVisible());  // no VAT needs its reason
+    EXPECT_EQ(view.focusWidget(), view.Entry(SellerField::VatReason).line());
+    Type(view.Entry(SellerField::VatReason).line(), "УСН");
+    view.OkButton()->click();
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_EQ(t.app.seller.organisation, "ООО «Связь»");
+    EXPECT_EQ(t.app.seller.bankDetails, "р/с 407\nБИК 044");
+    EXPECT_EQ(t.app.seller.nextNumber, 42);
+    EXPECT_EQ(t.app.seller.logoPath, logo.toStdString());
+    EXPECT_EQ(t.app.seller.vatExemptReason, "УСН");
 }
 
 // Ends a modal loop whatever went wrong, so that a failure cannot hang the test.

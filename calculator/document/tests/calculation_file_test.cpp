@@ -141,13 +141,16 @@ TEST(CalculationFile, BadFilesAreRefusedAndChangeNothing) {
         EXPECT_NE(at, std::string::npos) << from;
         return edited.replace(at, from.size(), to);
     };
+    const std::string version = "\"version\": " + std::to_string(kCalculationFormatVersion);
     const struct {
         std::string name, text, reason;
     } cases[] = {
         {"truncated", text.substr(0, text.size() / 2), "поврежден или обрезан"},
         {"foreign", "{\"format\": \"something else\"}", "не файл расчета Veltra"},
         {"not json", "Veltra", "поврежден или обрезан"},
-        {"newer", replaced("\"version\": 1", "\"version\": 2"), "более новой версией"},
+        {"newer",
+         replaced(version, "\"version\": " + std::to_string(kCalculationFormatVersion + 1)),
+         "более новой версией"},
         {"boards", replaced("\"AnalogExt16Boards\": 10", "\"AnalogExt16Boards\": 24"),
          "не вариант"},
         {"lines", replaced("\"HandsetCount\": 12", "\"HandsetCount\": 200"), "линий"},
@@ -157,7 +160,7 @@ TEST(CalculationFile, BadFilesAreRefusedAndChangeNothing) {
         {"count type", replaced("\"E1Boards\": 1", "\"E1Boards\": \"1\""), "не целое"},
         {"missing", replaced("\"totals\"", "\"totalz\""), "нет значения «totals»"},
         {"nested", std::string(100, '['), "вложенность"},
-        {"huge number", replaced("\"version\": 1", "\"version\": 1e999"), "число вне пределов"},
+        {"huge number", replaced(version, "\"version\": 1e999"), "число вне пределов"},
     };
     for (const auto& c : cases) {
         const fs::path path = folder.path / (c.name + ".veltra");

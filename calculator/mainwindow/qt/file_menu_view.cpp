@@ -5,8 +5,11 @@
 #include <QMenuBar>
 #include <QSettings>
 
+#include "dialogs/proposal_dialog_view.h"
+#include "dialogs/seller_dialog_view.h"
 #include "main_form.h"
 #include "mainwindow/file_menu.h"
+#include "seller_settings_store.h"
 
 namespace veltra {
 
@@ -37,6 +40,11 @@ void MainForm::BuildFileMenu() {
     // Desktops without a convention of their own for it get the common one.
     if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
         saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    fileMenu_->addSeparator();
+    add("FileProposal", "Коммерческое предложение…", QKeySequence::UnknownKey,
+        [this] { Handle([&] { OnProposalDialog(); }); });
+    add("FileSeller", "Реквизиты продавца…", QKeySequence::UnknownKey,
+        [this] { Handle([&] { ShowSellerDialog(app_, this); }); });
     recentSeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
     // Closing asks as the window's own close button does.
@@ -76,14 +84,33 @@ void MainForm::RenderDocument() {
 }
 
 void MainForm::KeepRecentFilesIn(QSettings& settings) {
-    std::vector<std::string> files;
-    for (const QString& file : settings.value(kRecentFilesKey).toStringList()) {
-        if (files.size() < kRecentFileCount && !file.isEmpty()) files.push_back(file.toStdString());
-    }
+    std::vector<std::string> stored;
+    for (const QString& file : settings.value(kRecentFilesKey).toStringList())
+        stored.push_back(file.toStdString());
+    const std::vector<std::string> files = PlainRecentFiles(stored);
     app_.document.recentFiles = files;
-    storedRecent_ = files;
+    storedRecent_ = stored;  // what was dropped leaves the settings too
     settings_ = &settings;
     RenderDocument();
+}
+
+void MainForm::OnProposalDialog() {
+    const ProposalDialogResult made = ShowProposalDialog(app_, this);
+    // MERGE HOOK: "PDF…" (Pdf) and "Печать…" (Print) make the document here.
+    (void)made;
+}
+
+void MainForm::KeepSellerDetailsIn(QSettings& settings) {
+    app_.seller = ReadSellerDetails(settings);
+    storedSeller_ = app_.seller;
+    sellerSettings_ = &settings;
+}
+
+void MainForm::StoreSeller() {
+    // The dialog and a taken proposal number change it.
+    if (!sellerSettings_ || app_.seller == storedSeller_) return;
+    StoreSellerDetails(*sellerSettings_, app_.seller);
+    storedSeller_ = app_.seller;
 }
 
 void MainForm::OpenCalculationFile(const std::string& path) {

@@ -213,6 +213,7 @@ void MainForm::Render() {
     RenderCataloguePage();
     RenderStatusBar();
     RenderDocument();
+    StoreSeller();
 }
 
 void MainForm::RenderStatusBar() {

@@ -43,6 +43,8 @@ class MainForm : public QMainWindow {
     TwipsPoint WindowTwips() const;
     // The recent files are read from and kept in `settings` from now on.
     void KeepRecentFilesIn(QSettings& settings);
+    // The seller's details are read from and kept in `settings` from now on.
+    void KeepSellerDetailsIn(QSettings& settings);
     // A file named on the command line, opened as one event.
     void OpenCalculationFile(const std::string& path);
 
@@ -89,6 +91,8 @@ class MainForm : public QMainWindow {
     void RenderCataloguePage();
     void RenderStatusBar();
     void RenderDocument();
+    void OnProposalDialog();
+    void StoreSeller();
 
     App& app_;
     MainFormModel& form_;  // App::form
@@ -124,6 +128,8 @@ class MainForm : public QMainWindow {
     std::vector<std::string> shownRecent_;
     QSettings* settings_ = nullptr;
     std::vector<std::string> storedRecent_;
+    QSettings* sellerSettings_ = nullptr;
+    SellerDetails storedSeller_;
 };
 
 }  // namespace veltra

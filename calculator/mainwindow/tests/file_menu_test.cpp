@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -207,6 +208,30 @@ TEST(FileMenu, RecentFilesKeepTheLastFiveAndDropOneThatIsGone) {
         EXPECT_EQ(file.find("f3.veltra"), std::string::npos) << file;
 }
 
+// Long names shortened in the middle; entries of the settings that are not
+// plain paths dropped.
+TEST(FileMenu, RecentFilesShowShortAndReadOnlyPlainPaths) {
+    TestApp t;
+    const std::string longest =
+        std::string(120, 'a') + "Проект" + std::string(116, 'z') + ".veltra";  // 255 bytes
+    t.app.document.recentFiles = {"/home/u/Расчет.veltra", "/home/u/" + longest,
+                                  "/home/u/a\x1b]0;x\x07\n.veltra"};
+    EXPECT_EQ(RecentFileCaption(t.app, 0), "1 Расчет.veltra");
+    EXPECT_EQ(RecentFileCaption(t.app, 1),
+              "2 " + std::string(24, 'a') + "\u2026" + std::string(18, 'z') + ".veltra");
+    EXPECT_EQ(RecentFileCaption(t.app, 2), "3 a?]0;x??.veltra");
+    const std::string cyrillic = "/" + std::string(30, 'x') + "\u0416\u0416" + std::string(30, 'y');
+    t.app.document.recentFiles = {cyrillic};
+    EXPECT_EQ(RecentFileCaption(t.app, 0),
+              "1 " + std::string(24, 'x') + "\u2026" + std::string(25, 'y'));
+
+    const std::string plain = "/home/u/" + longest;
+    EXPECT_EQ(PlainRecentFiles({"", "relative.veltra", plain, "/a\nb.veltra", "/a\tb.veltra",
+                                "/a\u0085b.veltra", "/" + std::string(100000, 'x'),
+                                "/" + std::string(256, 'n'), plain, "/1", "/2", "/3", "/4", "/5"}),
+              (std::vector<std::string>{plain, "/1", "/2", "/3", "/4"}));
+}
+
 TEST(FileMenu, SaveAsAddsTheExtensionAndAsksBeforeReplacingThatName) {
     EXPECT_EQ(WithCalculationExtension("/a/Расчет"), fs::path("/a/Расчет.veltra"));
     EXPECT_EQ(WithCalculationExtension("/a.b/c"), fs::path("/a.b/c.veltra"));
@@ -226,6 +251,27 @@ TEST(FileMenu, SaveAsAddsTheExtensionAndAsksBeforeReplacingThatName) {
     EXPECT_EQ(t.platform.questions[0].text, "Файл «old.veltra» уже есть. Заменить его?");
     EXPECT_EQ(t.app.document.file, folder.path / "old.veltra");
     EXPECT_GT(fs::file_size(folder.path / "old.veltra"), 4u);
+}
+
+// Saving over a file keeps its permissions; a read-only one is not replaced
+// even after the dialog's question, and the message says why.
+TEST(FileMenu, SavingOverAFileKeepsItsPermissionsAndSparesAReadOnlyOne) {
+    ChangedFile c;
+    ASSERT_EQ(::chmod(c.file().c_str(), 0600), 0);
+    ASSERT_TRUE(FileSave_Click(c.t.app));
+    struct stat status {};
+    ASSERT_EQ(::stat(c.file().c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+
+    ASSERT_EQ(::chmod(c.file().c_str(), 0444), 0);
+    SetFieldText(c.t.app, FieldId::BasicText, "6");
+    c.t.platform.chosenFiles = {c.file().string()};
+    EXPECT_FALSE(FileSaveAs_Click(c.t.app));
+    ASSERT_EQ(c.t.platform.messages.size(), 1u);
+    EXPECT_NE(c.t.platform.messages[0].text.find("(файл только для чтения)"), std::string::npos);
+    TestApp reopened;
+    ASSERT_TRUE(OpenCalculation(reopened.app, c.file()));
+    EXPECT_EQ(reopened.Text(FieldId::BasicText), "5");
 }
 
 }  // namespace

@@ -22,9 +22,12 @@
 
 #include "app/chm_help_viewer.h"
 #include "calculation/main_window_inputs.h"
+#include "dialogs/proposal_dialog_view.h"
+#include "dialogs/seller_dialog_view.h"
 #include "document/calculation_file.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"
+#include "state/calendar_date_input.h"
 #include "tests/test_app.h"
 #include "widgets/look.h"
 
@@ -276,6 +279,47 @@ TEST_F(MainFormView, TitleMarksChangesAndClosingAsksAboutThem) {
     testing::TestApp reopened;  // "Нет" left the file as saved
     ASSERT_TRUE(OpenCalculation(reopened.app, file.toStdString()));
     EXPECT_EQ(reopened.Text(FieldId::BasicText), "0");
+}
+
+// Runs `act` on the modal dialog of type View once it is up; closes any
+// other, so that a failure cannot hang the test.
+template <class View, class Act>
+void OnModal(Act act) {
+    QTimer::singleShot(0, [act] {
+        auto* view = dynamic_cast<View*>(QApplication::activeModalWidget());
+        if (view) return act(*view);
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (qobject_cast<QDialog*>(widget)) widget->close();
+    });
+}
+
+TEST_F(MainFormView, TheFileMenuEditsTheProposalAndKeepsTheSellerInTheSettings) {
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
+    settings.setValue("seller/organisation", "ООО «Связь»");
+    settings.setValue("seller/nextNumber", "41x");  // refused: the default
+    window.KeepSellerDetailsIn(settings);
+    EXPECT_EQ(t.app.seller.organisation, "ООО «Связь»");
+    EXPECT_EQ(t.app.seller.nextNumber, 1);
+    const auto stored = [&](const char* key) {
+        return QSettings(settings.fileName(), QSettings::IniFormat).value(key).toString();
+    };
+
+    OnModal<ProposalDialogView>([](ProposalDialogView& view) { view.OkButton()->click(); });
+    Child<QAction>("FileProposal")->trigger();
+    EXPECT_EQ(t.app.proposal.number, "КП-" + std::to_string(LocalToday().year) + "-0001");
+    EXPECT_EQ(stored("seller/nextNumber"), "2");  // the number was taken
+
+    OnModal<SellerDialogView>([](SellerDialogView& view) {
+        QLineEdit* days = view.Entry(SellerField::ValidityDays).line();
+        days->setText("14");
+        emit days->textEdited("14");
+        view.OkButton()->click();
+    });
+    Child<QAction>("FileSeller")->trigger();
+    EXPECT_EQ(t.app.seller.validityDays, 14);
+    EXPECT_EQ(stored("seller/validityDays"), "14");
+    EXPECT_EQ(stored("seller/organisation"), "ООО «Связь»");
 }
 
 TEST(AboutFormView, SplashHidesOkAndItsTimerShowsTheMainWindowOnce) {
