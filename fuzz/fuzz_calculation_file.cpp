@@ -1,8 +1,10 @@
 // The calculation file reader: any text is refused with its reason or
 // accepted. An accepted file opens, on a program started with the shipped
-// price list, to a configuration inside every limit of the exchange; what it
-// opened to saves to a text that reads and opens, in a fresh program, to the
-// same text again. An opening refused halfway leaves everything as it was.
+// price list, to a configuration inside every limit of the exchange, with
+// the calculated quantities its inputs give; what it opened to saves to a
+// text that reads and opens, in a fresh program with either decimal
+// separator, to the same text again. An opening refused halfway leaves
+// everything as it was.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,6 +12,7 @@
 #include "app/startup.h"
 #include "catalogue/recording_platform.h"
 #include "check.h"
+#include "dialogs/chosen_items.h"
 #include "dialogs/proposal_rules.h"
 #include "document/calculation_file.h"
 
@@ -18,7 +21,9 @@ using namespace veltra;
 namespace {
 
 struct Program {
-    Program() : app(platform) { StartUp(app, VELTRA_PRICE_LIST); }
+    explicit Program(char separator = ',') : app(platform, separator) {
+        StartUp(app, VELTRA_PRICE_LIST);
+    }
     RecordingPlatform platform;
     App app;
 };
@@ -45,6 +50,21 @@ bool Accepted(std::string_view text, const App& app, SavedCalculation& saved) {
     }
 }
 
+void CheckQuantitiesFollowInputs(const App& app) {
+    const std::vector<Count> derived =
+        DerivedQuantities(app.catalogue, app.state, app.main, app.decimalSeparator);
+    for (size_t i = 0; i < derived.size(); ++i)
+        FUZZ_CHECK(app.catalogue[i].ItemCalcQty == derived[i]);
+}
+
+// Reads and opens a saved text in another program: it saves to the same text.
+void CheckReopens(Program& program, const std::string& savedText, const std::string& date) {
+    SavedCalculation reread;
+    FUZZ_CHECK(Accepted(savedText, program.app, reread));
+    ApplyCalculation(program.app, reread);
+    FUZZ_CHECK(CalculationText(TakeSnapshot(program.app, date)) == savedText);
+}
+
 void CheckLimits(const App& app) {
     const ConfigState& s = app.state;
     FUZZ_CHECK(CountBoards(app) <= s.MaxBoards);
@@ -67,10 +87,11 @@ void CheckLimits(const App& app) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const Program started;
-    static Program first, second;
+    static const Program started, startedWithPoint('.');
+    static Program first, second, third('.');
     Restart(first, started);
     Restart(second, started);
+    Restart(third, startedWithPoint);
 
     // Only the input's own bytes: AddressSanitizer stops any read beyond.
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -85,13 +106,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     CheckLimits(first.app);
+    CheckQuantitiesFollowInputs(first.app);
     FUZZ_CHECK(!CheckProposal(first.app.proposal));  // what the dialog would take
     FUZZ_CHECK(first.platform.messages.empty());     // told by the opening, not the calculation
 
     const std::string savedText = CalculationText(TakeSnapshot(first.app, saved.date));
-    SavedCalculation reread;
-    FUZZ_CHECK(Accepted(savedText, second.app, reread));
-    ApplyCalculation(second.app, reread);
-    FUZZ_CHECK(CalculationText(TakeSnapshot(second.app, saved.date)) == savedText);
+    CheckReopens(second, savedText, saved.date);
+    CheckReopens(third, savedText, saved.date);
     return 0;
 }

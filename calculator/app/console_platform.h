@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "catalogue/platform.h"
+#include "catalogue/printable_text.h"
 #include "mainwindow/about_box.h"
 
 namespace veltra {
@@ -12,7 +13,10 @@ namespace veltra {
 class ConsolePlatform : public Platform {
   public:
     void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
-        std::fprintf(stderr, "%s\n", text.c_str());
+        // Parts of a message come from files: nothing in them may act on the
+        // terminal, and a NUL must not end the line early.
+        const std::string line = TerminalText(text) + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
     }
     void ShowPowerMessage() override {
         std::fprintf(stderr, "%s %s\n", kPowerMessage.overload, kPowerMessage.correction);

@@ -2,7 +2,6 @@
 // main window; or, for --export-xlsx, --export-pdf and --print-configuration,
 // a run without a window.
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -117,14 +116,15 @@ int main(int argc, char** argv) {
     std::optional<std::filesystem::path> priceList = veltra::FindDataFile(folders, "price.txt");
     if (line.priceList) priceList = *line.priceList;
     if (!priceList) {
-        QMessageBox::critical(nullptr, veltra::kAppTitle,
-                              QString::fromStdString(veltra::MissingPriceListMessage(folders)));
+        // The platform's box: names and paths are plain text, never markup.
+        platform.ShowMessage(veltra::MissingPriceListMessage(folders), veltra::kAppTitle,
+                             veltra::MessageIcon::Critical);
         return 1;
     }
     try {
         veltra::RunEvent(app, [&] { veltra::StartUp(app, *priceList); });
     } catch (const veltra::PriceListError& error) {
-        QMessageBox::critical(nullptr, veltra::kAppTitle, QString::fromStdString(error.what()));
+        platform.ShowMessage(error.what(), veltra::kAppTitle, veltra::MessageIcon::Critical);
         return 1;
     }
 

@@ -42,6 +42,8 @@ void QtPlatform::ShowMessage(const std::string& text, const std::string& title, 
             break;
     }
     QMessageBox box(qtIcon, Q(title), Q(text), QMessageBox::Ok, parent_);
+    // Messages quote file names and file contents: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -111,6 +113,7 @@ const char* const kCalculationFilter = "Расчеты Veltra (*.veltra);;Все
 
 Answer QtPlatform::AskYesNoCancel(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::Question, Q(title), Q(text), QMessageBox::NoButton, parent_);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* yes = box.addButton("Да", QMessageBox::YesRole);
     QPushButton* no = box.addButton("Нет", QMessageBox::NoRole);
     QPushButton* cancel = box.addButton("Отмена", QMessageBox::RejectRole);

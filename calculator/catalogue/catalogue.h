@@ -78,6 +78,12 @@ std::vector<TreeNodeData> CatalogueTreeNodes(const Catalogue& catalogue);
 // CatalogueTreeNodes gives as parent keys, without building the nodes.
 std::vector<int> CatalogueTreeParents(const Catalogue& catalogue);
 
+// Whether the keypads take a hand-added quantity for the entry: only for a
+// priced one.
+inline bool TakesAddedQuantity(const CatalogueItem& item) {
+    return item.ItemPrice > Money();
+}
+
 // The tree image of an entry (see TreeNodeData::image).
 int TreeNodeImage(const CatalogueItem& item);
 

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "number_text.h"
+#include "printable_text.h"
 #include "sha256.h"
 #include "text_decoding.h"
 
@@ -16,7 +17,7 @@ namespace veltra {
 namespace {
 
 std::string Quoted(const std::string& fileName) {
-    return "\u00AB" + fileName + "\u00BB";
+    return "\u00AB" + PrintableText(fileName) + "\u00BB";
 }
 
 class FieldReader {
@@ -164,14 +165,22 @@ std::optional<Money> PlainPrice(std::string_view field) {
 
 PriceListError TooLargePrice(const std::string& fileName, std::string_view text, int line) {
     return PriceListError(
-        "Прайс-лист " + Quoted(fileName) + " содержит цену \u00AB" + std::string(TrimBlanks(text)) +
+        "Прайс-лист " + Quoted(fileName) + " содержит цену \u00AB" + Excerpt(TrimBlanks(text)) +
         "\u00BB, слишком большую для расчёта (строка " + std::to_string(line) + ").");
+}
+
+// A negative price would lower the total of every calculation that orders
+// the item, and no calculation file could hold it.
+PriceListError NegativePrice(const std::string& fileName, std::string_view text, int line) {
+    return PriceListError("Прайс-лист " + Quoted(fileName) + " содержит отрицательную цену \u00AB" +
+                          Excerpt(TrimBlanks(text)) + "\u00BB (строка " + std::to_string(line) +
+                          ").");
 }
 
 // A price is digits with at most one decimal separator, comma or full stop,
 // whatever the regional format: the file travels between machines. Empty and
 // non-numeric prices ("по запросу") are 0; a number beyond kMaxPrice either
-// way is refused. `text` is the field as UTF-8.
+// way is refused, and so is one below zero. `text` is the field as UTF-8.
 Money ReadPrice(const std::string& text, char decimalSeparator, const std::string& fileName,
                 int line) {
     for (const char separator : {decimalSeparator, ',', '.'}) {
@@ -179,6 +188,7 @@ Money ReadPrice(const std::string& text, char decimalSeparator, const std::strin
         const auto price = Money::Parse(text, separator);
         if (!price || *price > kMaxPrice || *price < Money() - kMaxPrice)
             throw TooLargePrice(fileName, text, line);
+        if (*price < Money()) throw NegativePrice(fileName, text, line);
         return *price;
     }
     return Money();

@@ -21,7 +21,7 @@ class PriceListError : public std::runtime_error {
 inline constexpr size_t kMaxPriceListBytes = 16 * 1024 * 1024;
 
 // No exchange part costs more: a dearer price is a slip in the list, and it is
-// refused with its line. Every total of one configuration then stays within
+// refused with its line, as a negative one is. Every total of one configuration then stays within
 // the money type; only very many hand-added items can still overflow it.
 inline constexpr Money kMaxPrice = Money::FromRaw(1'000'000'000 * Money::kScale);
 

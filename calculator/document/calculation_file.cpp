@@ -1,25 +1,38 @@
 #include "calculation_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <ctime>
-#include <fstream>
-#include <map>
+#include <system_error>
 
 #include "calculation/recalculate.h"
+#include "catalogue/printable_text.h"
+#include "catalogue/recording_platform.h"
 #include "catalogue/staged_file.h"
+#include "dialogs/chosen_items.h"
+#include "saved_items.h"
 
 namespace veltra {
 
 namespace {
 
 std::string Quoted(const std::filesystem::path& path) {
-    return "\u00AB" + path.string() + "\u00BB";
+    return "\u00AB" + PrintableText(path.string()) + "\u00BB";
 }
 
 // The inputs of the main window; what the calculation shows it makes anew.
-void CopyInputs(MainWindowModel& to, const MainWindowModel& from) {
+void CopyInputs(MainWindowModel& to, const MainWindowModel& from, char decimalSeparator) {
     to.fields = from.fields;
+    for (const FieldInfo& info : kFields) {
+        if (!IsTelephoneField(info.id)) continue;
+        std::string& text = to.field(info.id).text;
+        text = FieldTextToShow(text, decimalSeparator);
+    }
     to.MFUCheck = from.MFUCheck;
     to.OnlyStationMDFCheck = from.OnlyStationMDFCheck;
     to.MFU_Flash.index = from.MFU_Flash.index;
@@ -38,20 +51,6 @@ void CopyInputs(MainWindowModel& to, const MainWindowModel& from) {
     }
     to.PowerAccFrameEnabled = from.PowerAccFrameEnabled;
     to.ArrestorsFrameEnabled = from.ArrestorsFrameEnabled;
-}
-
-// The counts and choices as saved, the limits and values of this run kept.
-ConfigState SavedState(const ConfigState& now, const ConfigState& saved) {
-    ConfigState s = saved;
-    s.MaxBoards = now.MaxBoards;
-    s.MaxTrunkLines = now.MaxTrunkLines;
-    s.MaxLines = now.MaxLines;
-    s.FixedBoards = now.FixedBoards;
-    s.DialogHighlightColour = now.DialogHighlightColour;
-    s.TitleBarHeight = now.TitleBarHeight;
-    s.InputCalcTarget = now.InputCalcTarget;
-    s.InputCalcMax = now.InputCalcMax;
-    return s;
 }
 
 // Everything ApplyCalculation writes, to put back when it cannot finish.
@@ -73,35 +72,54 @@ struct Backup {
     std::vector<std::pair<Count, Count>> quantities;
 };
 
+// Why a file could not be read, as the user can act on it.
+std::string ReadFailure(int code) {
+    switch (code) {
+        case ENOENT:
+        case ENOTDIR:
+            return "файл не найден";
+        case ELOOP:
+            return "символические ссылки на пути к файлу замыкаются в петлю";
+        case EACCES:
+        case EPERM:
+            return "нет прав на чтение файла";
+        case ENAMETOOLONG:
+            return "слишком длинное имя файла";
+        case EIO:
+            return "ошибка ввода-вывода при чтении файла";
+        default:
+            return "файл не читается (" + std::error_code(code, std::generic_category()).message() +
+                   ")";
+    }
+}
+
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string& error) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status)) {
-        error = "файл не найден";
+    // Without blocking: a pipe or device put under the name is no file.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (descriptor < 0) {
+        error = ReadFailure(errno);
         return std::nullopt;
     }
-    if (!std::filesystem::is_regular_file(status)) {
-        error = "это не обычный файл";
+    const auto fail = [&](const std::string& why) -> std::optional<std::string> {
+        ::close(descriptor);
+        error = why;
         return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "файл не читается";
-        return std::nullopt;
-    }
+    };
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0) return fail(ReadFailure(errno));
+    if (S_ISDIR(status.st_mode)) return fail("это папка, а не файл");
+    if (!S_ISREG(status.st_mode)) return fail("это не обычный файл");
     std::string text;
     char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, size_t(in.gcount()));
-        if (text.size() > kMaxCalculationBytes) {
-            error = "файл слишком велик для расчета";
-            return std::nullopt;
-        }
+    for (;;) {
+        const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return fail(ReadFailure(errno));
+        if (got == 0) break;
+        text.append(buffer, size_t(got));
+        if (text.size() > kMaxCalculationBytes) return fail("файл слишком велик для расчета");
     }
-    if (in.bad()) {
-        error = "файл не читается";
-        return std::nullopt;
-    }
+    ::close(descriptor);
     return text;
 }
 
@@ -116,29 +134,35 @@ OpenOutcome ApplyCalculation(App& app, const SavedCalculation& saved) {
     const Backup backup(app);
     OpenOutcome outcome;
     try {
-        app.state = SavedState(app.state, saved.state);
-        CopyInputs(app.main, saved.main);
+        app.state = StateToApply(app.state, saved.state);
+        CopyInputs(app.main, saved.main, app.decimalSeparator);
         for (CatalogueItem& item : app.catalogue) item.ItemCalcQty = item.ItemAddQty = 0;
-        // A code that a list holds twice: the saved items take its entries in
-        // turn, as they were saved in catalogue order.
-        std::map<std::string_view, int> seen;
-        for (const SavedItem& item : saved.items) {
-            int occurrence = seen[item.code]++;
-            int index = -1;
-            for (size_t i = 0; i < app.catalogue.size() && index < 0; ++i) {
-                if (app.catalogue[i].ItemCode == item.code && occurrence-- == 0) index = int(i);
-            }
-            if (index < 0) {
+        // The calculated quantities follow from the inputs, whatever the file
+        // says (the reader refuses one that says otherwise). Codes the list
+        // lacks are told once, with the saved items, not per code set.
+        RecordingPlatform quiet;
+        SetChosenItems(app.catalogue, quiet, app.state, app.main, app.decimalSeparator);
+        const std::vector<int> entries = MatchSavedItems(app.catalogue, saved.items);
+        for (size_t i = 0; i < saved.items.size(); ++i) {
+            const SavedItem& item = saved.items[i];
+            outcome.totalBefore += item.price * item.calculated + item.price * item.added;
+            if (entries[i] < 0) {
                 outcome.missing.push_back(item);
                 continue;
             }
-            CatalogueItem& entry = app.catalogue[size_t(index)];
-            entry.ItemCalcQty = item.calculated;
-            entry.ItemAddQty = item.added;
+            CatalogueItem& entry = app.catalogue[size_t(entries[i])];
             if (entry.ItemPrice != item.price) ++outcome.changedPrices;
+            if (entry.ItemName != item.name)
+                outcome.renamed.push_back({item.code, item.name, entry.ItemName});
+            if (item.added == 0) continue;
+            if (!TakesAddedQuantity(entry)) {
+                outcome.unpriced.push_back(item);
+                continue;
+            }
+            entry.ItemAddQty =
+                Count(std::min(int(entry.ItemAddQty) + int(item.added), kMaxAddedQty));
         }
         RecalculateAll(app);
-        outcome.totalBefore = saved.calculatedTotal + saved.addedTotal;
         outcome.totalNow = app.state.CalcTotal + app.state.AddTotal;
         app.proposal = saved.proposal;
     } catch (const OverflowError&) {
@@ -148,31 +172,88 @@ OpenOutcome ApplyCalculation(App& app, const SavedCalculation& saved) {
     return outcome;
 }
 
-std::string GroupedMoney(Money money, char decimalSeparator) {
+std::string GroupedMoney(Money money, char decimalSeparator, int decimals) {
+    decimals = std::clamp(decimals, 0, 4);
     const int64_t raw = money.raw();
-    // Hundredths, a half rounded away from zero.
+    uint64_t unit = 1;  // of the last decimal shown, in raw steps
+    for (int i = decimals; i < 4; ++i) unit *= 10;
+    // A half of the last decimal rounded away from zero.
     const uint64_t magnitude = raw < 0 ? uint64_t(-(raw + 1)) + 1 : uint64_t(raw);
-    const uint64_t cents = (magnitude + 50) / 100;
-    std::string whole = std::to_string(cents / 100);
+    const uint64_t steps = magnitude / unit + (magnitude % unit >= (unit + 1) / 2 && unit > 1);
+    uint64_t scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    std::string whole = std::to_string(steps / scale);
     for (int at = int(whole.size()) - 3; at > 0; at -= 3) whole.insert(size_t(at), " ");
-    const uint64_t fraction = cents % 100;
-    return (raw < 0 ? "-" : "") + whole + decimalSeparator + char('0' + fraction / 10) +
-           char('0' + fraction % 10);
+    std::string fraction = std::to_string(steps % scale + scale).substr(1);
+    return (raw < 0 ? "-" : "") + whole + (decimals > 0 ? decimalSeparator + fraction : "");
 }
 
-std::string MissingItemsMessage(const std::vector<SavedItem>& missing) {
-    std::string text = "В прайс-листе нет " + std::to_string(missing.size()) + " " +
-                       Positions(int(missing.size())) + " расчета; " +
-                       (missing.size() == 1 ? "она не открыта:" : "они не открыты:");
-    for (const SavedItem& item : missing) text += "\n" + item.code + " — " + item.name;
+namespace {
+
+// A box lists this many items at most; a file can hold tens of thousands.
+constexpr size_t kListedItems = 20;
+
+// One line per item, the first kListedItems of them.
+template <class Item, class Line>
+std::string ItemLines(const std::vector<Item>& items, Line line) {
+    std::string text;
+    for (size_t i = 0; i < items.size() && i < kListedItems; ++i) text += "\n" + line(items[i]);
+    if (items.size() > kListedItems)
+        text += "\n… и ещё " + std::to_string(items.size() - kListedItems);
     return text;
 }
 
+std::string ItemLines(const std::vector<SavedItem>& items) {
+    return ItemLines(items, [](const SavedItem& item) {
+        return Excerpt(item.code) + " — " + Excerpt(item.name);
+    });
+}
+
+// "она не открыта" or "они не открыты".
+std::string NotOpened(size_t n) {
+    return n == 1 ? "она не открыта:" : "они не открыты:";
+}
+
+}  // namespace
+
+std::string MissingItemsMessage(const std::vector<SavedItem>& missing) {
+    return "В прайс-листе нет " + std::to_string(missing.size()) + " " +
+           Positions(int(missing.size())) + " расчета; " + NotOpened(missing.size()) +
+           ItemLines(missing);
+}
+
+std::string UnpricedItemsMessage(const std::vector<SavedItem>& unpriced) {
+    return "В прайс-листе больше нет цены у " + std::to_string(unpriced.size()) + " " +
+           Positions(int(unpriced.size())) +
+           (Positions(int(unpriced.size())) == "позиции" ? ", добавленной" : ", добавленных") +
+           " вручную; " + NotOpened(unpriced.size()) + ItemLines(unpriced);
+}
+
 std::string PriceChangeMessage(const OpenOutcome& outcome, char decimalSeparator) {
-    return "Цены изменились у " + std::to_string(outcome.changedPrices) + " " +
-           Positions(outcome.changedPrices) + ": было " +
-           GroupedMoney(outcome.totalBefore, decimalSeparator) + ", стало " +
-           GroupedMoney(outcome.totalNow, decimalSeparator);
+    std::string text;
+    if (outcome.changedPrices > 0) {
+        // Two decimals, or as many more as it takes to tell the totals apart.
+        int decimals = 2;
+        while (decimals < 4 && outcome.totalBefore != outcome.totalNow &&
+               GroupedMoney(outcome.totalBefore, decimalSeparator, decimals) ==
+                   GroupedMoney(outcome.totalNow, decimalSeparator, decimals))
+            ++decimals;
+        text = "Цены изменились у " + std::to_string(outcome.changedPrices) + " " +
+               Positions(outcome.changedPrices) + ": было " +
+               GroupedMoney(outcome.totalBefore, decimalSeparator, decimals) + ", стало " +
+               GroupedMoney(outcome.totalNow, decimalSeparator, decimals);
+    }
+    if (!outcome.renamed.empty()) {
+        const size_t n = outcome.renamed.size();
+        if (!text.empty()) text += "\n\n";
+        text += "Под прежним кодом теперь другое наименование у " + std::to_string(n) + " " +
+                Positions(int(n)) + ":";
+        text += ItemLines(outcome.renamed, [](const RenamedItem& item) {
+            return Excerpt(item.code) + " — было «" + Excerpt(item.savedName) + "», стало «" +
+                   Excerpt(item.name) + "»";
+        });
+    }
+    return text;
 }
 
 std::string CurrentContent(const App& app) {
@@ -213,10 +294,12 @@ bool OpenCalculation(App& app, const std::filesystem::path& path) {
         app.platform.ShowMessage(MissingItemsMessage(outcome.missing), kAppTitle,
                                  MessageIcon::Exclamation);
     }
-    if (outcome.changedPrices > 0) {
-        app.platform.ShowMessage(PriceChangeMessage(outcome, app.decimalSeparator), kAppTitle,
-                                 MessageIcon::Information);
+    if (!outcome.unpriced.empty()) {
+        app.platform.ShowMessage(UnpricedItemsMessage(outcome.unpriced), kAppTitle,
+                                 MessageIcon::Exclamation);
     }
+    const std::string changes = PriceChangeMessage(outcome, app.decimalSeparator);
+    if (!changes.empty()) app.platform.ShowMessage(changes, kAppTitle, MessageIcon::Information);
     return true;
 }
 

@@ -12,21 +12,34 @@ namespace veltra {
 // A calculation file is far smaller; anything larger is not one.
 inline constexpr size_t kMaxCalculationBytes = 4 * 1024 * 1024;
 
-struct OpenOutcome {
-    std::vector<SavedItem> missing;  // codes the current price list lacks, left out
-    int changedPrices = 0;           // items whose price is not the saved one
-    Money totalBefore, totalNow;     // the cost line's two totals together
+// An item whose code the list now gives another name.
+struct RenamedItem {
+    std::string code, savedName, name;
 };
 
-// Applies a checked calculation: every input as saved, the quantities by
-// item code, the power warning's shown-once flag; then the calculation once.
-// Shows nothing. When the totals overflow, everything is put back as it was
-// and CalculationFileError says so.
+struct OpenOutcome {
+    std::vector<SavedItem> missing;   // codes the current price list lacks, left out
+    std::vector<SavedItem> unpriced;  // hand-added items the list now has no price for, left out
+    std::vector<RenamedItem> renamed;
+    int changedPrices = 0;  // items whose price is not the saved one
+    // Both totals of the file's quantities: at the file's prices, and at
+    // today's prices as the cost line shows them.
+    Money totalBefore, totalNow;
+};
+
+// Applies a checked calculation: every input as saved, the hand-added
+// quantities by item code, the power warning's shown-once flag; then the
+// quantities the dialogs and inputs choose (SetChosenItems) and the
+// calculation once. Shows nothing. When the totals overflow, everything is
+// put back as it was and CalculationFileError says so.
 OpenOutcome ApplyCalculation(App& app, const SavedCalculation& saved);
 
-// "24 094,70": two decimals, blanks between thousands.
-std::string GroupedMoney(Money money, char decimalSeparator);
+// "24 094,70": two decimals (or up to four), blanks between thousands.
+std::string GroupedMoney(Money money, char decimalSeparator, int decimals = 2);
 std::string MissingItemsMessage(const std::vector<SavedItem>& missing);
+std::string UnpricedItemsMessage(const std::vector<SavedItem>& unpriced);
+// The changed prices with both totals, as many decimals as tell them apart,
+// and the items that have a new name under their code. Empty when neither.
 std::string PriceChangeMessage(const OpenOutcome& outcome, char decimalSeparator);
 
 // The calculation on screen without the file's header: what "changed since
@@ -40,8 +53,9 @@ std::string DocumentName(const App& app);
 
 // The whole file read and checked before the calculation on screen is
 // touched: a refusal is one message naming the file and what is wrong, and
-// the calculation stays as it was. Then the missing items and the changed
-// prices are each told in one message. The file becomes the document's.
+// the calculation stays as it was. Then the missing items, the hand-added
+// items left without a price and the changed prices and names are each told
+// in one message. The file becomes the document's.
 bool OpenCalculation(App& app, const std::filesystem::path& path);
 
 // Written beside the final name and moved into place when complete; a

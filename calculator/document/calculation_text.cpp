@@ -1,18 +1,21 @@
 // The ".veltra" text: UTF-8 JSON written in one fixed order, so that the
 // same calculation always gives the same bytes, and read back with every
 // value checked before anything is applied.
+#include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "calculation/line_counts.h"
 #include "calculation/recalculate.h"
 #include "catalogue/number_text.h"
+#include "catalogue/printable_text.h"
 #include "dialogs/base_station.h"
 #include "dialogs/e1_trunk.h"
 #include "dialogs/mobile.h"
 #include "dialogs/variant_family.h"
 #include "proposal_json.h"
 #include "saved_calculation.h"
+#include "saved_items.h"
 
 namespace veltra {
 
@@ -121,11 +124,13 @@ std::string String(const Json& object, const char* key, const std::string& where
     return value.get<std::string>();
 }
 
+// A price is at most kMaxPrice (checked with its item); a total is bounded
+// by what the money type holds, and must be the sum of the items.
 Money MoneyValue(const Json& object, const char* key, const std::string& where = "") {
     const std::string text = String(object, key, where);
     const auto money = Money::Parse(text, '.');
-    if (!money || !(money->ToDouble() >= 0) || *money > kMaxPrice * 10000) {
-        Fail("«" + where + key + "» = «" + text + "» — не сумма");
+    if (!money || *money < Money()) {
+        Fail("«" + where + key + "» = «" + Excerpt(text) + "» — не сумма");
     }
     return *money;
 }
@@ -134,7 +139,7 @@ Background ColourValue(const Json& object, const std::string& where) {
     const std::string colour = String(object, "colour", where);
     if (colour == "window") return Background::Window;
     if (colour == "buttonface") return Background::ButtonFace;
-    Fail("«" + where + "colour» = «" + colour + "» — не цвет поля");
+    Fail("«" + where + "colour» = «" + Excerpt(colour) + "» — не цвет поля");
 }
 
 void ReadCheckBox(const Json& boxes, const char* key, CheckBox& box) {
@@ -155,9 +160,11 @@ void ReadCombo(const Json& combos, const char* key, ComboBox& combo) {
 void ReadGroup(const Json& groups, const char* key, OptionGroup& group) {
     const Json& json = Object(groups, key, "optionGroups.");
     const std::string where = std::string("optionGroups.") + key + ".";
-    // -1: none of the group selected.
+    // The window always keeps one of a group selected; with none, the power
+    // or frame step would keep what the calculation before left.
     const long long selected = Integer(json, "selected", -1, group.lastIndex(), where);
-    if (selected != -1 && selected < group.firstIndex)
+    if (selected == -1) Fail("«" + where + "selected» = -1: в группе ничего не выбрано");
+    if (selected < group.firstIndex)
         Fail("«" + where + "selected» = " + std::to_string(selected) + " вне группы");
     const Json& enabled = Member(json, "enabled", where);
     if (!enabled.is_array() || enabled.size() != group.buttons.size())
@@ -173,7 +180,7 @@ void ReadGroup(const Json& groups, const char* key, OptionGroup& group) {
 // counts, or opening would run their change handling; the fields the unit
 // dialogs write must hold what those write; the telephone fields a count the
 // window accepts.
-void CheckFields(const SavedCalculation& saved, const App& limits) {
+void CheckFields(const SavedCalculation& saved) {
     const ConfigState& s = saved.state;
     const MainWindowModel& w = saved.main;
     const bool mfu = w.MFUCheck.checked;
@@ -189,11 +196,13 @@ void CheckFields(const SavedCalculation& saved, const App& limits) {
         {FieldId::BRITrunkText, BriChannelsText(BriChannels(s, mfu))},
         {FieldId::FecuText, kFecuLevelCaptions[size_t(fecu)]},
         {FieldId::IPUText, lines(8 * s.Ipu8Present + 4 * s.Ipu4Present)},
+        {FieldId::BSText, lines(s.BaseStationCount)},
+        {FieldId::MobileText, lines(s.HandsetCount)},
     };
     for (const auto& field : derived) {
         const std::string& text = w.field(field.id).text;
         if (text != field.text) {
-            Fail(std::string("поле «") + InfoOf(field.id).name + "» = «" + text +
+            Fail(std::string("поле «") + InfoOf(field.id).name + "» = «" + Excerpt(text) +
                  "» не согласуется с количествами (ожидалось «" + field.text + "»)");
         }
     }
@@ -201,23 +210,31 @@ void CheckFields(const SavedCalculation& saved, const App& limits) {
     for (int boards = 0; boards <= kMaxE1Boards; ++boards)
         e1 = e1 || w.field(FieldId::E1TrunkText).text == E1TrunkText(boards);
     if (!e1)
-        Fail("поле «E1TrunkText» = «" + w.field(FieldId::E1TrunkText).text +
+        Fail("поле «E1TrunkText» = «" + Excerpt(w.field(FieldId::E1TrunkText).text) +
              "» — не число плат E1");
-    for (FieldId id : {FieldId::BSText, FieldId::MobileText}) {
-        const std::string& text = w.field(id).text;
-        if (text.empty() || text.size() > 4 ||
-            text.find_first_not_of("0123456789") != std::string::npos)
-            Fail(std::string("поле «") + InfoOf(id).name + "» = «" + text + "» — не число");
-    }
+    // Read with a full stop (ReadFieldText).
     for (const FieldInfo& info : kFields) {
         if (!IsTelephoneField(info.id)) continue;
         const std::string& text = w.field(info.id).text;
-        const auto value = ParseNumber(text, limits.decimalSeparator);
-        if (!value) Fail(std::string("поле «") + info.name + "» = «" + text + "» — не число");
-        if (*value < 0 || *value > 300) {
-            Fail(std::string("поле «") + info.name + "» = «" + text + "» вне допустимого (0…300)");
+        const double value = ParseNumber(text, '.').value_or(-1);
+        if (value < 0 || value > 300) {
+            Fail(std::string("поле «") + info.name + "» = «" + Excerpt(text) +
+                 "» вне допустимого (0…300)");
         }
     }
+    // The flash memory is chosen on the multi-function board's drop-down,
+    // which shows only while the board is fitted.
+    if (!w.MFUCheck.checked && w.MFU_Flash.index != 0)
+        Fail("«dropDowns.MFU_Flash.index» = " + std::to_string(w.MFU_Flash.index) +
+             ": флэш-память выбрана без платы MFU");
+}
+
+// A telephone field's number as kept in the file: a text written with a
+// decimal comma, by an earlier version on such a machine, is read as well.
+std::string ReadFieldText(const FieldInfo& info, const std::string& text) {
+    if (!IsTelephoneField(info.id) || IsNumeric(text, '.')) return text;
+    if (IsNumeric(text, ',')) return FieldTextForFile(text, ',');
+    Fail(std::string("поле «") + info.name + "» = «" + Excerpt(text) + "» — не число");
 }
 
 // Each board family as one of its dialog's variants; units as their dialogs
@@ -283,6 +300,20 @@ void CheckDepth(std::string_view text) {
 
 }  // namespace
 
+std::string FieldTextForFile(const std::string& text, char decimalSeparator) {
+    if (decimalSeparator == '.' || !IsNumeric(text, decimalSeparator)) return text;
+    std::string kept = text;
+    std::replace(kept.begin(), kept.end(), decimalSeparator, '.');
+    return kept;
+}
+
+std::string FieldTextToShow(const std::string& text, char decimalSeparator) {
+    if (decimalSeparator == '.' || !IsNumeric(text, '.')) return text;
+    std::string shown = text;
+    std::replace(shown.begin(), shown.end(), '.', decimalSeparator);
+    return shown;
+}
+
 SavedCalculation TakeSnapshot(const App& app, const std::string& date) {
     SavedCalculation saved;
     saved.program = VELTRA_VERSION;
@@ -292,6 +323,11 @@ SavedCalculation TakeSnapshot(const App& app, const std::string& date) {
     saved.state.PowerWarningShown = app.state.PowerWarningShown;
     saved.state.QuotationDiscountPercent = app.state.QuotationDiscountPercent;
     saved.main = app.main;
+    for (const FieldInfo& info : kFields) {
+        if (!IsTelephoneField(info.id)) continue;
+        std::string& text = saved.main.field(info.id).text;
+        text = FieldTextForFile(text, app.decimalSeparator);
+    }
     for (const CatalogueItem& item : app.catalogue) {
         if (item.ItemCalcQty == 0 && item.ItemAddQty == 0) continue;
         saved.items.push_back(
@@ -413,7 +449,7 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
     for (const FieldInfo& info : kFields) {
         const Json& field = Object(fields, info.name, "fields.");
         const std::string where = std::string("fields.") + info.name + ".";
-        w.field(info.id).text = String(field, "text", where);
+        w.field(info.id).text = ReadFieldText(info, String(field, "text", where));
         w.field(info.id).background = ColourValue(field, where);
     }
     const Json& boxes = Object(json, "checkBoxes");
@@ -449,7 +485,8 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
     if (version >= 2) saved.proposal = ReadProposalJson(Member(json, "proposal", ""));
 
     CheckCounts(saved, app);
-    CheckFields(saved, app);
+    CheckFields(saved);
+    CheckSavedItems(saved, app);
     return saved;
 }
 

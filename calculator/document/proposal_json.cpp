@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalogue/printable_text.h"
 #include "dialogs/proposal_rules.h"
 #include "saved_calculation.h"
 #include "state/calendar_date_input.h"
@@ -40,14 +41,14 @@ CalendarDate Date(const Json& object, const char* key) {
     const std::string text = Text(object, key);
     if (text.empty()) return {};
     const auto date = ParseFileDate(text);
-    if (!date) Fail(Where(key) + " = «" + text + "» — не дата");
+    if (!date) Fail(Where(key) + " = «" + Excerpt(text) + "» — не дата");
     return *date;
 }
 
 Money MoneyValue(const Json& object, const char* key) {
     const std::string text = Text(object, key);
     const auto money = Money::Parse(text, '.');
-    if (!money) Fail(Where(key) + " = «" + text + "» — не число");
+    if (!money) Fail(Where(key) + " = «" + Excerpt(text) + "» — не число");
     return *money;
 }
 
@@ -105,14 +106,15 @@ ProposalDetails ReadProposalJson(const Json& json) {
     if (currency == "RUB") {
         d.currency = ProposalCurrency::RUB;
     } else if (currency != "USD") {
-        Fail(Where("currency") + " = «" + currency + "» — не USD и не RUB");
+        Fail(Where("currency") + " = «" + Excerpt(currency) + "» — не USD и не RUB");
     }
     d.rate = MoneyValue(json, "rate");
     d.rateDate = Date(json, "rateDate");
     d.rateMarkupPercent = MoneyValue(json, "rateMarkupPercent");
     const std::string mode = Text(json, "vatMode");
     const auto vatMode = VatModeNamed(mode);
-    if (!vatMode) Fail(Where("vatMode") + " = «" + mode + "» — не included, ontop или none");
+    if (!vatMode)
+        Fail(Where("vatMode") + " = «" + Excerpt(mode) + "» — не included, ontop или none");
     d.vatMode = *vatMode;
     const Json& rate = Member(json, "vatRate");
     if (!rate.is_number_integer()) Fail(Where("vatRate") + " — не целое число");

@@ -33,12 +33,19 @@ struct SavedCalculation {
     // their defaults, the calculation makes them again.
     ConfigState state;
     // Only the inputs are kept: fields, check boxes, drop-downs, option
-    // groups and their frames.
+    // groups and their frames. The telephone fields' numbers are written
+    // with a full stop (FieldTextForFile).
     MainWindowModel main;
     std::vector<SavedItem> items;  // catalogue order: those with a quantity
     Money calculatedTotal, addedTotal;
     ProposalDetails proposal;  // a version 1 file: none
 };
+
+// A number typed into a telephone field is kept with a full stop whatever the
+// decimal separator of the machine, so that a file shows the same counts
+// everywhere; the field shows it with its own machine's separator.
+std::string FieldTextForFile(const std::string& text, char decimalSeparator);
+std::string FieldTextToShow(const std::string& text, char decimalSeparator);
 
 class CalculationFileError : public std::runtime_error {
   public:
@@ -55,8 +62,11 @@ std::string CalculationText(const SavedCalculation& saved, bool withHeader = tru
 
 // Reads and checks a whole file's text before anything is applied: a
 // damaged, truncated or foreign text, a newer format, a count outside what
-// the dialogs allow under the limits of `app` or a text that is not a number
-// where one is needed throws CalculationFileError saying what is wrong.
+// the dialogs allow under the limits of `app`, a text that is not a number
+// where one is needed (a telephone field's with either separator), a choice
+// the window never leaves (an option group with nothing selected), or items
+// that contradict the rest of the file (CheckSavedItems) throws
+// CalculationFileError saying what is wrong, quoting at most an excerpt.
 SavedCalculation ReadCalculation(std::string_view text, const App& app);
 
 }  // namespace veltra

@@ -18,7 +18,7 @@ const CatalogueItem* EntryOf(const App& app, const std::string& key) {
 }
 
 bool Priced(const CatalogueItem* item) {
-    return item && item->ItemPrice > Money();
+    return item && TakesAddedQuantity(*item);
 }
 
 }  // namespace

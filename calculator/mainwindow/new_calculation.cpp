@@ -30,6 +30,9 @@ void NewCalculation(App& app) {
     s.Ipu4Present = s.Ipu8Present = 0;
     s.IcluBoards = s.IccuBoards = 0;
     s.BaseStationCount = s.HandsetCount = 0;
+    // The FECU module goes with the handsets, as when the base stations are
+    // removed: kept, it would come back unordered with the next stations.
+    s.FecuModule = 0;
     ShowCount(app, FieldId::BSText, "0", 0);
     ShowCount(app, FieldId::MobileText, "0", 0);
 

@@ -101,7 +101,17 @@ TEST(PriceList, RefusesPricesAboveABillionNamingFileAndLine) {
         EXPECT_NE(error.find("слишком большую для расчёта (строка 4)"), std::string::npos) << error;
     }
     EXPECT_EQ(Parse("A,B,\"1000000000,0000\"")[0].ItemPrice, kMaxPrice);
-    EXPECT_EQ(Parse("A,B,-1000000000")[0].ItemPrice, Money() - kMaxPrice);
+}
+
+// No calculation file could hold a negative price, so the list refuses it.
+TEST(PriceList, RefusesNegativePricesNamingFileAndLine) {
+    for (const char* price : {"-5", "\"-0,01\"", "-1000000000"}) {
+        const std::string error = ErrorOf("A,B,1\r\nBDV 113 08,Шкаф," + std::string(price));
+        EXPECT_NE(error.find("«price.txt» содержит отрицательную цену «"), std::string::npos)
+            << error;
+        EXPECT_NE(error.find("» (строка 2)."), std::string::npos) << error;
+    }
+    EXPECT_EQ(Parse("A,B,-0")[0].ItemPrice, Money());
 }
 
 TEST(PriceList, RejectsFilesThatAreNotCompletePriceLists) {

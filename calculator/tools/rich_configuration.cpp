@@ -6,6 +6,7 @@
 #include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
 #include "dialogs/board_dialog.h"
+#include "dialogs/chosen_items.h"
 #include "state/app.h"
 
 namespace veltra {
@@ -45,6 +46,11 @@ void BuildRichConfiguration(App& app) {
     s.IcluBoards = 1;
     s.HandsetCount = 12;
     s.Ipu8Present = 1;
+    // The cordless units as their dialogs would store them: their items and
+    // fields follow the counts.
+    SetChosenItems(app);
+    ShowCount(app, FieldId::BSText, "4", 4);
+    ShowCount(app, FieldId::MobileText, "12", 12);
     AddByHand(app, "BDV 113 08", 1);
     AddByHand(app, "DBC 211 01/01021", 3);
     RecalculateAll(app);

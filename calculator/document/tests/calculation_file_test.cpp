@@ -5,8 +5,10 @@
 #include <sstream>
 
 #include "calculation/main_window_inputs.h"
+#include "calculation/recalculate.h"
 #include "catalogue/price_list.h"
 #include "document/calculation_file.h"
+#include "document/tests/document_files.h"
 #include "mainwindow/main_form_pages.h"
 #include "report/configuration_text.h"
 #include "report/quotation.h"
@@ -18,46 +20,11 @@
 namespace veltra {
 namespace {
 
+using testing::EditedPriceList;
+using testing::Folder;
+using testing::ReadFile;
+using testing::WriteFile;
 namespace fs = std::filesystem;
-
-struct Folder {
-    Folder() : path(fs::temp_directory_path() / ("veltra-doc-" + std::to_string(::getpid()))) {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~Folder() { fs::remove_all(path); }
-    fs::path path;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-// The shipped list with the price of one code's record replaced, or the
-// record left out when `price` is empty.
-fs::path EditedPriceList(const fs::path& folder, const std::string& code,
-                         const std::string& price) {
-    std::string text = ReadFile(VELTRA_PRICE_LIST);
-    const size_t at = text.find("," + code + ",");
-    EXPECT_NE(at, std::string::npos) << code;
-    const size_t start = text.rfind('\n', at) + 1, end = text.find('\n', at) + 1;
-    if (price.empty()) {
-        text.erase(start, end - start);
-    } else {
-        const size_t field = at + code.size() + 2;
-        text.replace(field, end - 2 - field, price);
-    }
-    const fs::path path = folder / "price.txt";
-    WriteFile(path, text);
-    return path;
-}
 
 // Everything the windows show of a calculation, and the quotation.
 std::string Shown(App& app) {
@@ -111,6 +78,7 @@ TEST(CalculationFile, AnotherListTellsChangedPricesAndMissingItems) {
     testing::TestApp saving;
     BuildRichConfiguration(saving.app);
     saving.app.catalogue.at(size_t(FindItem(saving.app.catalogue, "BKC 851 010"))).ItemAddQty = 2;
+    UpdateCostLine(saving.app);  // as the keypad does
     const fs::path file = folder.path / "c.veltra";
     ASSERT_TRUE(SaveCalculation(saving.app, file));
 
