@@ -22,7 +22,8 @@ namespace {
 constexpr double kLeftMm = 20, kTopMm = 12, kRightMm = 10, kBottomMm = 12;
 constexpr double kFooterMm = 7;
 // The table's columns (№, name, code, quantity, price, sum); the name takes the rest.
-constexpr double kColumnMm[6] = {12, 0, 31, 14, 23, 26};
+// The code column holds the longest part number ("NTM/KRCNB 301 03/1") on one line.
+constexpr double kColumnMm[6] = {12, 0, 36, 14, 23, 26};
 constexpr double kCellPaddingMm = 1.2;
 constexpr double kLogoWidthMm = 45, kLogoHeightMm = 22;
 
