@@ -1,7 +1,8 @@
 """The commercial proposal as PDF, read back with poppler's pdftotext and
 pdffonts. The real program with no display at all: --export-pdf of a saved
 calculation writes a document whose text holds every item code of the file,
-the workbook's totals and the total in words, with every font embedded;
+its number and customer, the workbook's totals and the total in words, with
+every font embedded;
 failures exit as --export-xlsx does. Then the sample proposal with a
 hand-added table long enough for three pages: its number and customer in
 the text, the header row on every page of the table, every row whole and
@@ -69,12 +70,20 @@ def main():
 
     calculation = os.path.join(workdir, "Расчет.veltra")
     subprocess.run([calculation_sample, calculation, "10"], check=True)
-    items = json.load(open(calculation, encoding="utf-8"))["items"]
+    saved = json.load(open(calculation, encoding="utf-8"))
+    # The proposal's details as its dialog keeps them in the file.
+    saved["proposal"].update({"customerOrganisation": "ООО «Офис Север»", "number": "КП-2026-0107",
+                              "date": "2026-12-10", "validUntil": "2027-01-09"})
+    json.dump(saved, open(calculation, "w", encoding="utf-8"), ensure_ascii=False, indent=2)
+    items = saved["items"]
     pdf = os.path.join(workdir, "Предложение.pdf")
     code, out, err = run("--export-pdf", pdf, calculation)
     check(code == 0 and out == "" and err == "", f"export: {code} {out!r} {err!r}")
     check_fonts(pdf)
     text = text_of(pdf)
+    check("Коммерческое предложение № КП-2026-0107 от 10.12.2026" in text, "the number and date")
+    check("ООО «Офис Север»" in text, "the customer")
+    check("Предложение действительно до 09.01.2027" in text, "the validity")
     for item in items:
         check(item["code"] in text, f"the item {item['code']} in the text")
 
