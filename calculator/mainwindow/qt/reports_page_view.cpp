@@ -45,12 +45,13 @@ void MainForm::BuildReportsPage() {
     scroll->setWidget(reportTxtLabel_);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* excel = new QPushButton("Отчет в Excel");
-    Place(excel, "Command2");
-    connect(excel, &QPushButton::clicked, this, [this] { Handle([&] { ExportQuotation(app_); }); });
+    // Made left to right, so that Tab reaches them in reading order.
     auto* pdf = new QPushButton("Отчет в PDF…");
     Place(pdf, "ReportPdf");
     connect(pdf, &QPushButton::clicked, this, [this] { Handle([&] { ExportProposalPdf(app_); }); });
+    auto* excel = new QPushButton("Отчет в Excel");
+    Place(excel, "Command2");
+    connect(excel, &QPushButton::clicked, this, [this] { Handle([&] { ExportQuotation(app_); }); });
 }
 
 void MainForm::RenderPages() {
