@@ -15,6 +15,7 @@
 #include "command_line.h"
 #include "console_platform.h"
 #include "data_folders.h"
+#include "mainwindow/help_entries.h"
 #include "mainwindow/interface_scale.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/qt/about_form.h"
@@ -105,7 +106,10 @@ int main(int argc, char** argv) {
         help.Show(target, context);
     });
     QWidget* mainWindow = nullptr;
-    platform.SetPowerMessageHandler([&mainWindow] { veltra::PowerMsg::ShowCentred(mainWindow); });
+    platform.SetPowerMessageHandler([&mainWindow, &help] {
+        veltra::PowerMsg::ShowCentred(
+            mainWindow, [&help] { help.Show(veltra::kPowerMessageHelpTopic, std::nullopt); });
+    });
 
     veltra::AboutForm splash(app, veltra::AboutForm::Mode::Splash);
     splash.move(CentredOnScreen(splash.width(), splash.height()));

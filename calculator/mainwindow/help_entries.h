@@ -26,6 +26,10 @@ void ShowHelpEntry(App& app, std::string_view name);
 // equipment; F1 opens the page's own topic in the program's help.
 const char* PageHelpTopic(int tab);
 void ShowPageHelp(App& app, const MainFormModel& form);
+// F1 on the power warning (how the power supply is chosen) and on the About
+// box (the program's own help).
+inline constexpr const char* kPowerMessageHelpTopic = "VeltraCalculator.chm::/source/power.htm";
+inline constexpr const char* kAboutHelpTopic = "VeltraCalculator.chm::/source/main_window.htm";
 
 // A help target taken apart: "file.chm::/topic.htm>window".
 struct HelpRequest {

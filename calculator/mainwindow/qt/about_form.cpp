@@ -1,5 +1,6 @@
 #include "about_form.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -7,6 +8,7 @@
 #include <QTimer>
 
 #include "mainwindow/about_box.h"
+#include "mainwindow/help_entries.h"
 #include "state/app.h"
 
 namespace veltra {
@@ -102,6 +104,14 @@ void AboutForm::paintEvent(QPaintEvent*) {
     for (int i = 0; i < 9; ++i) p.drawRect(QRect(256 + 10 * i, 10, 7, 36));
     p.setPen(QColor(0x2a, 0x5d, 0xa8));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void AboutForm::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::HelpContents)) {
+        RunEvent(app_, [this] { ShowHelp(app_, kAboutHelpTopic); });
+        return event->accept();
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace veltra

@@ -23,6 +23,7 @@ class AboutForm : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     App& app_;

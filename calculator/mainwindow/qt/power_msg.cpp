@@ -1,6 +1,7 @@
 #include "power_msg.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -53,7 +54,8 @@ QLabel* Swatch(QWidget* parent, QColor colour, QRect at) {
 
 }  // namespace
 
-PowerMsg::PowerMsg(QWidget* parent) : QDialog(parent) {
+PowerMsg::PowerMsg(QWidget* parent, std::function<void()> help)
+    : QDialog(parent), help_(std::move(help)) {
     setObjectName("PowerMsg");
     setWindowTitle(QString::fromUtf8(kPowerMessage.title));
     setFixedSize(420, 230);
@@ -83,8 +85,16 @@ PowerMsg::PowerMsg(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void PowerMsg::ShowCentred(QWidget* parent) {
-    PowerMsg box(parent);
+void PowerMsg::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::HelpContents) && help_) {
+        help_();
+        return event->accept();
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void PowerMsg::ShowCentred(QWidget* parent, std::function<void()> help) {
+    PowerMsg box(parent, std::move(help));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     box.move(ToPixels(CentreOnScreen(PixelsToTwips(screen.width()), PixelsToTwips(screen.height()),
                                      PixelsToTwips(box.width()), PixelsToTwips(box.height()))));

@@ -25,8 +25,10 @@
 #include "dialogs/proposal_dialog_view.h"
 #include "dialogs/seller_dialog_view.h"
 #include "document/calculation_file.h"
+#include "mainwindow/help_entries.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"
+#include "mainwindow/qt/power_msg.h"
 #include "state/calendar_date_input.h"
 #include "tests/test_app.h"
 #include "widgets/look.h"
@@ -353,6 +355,15 @@ TEST(AboutFormView, SplashHidesOkAndItsTimerShowsTheMainWindowOnce) {
     about.show();
     EXPECT_TRUE(about.findChild<QPushButton*>("Command1")->isVisible());
     EXPECT_EQ(about.findChild<QTimer*>("Timer1"), nullptr);
+
+    // F1 in the box and in the power warning: the program's help, and how
+    // the power supply is chosen.
+    QTest::keyClick(&about, Qt::Key_F1);
+    std::vector<std::string> asked;
+    PowerMsg power(nullptr, [&] { asked.push_back(kPowerMessageHelpTopic); });
+    QTest::keyClick(&power, Qt::Key_F1);
+    EXPECT_EQ(t.platform.helpTargets, std::vector<std::string>({kAboutHelpTopic}));
+    EXPECT_EQ(asked, std::vector<std::string>({"VeltraCalculator.chm::/source/power.htm"}));
 }
 
 TEST(ChmHelpViewerRun, NamesAMissingFileOrViewerAndHandsTheTopicToTheViewer) {
