@@ -257,6 +257,16 @@ void CheckCounts(const SavedCalculation& saved, const App& limits) {
         Fail("потоков E1 PRI и CAS вместе больше, чем плат E1");
     if (s.Ipu4Present + s.Ipu8Present > 1) Fail("IP-блок указан дважды");
     if (s.IcluBoards > 0 && s.IccuBoards < 1) Fail("платы IC-LU без платы IC-CU");
+    // The base station dialog fits the cordless boards to the stations.
+    if (const auto boards = BoardsForStations(s.BaseStationCount);
+        !boards || boards->central != s.IccuBoards || boards->line != s.IcluBoards) {
+        Fail("плат IC-CU " + std::to_string(int(s.IccuBoards)) + " и IC-LU " +
+             std::to_string(int(s.IcluBoards)) + " при " + std::to_string(int(s.BaseStationCount)) +
+             " базовых станциях — диалог базовых станций дает " +
+             (boards
+                  ? std::to_string(int(boards->central)) + " и " + std::to_string(int(boards->line))
+                  : std::string("другое")));
+    }
     const bool mfu = saved.main.MFUCheck.checked;
     ConfigState withLimits = s;
     withLimits.FixedBoards = limits.state.FixedBoards;

@@ -43,7 +43,7 @@ void BuildRichConfiguration(App& app) {
     ConfigState& s = app.state;
     s.BaseStationCount = 4;
     s.IccuBoards = 1;
-    s.IcluBoards = 1;
+    s.IcluBoards = 0;
     s.HandsetCount = 12;
     s.Ipu8Present = 1;
     // The cordless units as their dialogs would store them: their items and

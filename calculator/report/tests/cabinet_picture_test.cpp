@@ -5,9 +5,9 @@
 #include "mainwindow/main_form_pages.h"
 #include "mainwindow/new_calculation.h"
 #include "report/show_cabinet.h"
-#include "tools/rich_configuration.h"
 #include "state/cabinet_picture.h"
 #include "tests/test_app.h"
+#include "tools/rich_configuration.h"
 
 namespace veltra {
 namespace {
@@ -128,7 +128,8 @@ TEST(CabinetPicture, RichConfigurationAndNewCalculation) {
     ShowCabinet(t.app);
     const auto shapes = Shapes(t.app.main.cabinet);
     EXPECT_EQ(shapes[26], "-@1455");
-    EXPECT_EQ(shapes[21], "C000C0@1455");  // the last board, IC-LU
+    EXPECT_EQ(shapes[21], "-@1455");
+    EXPECT_EQ(shapes[20], "FF80FF@1455");  // the last board, IC-CU: four stations need no IC-LU
     for (const std::string& line : Power(t.app.main.cabinet))
         EXPECT_NE(line.find("| ~220V | =48V | BML | image visible | nopower hidden | noakk hidden"),
                   std::string::npos)

@@ -166,20 +166,20 @@ TEST_F(RichProposal, UsdTotalsAreTheWorkbooksToTheCent) {
 TEST_F(RichProposal, SummaryInEachCurrencyAndVatMode) {
     EXPECT_EQ(Summary(), (std::vector<std::string>{
                              "Цены указаны с учетом скидки 7 %",
-                             "Итого: 36 672,20 USD",
-                             "в том числе НДС 22 %: 6 613,02 USD",
-                             "Всего: 36 672,20 USD",
-                             "Тридцать шесть тысяч шестьсот семьдесят два доллара США 20 центов",
+                             "Итого: 35 860,00 USD",
+                             "в том числе НДС 22 %: 6 466,56 USD",
+                             "Всего: 35 860,00 USD",
+                             "Тридцать пять тысяч восемьсот шестьдесят долларов США 00 центов",
                              "Предложение действительно до 08.01.2027",
                          }));
     t.app.proposal.vatMode = VatMode::OnTop;
     t.app.proposal.vatRate = 20;
     EXPECT_EQ(Summary(), (std::vector<std::string>{
                              "Цены указаны с учетом скидки 7 %",
-                             "Итого: 36 672,20 USD",
-                             "НДС 20 %: 7 334,44 USD",
-                             "Всего с НДС: 44 006,64 USD",
-                             "Сорок четыре тысячи шесть долларов США 64 цента",
+                             "Итого: 35 860,00 USD",
+                             "НДС 20 %: 7 172,00 USD",
+                             "Всего с НДС: 43 032,00 USD",
+                             "Сорок три тысячи тридцать два доллара США 00 центов",
                              "Предложение действительно до 08.01.2027",
                          }));
     t.app.proposal.vatMode = VatMode::None;
@@ -187,10 +187,10 @@ TEST_F(RichProposal, SummaryInEachCurrencyAndVatMode) {
     t.app.state.QuotationDiscountPercent = -10;  // a mark-up is never named
     t.app.proposal.validUntil = {};
     EXPECT_EQ(Summary(), (std::vector<std::string>{
-                             "Итого: 43 400,40 USD",
+                             "Итого: 42 440,00 USD",
                              "Без НДС (УСН)",
-                             "Всего: 43 400,40 USD",
-                             "Сорок три тысячи четыреста долларов США 40 центов",
+                             "Всего: 42 440,00 USD",
+                             "Сорок две тысячи четыреста сорок долларов США 00 центов",
                          }));
 }
 
@@ -199,18 +199,17 @@ TEST_F(RichProposal, RoublesAtTheRateWithItsMarkup) {
     const std::vector<std::string> included = Summary();
     EXPECT_EQ(included, (std::vector<std::string>{
                             "Цены указаны с учетом скидки 7 %",
-                            "Итого: 3 460 249,96 руб.",
-                            "в том числе НДС 22 %: 623 979,50 руб.",
-                            "Всего: 3 460 249,96 руб.",
-                            "Три миллиона четыреста шестьдесят тысяч двести сорок девять рублей "
-                            "96 копеек",
+                            "Итого: 3 383 613,84 руб.",
+                            "в том числе НДС 22 %: 610 159,87 руб.",
+                            "Всего: 3 383 613,84 руб.",
+                            "Три миллиона триста восемьдесят три тысячи шестьсот тринадцать рублей "
+                            "84 копейки",
                             "Предложение действительно до 08.01.2027",
                         }));
     t.app.proposal.vatMode = VatMode::OnTop;
-    EXPECT_EQ(Summary()[2], "НДС 22 %: 761 254,99 руб.");
-    EXPECT_EQ(Summary()[3], "Всего с НДС: 4 221 504,95 руб.");
-    EXPECT_EQ(Summary()[4],
-              "Четыре миллиона двести двадцать одна тысяча пятьсот четыре рубля 95 копеек");
+    EXPECT_EQ(Summary()[2], "НДС 22 %: 744 395,04 руб.");
+    EXPECT_EQ(Summary()[3], "Всего с НДС: 4 128 008,88 руб.");
+    EXPECT_EQ(Summary()[4], "Четыре миллиона сто двадцать восемь тысяч восемь рублей 88 копеек");
     t.app.proposal.vatMode = VatMode::None;
     EXPECT_EQ(Summary()[2], "Без НДС");
 
