@@ -15,11 +15,13 @@ struct AddedItemRow {
     std::string price;  // regional text
     int qty;
     std::string sum;  // regional text
+    friend bool operator==(const AddedItemRow&, const AddedItemRow&) = default;
 };
 
 struct AddedItemsList {
     std::vector<AddedItemRow> rows;  // catalogue order
     std::string total;               // regional text, for TotalAddText
+    friend bool operator==(const AddedItemsList&, const AddedItemsList&) = default;
 };
 
 // The rows of the added-items list: entries with a hand-added quantity.

@@ -289,6 +289,7 @@ bool OpenCalculation(App& app, const std::filesystem::path& path) {
     document.file = path;
     document.savedContent = CalculationText(saved, false);
     document.savedDate = saved.date;
+    ++document.opened;
     RememberRecentFile(document, path);
     if (!outcome.missing.empty()) {
         app.platform.ShowMessage(MissingItemsMessage(outcome.missing), kAppTitle,

@@ -133,7 +133,10 @@ bool FileSaveAs_Click(App& app) {
 }
 
 void NewCalcMenu_Click(App& app, MainFormModel& form) {
-    if (!MayLeaveCalculation(app)) return;
+    if (MayLeaveCalculation(app)) StartNewCalculation(app, form);
+}
+
+void StartNewCalculation(App& app, MainFormModel& form) {
     NewCalc_Click(app, form);
     Document& document = app.document;
     document.file.clear();

@@ -37,8 +37,11 @@ bool FileSave_Click(App& app);
 // "Сохранить расчет как…": the save dialog, ".veltra" added to a name
 // without an extension. False when cancelled or not saved.
 bool FileSaveAs_Click(App& app);
-// "Новый расчет": the question, the reset, then an untitled calculation.
+// "Новый расчет": the question, then StartNewCalculation.
 void NewCalcMenu_Click(App& app, MainFormModel& form);
+// The reset, then an untitled calculation: the step "Новый расчет" undoes,
+// after the question that may have saved the one before.
+void StartNewCalculation(App& app, MainFormModel& form);
 // Closing the main window ("Выход" too): whether it may close.
 bool MainForm_QueryUnload(App& app);
 

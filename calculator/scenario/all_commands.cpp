@@ -17,6 +17,7 @@ void RegisterAllCommands(ScenarioRunner& runner, ProposalRenderer renderPdf) {
     RegisterUnitDialogCommands(runner, openInputCalc);
     // Last: while a keypad is open it takes the commands it shares.
     *openInputCalc = RegisterKeypadCommands(runner);
+    RegisterUndoCommands(runner);
 }
 
 }  // namespace veltra

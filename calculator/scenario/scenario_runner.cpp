@@ -92,6 +92,10 @@ bool ScenarioRunner::IsMainWindowLine(const std::string& command,
     return false;
 }
 
+void ScenarioRunner::AroundLines(LineHook before, std::function<void()> after) {
+    aroundLines_.emplace_back(std::move(before), std::move(after));
+}
+
 void ScenarioRunner::Event(const std::function<void()>& handler) {
     RunEvent(*app_, handler);
 }
@@ -201,7 +205,9 @@ void ScenarioRunner::Execute(const std::string& command, const std::string& argu
         const std::string top = TopWindow();
         if (!top.empty()) return RefuseUnder(top);
     }
+    for (const auto& hooks : aroundLines_) hooks.first(command, arguments);
     found->second(*this, arguments);
+    for (const auto& hooks : aroundLines_) hooks.second();
 }
 
 bool SplitIndexedName(const std::string& text, std::string& name, int& index) {

@@ -62,6 +62,10 @@ class ScenarioRunner {
     // open such a line prints "error LINE modal NAME is open" and does nothing.
     void MainWindowLine(const std::string& command,
                         std::function<bool(const std::string& arguments)> matches = {});
+    // Runs around every command line that reaches its window: `before` ahead
+    // of it (command and arguments), `after` once it has run.
+    using LineHook = std::function<void(const std::string& command, const std::string& arguments)>;
+    void AroundLines(LineHook before, std::function<void()> after);
     // Runs a user event: overflow errors become the message box they show.
     void Event(const std::function<void()>& handler);
 
@@ -101,6 +105,7 @@ class ScenarioRunner {
     std::map<std::string, Handler> commands_;
     std::vector<WindowQuery> windows_;
     std::multimap<std::string, std::function<bool(const std::string&)>> mainWindowLines_;
+    std::vector<std::pair<LineHook, std::function<void()>>> aroundLines_;
 };
 
 // Opens the input calculator as a keypad on top of the windows open now, on a
@@ -129,6 +134,9 @@ void RegisterProposalDocumentCommands(ScenarioRunner& runner, ProposalRenderer r
 void RegisterDocumentCommands(ScenarioRunner& runner);
 // discount TEXT, proposal FIELD VALUE and print proposal-details.
 void RegisterProposalCommands(ScenarioRunner& runner);
+// undo, redo and print undo; every line that is a user's step is recorded.
+// Register after the commands whose lines it names.
+void RegisterUndoCommands(ScenarioRunner& runner);
 
 // Every command of the scenario language, in the order that lets later ones
 // extend earlier ones.

@@ -21,11 +21,13 @@ struct CabinetPower {
     std::string PowType = "RES";
     bool noPowerVisible = false;
     bool noAkkVisible = false;
+    friend bool operator==(const CabinetPower&, const CabinetPower&) = default;
 };
 
 struct CabinetPicture {
     SlotShapes Shape1;
     std::array<CabinetPower, 3> power;
+    friend bool operator==(const CabinetPicture&, const CabinetPicture&) = default;
 };
 
 struct CabinetLegendEntry {

@@ -20,6 +20,7 @@ struct TextBox {
     std::string text;
     Background background = Background::ButtonFace;
     TwipsRect box;
+    friend bool operator==(const TextBox&, const TextBox&) = default;
 };
 
 struct OptionButton {
@@ -28,6 +29,7 @@ struct OptionButton {
     bool selected = false;
     bool enabled = true;
     TwipsRect box;
+    friend bool operator==(const OptionButton&, const OptionButton&) = default;
 };
 
 // An option group addressed by element index; `Arrestor` starts at index 1.
@@ -44,12 +46,14 @@ struct OptionGroup {
     bool IsSelected(int index) const { return Has(index) && at(index).selected; }
     int Selected() const;  // -1 when none is selected
     int lastIndex() const { return firstIndex + int(buttons.size()) - 1; }
+    friend bool operator==(const OptionGroup&, const OptionGroup&) = default;
 };
 
 struct CheckBox {
     std::string caption;
     bool checked = false;
     bool enabled = true;
+    friend bool operator==(const CheckBox&, const CheckBox&) = default;
 };
 
 struct ComboBox {
@@ -57,6 +61,7 @@ struct ComboBox {
     int index = 0;
     bool visible = true;
     Background background = Background::ButtonFace;
+    friend bool operator==(const ComboBox&, const ComboBox&) = default;
 };
 
 struct FlatButton {

@@ -13,6 +13,7 @@ struct Document {
     std::string savedContent;              // the calculation when last saved or opened
     std::string savedDate;                 // that file's date, kept while nothing changes
     std::vector<std::string> recentFiles;  // most recent first
+    int opened = 0;                        // files opened this run: each starts a new undo history
 };
 
 inline constexpr size_t kRecentFileCount = 5;

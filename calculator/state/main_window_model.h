@@ -54,6 +54,7 @@ struct StatusBarModel {
     bool overloadVisible = false;  // panel 3, the overload indicator
     std::string powerLine;         // panel 4
     std::string lineSummary;       // panel 6
+    friend bool operator==(const StatusBarModel&, const StatusBarModel&) = default;
 };
 
 struct MainWindowModel {
@@ -81,6 +82,7 @@ struct MainWindowModel {
     // and the cabinet picture.
     std::string ReportTxtLabel;
     CabinetPicture cabinet;
+    friend bool operator==(const MainWindowModel&, const MainWindowModel&) = default;
 };
 
 inline constexpr const char* kMainWindowTitle = " Dorvesk Veltra Calculator";

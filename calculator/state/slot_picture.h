@@ -20,6 +20,7 @@ struct SlotShape {
     bool opaque = false;  // false: transparent, the colour is left as it was
     Colour colour = 0;
     double height = kSlotHeight;  // a half or quarter board is drawn lower
+    friend bool operator==(const SlotShape&, const SlotShape&) = default;
 };
 
 using SlotShapes = std::array<SlotShape, kSlotCount>;

@@ -12,6 +12,7 @@ inline constexpr int kTwipsPerPixel = 15;
 // Where a control sits, from the top left of its container.
 struct TwipsRect {
     int left = 0, top = 0, width = 0, height = 0;
+    friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 };
 
 struct TwipsPoint {

@@ -28,6 +28,7 @@
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/field_buttons.h"
 #include "mainwindow/new_calculation.h"
+#include "mainwindow/undo_history.h"
 #include "test_app.h"
 
 namespace veltra {
@@ -85,6 +86,19 @@ Visible See(const App& app) {
     }
     controls += std::to_string(w.PowerAccFrameEnabled) + std::to_string(w.ArrestorsFrameEnabled);
     return {Take(app), controls, app.state};
+}
+
+// What an undo or redo must give back: everything visible, the whole main
+// window record and what the file would keep.
+struct Undoable {
+    Visible visible;
+    MainWindowModel main;
+    std::string content;
+    bool operator==(const Undoable&) const = default;
+};
+
+Undoable Undoables(const App& app) {
+    return {See(app), app.main, CurrentContent(app)};
 }
 
 std::string FileText(const std::filesystem::path& path) {
@@ -339,20 +353,52 @@ TEST(RecalculateAll, RandomDialogSequencesKeepTheLimitsAndAreIdempotent) {
         TestApp t;
         App& app = t.app;
         const ConfigState& s = app.state;
+        // Every action is a step; undo and redo must give back exactly what
+        // was shown before and after it, without a message.
+        UndoHistory history;
+        std::vector<Undoable> undone, redone;
         for (int step = 0; step < 30; ++step) {
+            const std::string where =
+                "round " + std::to_string(round) + " step " + std::to_string(step);
             // The multi-function board's box is ticked and cleared between
             // dialogs, the other inputs used, and the calculation saved and
             // opened again.
-            const int between = Pick(rng, 0, 9);
-            if (between == 0) {
-                SetMFUCheck(app, !app.main.MFUCheck.checked);
-            } else if (between == 1) {
-                ExpectRoundTripChangesNothing(
-                    t, "round " + std::to_string(round) + " step " + std::to_string(step));
-            } else if (between <= 3) {
-                RandomInput(app, rng);
+            const int between = Pick(rng, 0, 11);
+            if (between == 1) {
+                ExpectRoundTripChangesNothing(t, where);
+                undone.clear();  // opening a file starts a new history
+                redone.clear();
+            } else if (between >= 10) {
+                const bool undo = between == 10;
+                std::vector<Undoable>& from = undo ? undone : redone;
+                std::vector<Undoable>& to = undo ? redone : undone;
+                for (int n = Pick(rng, 1, 4); n > 0; --n) {
+                    const Undoable now = Undoables(app);
+                    const size_t messages = t.platform.messages.size();
+                    const int powerMessages = t.platform.powerMessages;
+                    ASSERT_EQ(undo ? history.Undo(app) : history.Redo(app), !from.empty()) << where;
+                    if (from.empty()) break;
+                    EXPECT_TRUE(Undoables(app) == from.back())
+                        << where << (undo ? " undo" : " redo");
+                    EXPECT_EQ(t.platform.messages.size(), messages) << where;
+                    EXPECT_EQ(t.platform.powerMessages, powerMessages) << where;
+                    from.pop_back();
+                    to.push_back(now);
+                }
             } else {
-                RandomDialogAction(app, rng);
+                const Undoable before = Undoables(app);
+                history.Begin(app);
+                if (between == 0) {
+                    SetMFUCheck(app, !app.main.MFUCheck.checked);
+                } else if (between <= 3) {
+                    RandomInput(app, rng);
+                } else {
+                    RandomDialogAction(app, rng);
+                }
+                if (history.End(app, "step")) {
+                    undone.push_back(before);
+                    redone.clear();
+                }
             }
             ASSERT_TRUE(FollowTheInputs(app)) << "round " << round << " step " << step;
             ASSERT_LE(CountBoards(app), s.MaxBoards) << "round " << round << " step " << step;

@@ -16,6 +16,7 @@
 #include "main_form.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/main_form_pages.h"
+#include "mainwindow/step_names.h"
 #include "widgets/conversions.h"
 #include "widgets/icons.h"
 
@@ -93,7 +94,7 @@ void MainForm::BuildCataloguePage() {
     Place(priceList, "Command4");
     priceList->setToolTip("Вывод полного прайс-лсита");
     connect(priceList, &QPushButton::clicked, this,
-            [this] { Handle([&] { Command4_Click(app_); }); });
+            [this] { Step(kDiscountStep, [&] { Command4_Click(app_); }); });
 
     list_ = new QTreeWidget;
     Place(list_, "ListView1");
@@ -118,7 +119,7 @@ void MainForm::BuildCataloguePage() {
     auto* deleteAll = new QPushButton("Удалить все");
     Place(deleteAll, "DelAllAddQty");
     connect(deleteAll, &QPushButton::clicked, this,
-            [this] { Handle([&] { DelAllAddQty(app_, form_); }); });
+            [this] { Step(kDeleteAllStep, [&] { DelAllAddQty(app_, form_); }); });
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -139,14 +140,14 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainForm::OnTreeDoubleClick() {
-    Handle([&] {
+    Step(ItemStepName(app_, form_.SelectNode), [&] {
         if (const auto at = TreeView1_DblClick(app_, form_, WindowTwips()))
             OpenKeypad(KeypadKind::AddQty, app_, this, ToPixels(*at));
     });
 }
 
 void MainForm::OnListDoubleClick() {
-    Handle([&] {
+    Step(ItemStepName(app_, form_.SelectList), [&] {
         if (const auto at = ListView1_DblClick(app_, form_, WindowTwips()))
             OpenKeypad(KeypadKind::AddListQty, app_, this, ToPixels(*at));
     });

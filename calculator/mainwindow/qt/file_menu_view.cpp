@@ -9,6 +9,7 @@
 #include "dialogs/seller_dialog_view.h"
 #include "main_form.h"
 #include "mainwindow/file_menu.h"
+#include "mainwindow/step_names.h"
 #include "report/qt/proposal_output.h"
 #include "seller_settings_store.h"
 
@@ -43,7 +44,7 @@ void MainForm::BuildFileMenu() {
         saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
     fileMenu_->addSeparator();
     add("FileProposal", "Коммерческое предло&жение…", QKeySequence::UnknownKey,
-        [this] { Handle([&] { OnProposalDialog(); }); });
+        [this] { Step(kProposalStep, [&] { OnProposalDialog(); }); });
     add("FileSeller", "&Реквизиты продавца…", QKeySequence::UnknownKey,
         [this] { Handle([&] { ShowSellerDialog(app_, this); }); });
     recentSeparator_ = fileMenu_->addSeparator();

@@ -12,6 +12,7 @@
 #include "calculation/main_window_inputs.h"
 #include "main_form.h"
 #include "mainwindow/field_buttons.h"
+#include "mainwindow/step_names.h"
 #include "widgets/conversions.h"
 #include "widgets/icons.h"
 
@@ -37,7 +38,7 @@ void MainForm::BuildField(const char* label, const char* field, const char* butt
     fields_[size_t(info.id)] = edit;
     connect(edit, &QLineEdit::textChanged, this, [this, id = info.id](const QString& text) {
         if (text.toStdString() != app_.main.field(id).text)
-            Handle([&] { SetFieldText(app_, id, text.toStdString()); });
+            Step(FieldStepName(id), [&] { SetFieldText(app_, id, text.toStdString()); });
     });
 
     auto* tool = new QToolButton;
@@ -58,7 +59,8 @@ void MainForm::BuildOptionGroup(int group) {
         Place(radio, PlaceOf(name).name);
         buttons->addButton(radio, i);
         connect(radio, &QRadioButton::clicked, this, [this, id, i] {
-            if (!OptionGroupOf(app_, id).IsSelected(i)) Handle([&] { SelectOption(app_, id, i); });
+            if (!OptionGroupOf(app_, id).IsSelected(i))
+                Step(OptionStepName(id), [&] { SelectOption(app_, id, i); });
         });
     }
 }
@@ -69,15 +71,16 @@ void MainForm::BuildAccessPage() {
 
     mfuCheck_ = new QCheckBox(QString::fromStdString(app_.main.MFUCheck.caption));
     Place(mfuCheck_, "MFUCheck");
-    connect(mfuCheck_, &QCheckBox::clicked, this,
-            [this](bool checked) { Handle([&] { SetMFUCheck(app_, checked); }); });
+    connect(mfuCheck_, &QCheckBox::clicked, this, [this](bool checked) {
+        Step(app_.main.MFUCheck.caption, [&] { SetMFUCheck(app_, checked); });
+    });
 
     mfuFlash_ = new QComboBox;
     Place(mfuFlash_, "MFU_Flash");
     for (const std::string& entry : app_.main.MFU_Flash.entries)
         mfuFlash_->addItem(QString::fromStdString(entry));
     connect(mfuFlash_, &QComboBox::activated, this,
-            [this](int index) { Handle([&] { SelectMFUFlash(app_, index); }); });
+            [this](int index) { Step(kMfuFlashStep, [&] { SelectMFUFlash(app_, index); }); });
 
     Place(new QLabel("Автоподсчет по схеме:"), "LabelCombo1");
     combo1_ = new QComboBox;
@@ -85,7 +88,7 @@ void MainForm::BuildAccessPage() {
     for (const std::string& entry : app_.main.Combo1.entries)
         combo1_->addItem(QString::fromStdString(entry));
     connect(combo1_, &QComboBox::activated, this,
-            [this](int index) { Handle([&] { SelectCombo1(app_, index); }); });
+            [this](int index) { Step(kCombo1Step, [&] { SelectCombo1(app_, index); }); });
 
     auto* help = new QToolButton;
     Place(help, "ARFlatBttn1");
@@ -136,8 +139,9 @@ void MainForm::BuildFramePage() {
     onlyStationCheck_ =
         new QCheckBox(QString::fromStdString(app_.main.OnlyStationMDFCheck.caption));
     Place(onlyStationCheck_, "OnlyStationMDFCheck");
-    connect(onlyStationCheck_, &QCheckBox::clicked, this,
-            [this](bool checked) { Handle([&] { SetOnlyStationMDFCheck(app_, checked); }); });
+    connect(onlyStationCheck_, &QCheckBox::clicked, this, [this](bool checked) {
+        Step(app_.main.OnlyStationMDFCheck.caption, [&] { SetOnlyStationMDFCheck(app_, checked); });
+    });
     Place(PageFrame("Грозозащита (защита от перенапряжений)"), "ArrestorsFrame");
     BuildOptionGroup(4);
 }

@@ -22,6 +22,7 @@
 #include "mainwindow/main_form_pages.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/status_panels.h"
+#include "mainwindow/step_names.h"
 #include "widgets/conversions.h"
 #include "widgets/icons.h"
 
@@ -99,14 +100,13 @@ TwipsPoint MainForm::WindowTwips() const {
 void MainForm::BuildMenu() {
     BuildFileMenu();
     BuildScaleMenu();
+    BuildEditMenu();
     QMenuBar* bar = menuBar();
     QAction* newCalc = bar->addAction("&Новый расчет");
     newCalc->setObjectName("NewCalc");
     newCalc->setShortcuts(QKeySequence::New);
-    connect(newCalc, &QAction::triggered, this,
-            [this] { Handle([&] { NewCalcMenu_Click(app_, form_); }); });
+    connect(newCalc, &QAction::triggered, this, &MainForm::OnNewCalculation);
 
-    // "П" is left for a menu "Правка".
     QMenu* help = bar->addMenu("По&мощь");
     help->setObjectName("HelpMenu");
     const std::pair<const char*, const char*> kEntries[] = {
@@ -180,13 +180,13 @@ void MainForm::OnFieldButton(const char* name) {
             Handle([&] { ShowHelpEntry(app_, name); });
             return;
         case ButtonKind::InputCalc:
-            Handle([&] {
+            Step(ButtonStepName(button), [&] {
                 const TwipsPoint at = InputCalcButton_Click(app_, button, WindowTwips());
                 OpenKeypad(KeypadKind::InputCalc, app_, this, ToPixels(at));
             });
             return;
         case ButtonKind::Dialog:
-            Handle([&] {
+            Step(ButtonStepName(button), [&] {
                 const DialogKind kind = KindOf(button.dialog);
                 const auto at = DialogButton_Click(app_, form_, button, WindowTwips(),
                                                    float(DialogHeightTwips(kind, app_)));
@@ -216,6 +216,7 @@ void MainForm::Render() {
     RenderCataloguePage();
     RenderStatusBar();
     RenderDocument();
+    RenderEditMenu();
     StoreSeller();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue_tree.h"
+#include "mainwindow/undo_history.h"
 #include "state/app.h"
 #include "state/main_form_model.h"
 
@@ -51,6 +52,7 @@ class MainForm : public QMainWindow {
     // The interface scale of this run and the one the menu has chosen,
     // which is kept in the settings of KeepRecentFilesIn.
     void ShowInterfaceScale(int inEffect, int chosen);
+    const UndoHistory& history() const { return history_; }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -66,6 +68,15 @@ class MainForm : public QMainWindow {
         RunEvent(app_, handler);
         Render();
     }
+    // Runs a user's action as one event: a change it makes is the step
+    // `name` of the menu "Правка".
+    template <class Handler>
+    void Step(const std::string& name, Handler&& handler) {
+        history_.Begin(app_);
+        RunEvent(app_, handler);
+        history_.End(app_, name);
+        Render();
+    }
 
     QWidget* Place(QWidget* widget, const char* name);
     QWidget* Container(const std::string& name) const;
@@ -73,6 +84,8 @@ class MainForm : public QMainWindow {
     void BuildMenu();
     void BuildFileMenu();
     void BuildScaleMenu();
+    void BuildEditMenu();
+    void OnNewCalculation();
     void BuildTabStrip();
     void BuildStatusBar();
     void BuildAccessPage();
@@ -99,6 +112,7 @@ class MainForm : public QMainWindow {
     void RenderCataloguePage();
     void RenderStatusBar();
     void RenderDocument();
+    void RenderEditMenu();
     void OnProposalDialog();
     void StoreSeller();
 
@@ -138,6 +152,9 @@ class MainForm : public QMainWindow {
     std::vector<std::string> storedRecent_;
     QSettings* sellerSettings_ = nullptr;
     SellerDetails storedSeller_;
+    UndoHistory history_;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     std::vector<QAction*> scaleActions_;
     int scaleInEffect_ = 100;
 };

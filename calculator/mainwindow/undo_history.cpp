@@ -1,0 +1,159 @@
+#include "undo_history.h"
+
+#include "report/configuration_text.h"
+#include "report/show_cabinet.h"
+
+namespace veltra {
+
+namespace {
+
+constexpr int kCatalogueTab = 6;
+
+// The values that belong to the program and its window, not to the
+// calculation: the limits, the title bar, the input calculator's target.
+void CopyWindowValues(ConfigState& to, const ConfigState& from) {
+    to.MaxBoards = from.MaxBoards;
+    to.MaxTrunkLines = from.MaxTrunkLines;
+    to.MaxLines = from.MaxLines;
+    to.FixedBoards = from.FixedBoards;
+    to.DialogHighlightColour = from.DialogHighlightColour;
+    to.TitleBarHeight = from.TitleBarHeight;
+    to.InputCalcTarget = from.InputCalcTarget;
+    to.InputCalcMax = from.InputCalcMax;
+}
+
+// The pages made when chosen are made again while on screen; a total that
+// overflowed when the page was chosen keeps what was put back.
+void RemakeShownPages(App& app) {
+    const MainFormModel& form = app.form;
+    try {
+        if (form.TabStrip1 == kCatalogueTab && form.TabStrip2 == 2)
+            app.form.ListView1 = RefreshAddedItemsList(app);
+        if (form.TabStrip1 == kTabCount && form.TabStrip3 == 1) ShowCabinet(app);
+        if (form.TabStrip1 == kTabCount && form.TabStrip3 == 2) ShowConfiguration(app);
+    } catch (const OverflowError&) {
+    }
+}
+
+// A step that left the file alone does not keep it.
+UndoState WithoutDocument(UndoState state, bool document) {
+    if (!document) {
+        state.file.clear();
+        state.savedContent = std::string();
+        state.savedDate.clear();
+    }
+    return state;
+}
+
+}  // namespace
+
+UndoState CaptureUndoState(const App& app) {
+    UndoState s;
+    s.state = app.state;
+    CopyWindowValues(s.state, ConfigState{});
+    s.main = app.main;
+    s.reportText = std::move(s.main.ReportTxtLabel);
+    s.main.ReportTxtLabel.clear();
+    s.cabinet = s.main.cabinet;
+    s.main.cabinet = {};
+    s.quantities.reserve(app.catalogue.size());
+    for (const CatalogueItem& item : app.catalogue)
+        s.quantities.emplace_back(item.ItemCalcQty, item.ItemAddQty);
+    s.proposal = app.proposal;
+    s.list = app.form.ListView1;
+    s.file = app.document.file;
+    s.savedContent = app.document.savedContent;
+    s.savedDate = app.document.savedDate;
+    return s;
+}
+
+void RestoreUndoState(App& app, const UndoState& s, bool withDocument) {
+    ConfigState state = s.state;
+    CopyWindowValues(state, app.state);
+    app.state = state;
+    app.main = s.main;
+    app.main.ReportTxtLabel = s.reportText;
+    app.main.cabinet = s.cabinet;
+    // The price list is read once per run: the catalogue keeps its entries.
+    for (size_t i = 0; i < app.catalogue.size() && i < s.quantities.size(); ++i) {
+        app.catalogue[i].ItemCalcQty = s.quantities[i].first;
+        app.catalogue[i].ItemAddQty = s.quantities[i].second;
+    }
+    app.proposal = s.proposal;
+    app.form.ListView1 = s.list;
+    if (withDocument) {
+        app.document.file = s.file;
+        app.document.savedContent = s.savedContent;
+        app.document.savedDate = s.savedDate;
+    }
+    RemakeShownPages(app);
+}
+
+bool SameCalculation(const UndoState& a, const UndoState& b) {
+    return a.state == b.state && a.main == b.main && a.quantities == b.quantities &&
+           a.proposal == b.proposal;
+}
+
+void UndoHistory::Begin(const App& app) {
+    Follow(app);
+    if (!before_) before_ = CaptureUndoState(app);
+}
+
+bool UndoHistory::End(const App& app, std::string name) {
+    if (!before_) return false;
+    UndoState before = std::move(*before_);
+    before_.reset();
+    if (app.document.opened != opened_) {
+        Follow(app);
+        return false;
+    }
+    const UndoState after = CaptureUndoState(app);
+    if (SameCalculation(before, after)) return false;
+    const bool document = before.file != after.file || before.savedContent != after.savedContent ||
+                          before.savedDate != after.savedDate;
+    undo_.push_back({std::move(name), WithoutDocument(std::move(before), document), document});
+    if (undo_.size() > kUndoSteps) undo_.pop_front();
+    redo_.clear();
+    return true;
+}
+
+bool UndoHistory::Move(App& app, std::deque<Step>& from, std::deque<Step>& to) {
+    Follow(app);
+    if (from.empty()) return false;
+    Step step = std::move(from.back());
+    from.pop_back();
+    // What is on screen now goes the other way, exactly as it is.
+    to.push_back({step.name, WithoutDocument(CaptureUndoState(app), step.document), step.document});
+    RestoreUndoState(app, step.state, step.document);
+    return true;
+}
+
+bool UndoHistory::Undo(App& app) {
+    return Move(app, undo_, redo_);
+}
+
+bool UndoHistory::Redo(App& app) {
+    return Move(app, redo_, undo_);
+}
+
+std::string UndoHistory::UndoCaption() const {
+    return undo_.empty() ? "Отменить" : "Отменить: " + undo_.back().name;
+}
+
+std::string UndoHistory::RedoCaption() const {
+    return redo_.empty() ? "Повторить" : "Повторить: " + redo_.back().name;
+}
+
+void UndoHistory::Follow(const App& app) {
+    if (app.document.opened == opened_) return;
+    opened_ = app.document.opened;
+    Clear();
+}
+
+void UndoHistory::Clear() {
+    undo_.clear();
+    redo_.clear();
+    before_.reset();
+}
+
+}  // namespace veltra
