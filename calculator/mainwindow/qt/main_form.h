@@ -100,6 +100,11 @@ class MainForm : public QMainWindow {
     void RenderStatusBar();
     void RenderDocument();
     void OnProposalDialog();
+    void OnRevisions();
+    // A proposal document made, then kept as the file's revision.
+    void ExportPdfAndKeepRevision();
+    void PrintAndKeepRevision();
+    void OnCompare();
     void StoreSeller();
 
     App& app_;
