@@ -8,6 +8,7 @@
 #include "console_platform.h"
 #include "data_folders.h"
 #include "document/calculation_file.h"
+#include "file_tools.h"
 #include "report/configuration_text.h"
 #include "report/proposal_export.h"
 #include "report/quotation_export.h"
@@ -92,6 +93,7 @@ std::filesystem::path ProgramFolder(const char* argv0) {
 
 int RunWithoutWindow(const CommandLine& line, const std::filesystem::path& programFolder,
                      char decimalSeparator, const ProposalRenderer& renderPdf) {
+    if (line.tool != FileTool::None) return RunFileTool(line, programFolder, decimalSeparator);
     ConsolePlatform platform;
     App app(platform, decimalSeparator);
     const auto folders = DataFolders(programFolder);

@@ -65,6 +65,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
             line.help = true;
         } else if (arg == "--print-configuration") {
             line.printConfiguration = true;
+        } else if (arg == "--compare" || arg == "--reprice" || arg == "--compare-price-lists") {
+            const FileTool tool = arg == "--compare"   ? FileTool::Compare
+                                  : arg == "--reprice" ? FileTool::Reprice
+                                                       : FileTool::ComparePriceLists;
+            if (line.tool != FileTool::None && line.tool != tool)
+                line.error =
+                    "Параметры --compare, --reprice и --compare-price-lists не "
+                    "сочетаются.";
+            line.tool = tool;
+        } else if (arg == "--json") {
+            line.json = true;
         } else if (TakeValue(args, i, "--price-list", "путь к прайс-листу", line.priceList,
                              line.error) ||
                    TakeValue(args, i, "--export-xlsx", "путь к файлу отчета .xlsx", line.exportXlsx,
@@ -85,13 +96,36 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* p
             } else if (Listed(kToolkitWithValue, arg) && i + 1 < args.size()) {
                 ++i;
             }
+        } else if (line.tool != FileTool::None) {
+            line.toolFiles.push_back(arg);
         } else if (!line.calculation) {
             line.calculation = arg;
         } else {
             line.error = "Лишний аргумент: " + arg;
         }
     }
-    if (line.error.empty() && !line.help && line.withoutWindow() && !line.calculation) {
+    if (line.error.empty() && line.tool != FileTool::None) {
+        // A file named before the option belongs to it too.
+        if (line.calculation) line.toolFiles.insert(line.toolFiles.begin(), *line.calculation);
+        line.calculation.reset();
+        const bool two = line.tool != FileTool::Reprice;
+        if (line.exportXlsx || line.exportPdf || line.printConfiguration) {
+            line.error =
+                "--compare, --reprice и --compare-price-lists не сочетаются с выводом "
+                "отчетов.";
+        } else if (two && line.toolFiles.size() != 2) {
+            line.error = line.tool == FileTool::Compare
+                             ? "Для --compare нужны два файла расчета: --compare A.veltra B.veltra."
+                             : "Для --compare-price-lists нужны два прайс-листа: "
+                               "--compare-price-lists СТАРЫЙ.txt НОВЫЙ.txt.";
+        } else if (line.toolFiles.empty()) {
+            line.error = "Для --reprice нужен хотя бы один файл расчета (.veltra).";
+        }
+    }
+    if (line.error.empty() && line.json && line.tool != FileTool::Compare)
+        line.error = "--json бывает только с --compare.";
+    if (line.error.empty() && !line.help && line.withoutWindow() && !line.calculation &&
+        line.tool == FileTool::None) {
         line.error = std::string("Для ") +
                      (line.exportXlsx  ? "--export-xlsx"
                       : line.exportPdf ? "--export-pdf"
@@ -113,6 +147,15 @@ std::string UsageText(const std::string& program) {
            "       " +
            program +
            " [--price-list ПУТЬ] --print-configuration РАСЧЕТ.veltra\n"
+           "       " +
+           program +
+           " [--price-list ПУТЬ] --compare [--json] A.veltra B.veltra\n"
+           "       " +
+           program +
+           " [--price-list НОВЫЙ] --reprice РАСЧЕТ.veltra…\n"
+           "       " +
+           program +
+           " --compare-price-lists СТАРЫЙ.txt НОВЫЙ.txt\n"
            "Калькулятор конфигурации и стоимости УАТС Dorvesk Veltra.\n"
            "\n"
            "  РАСЧЕТ.veltra             открыть сохраненный расчет после запуска\n"
@@ -122,6 +165,19 @@ std::string UsageText(const std::string& program) {
            "                            документом КП.pdf без окна программы\n"
            "  --print-configuration     вывести текст конфигурации расчета\n"
            "                            без окна программы\n"
+           "  --compare A B             сравнить расчет B с расчетом A: различия\n"
+           "                            исходных данных, позиций и итогов, по одному\n"
+           "                            в строке, каждый по своим сохраненным ценам;\n"
+           "                            код возврата 0 — различий нет, 1 — есть,\n"
+           "                            2 — ошибка (как у diff)\n"
+           "  --json                    с --compare: различия в виде JSON\n"
+           "  --reprice ФАЙЛ…           для каждого расчета: номер предложения, итог\n"
+           "                            при сохранении и по прайс-листу, число позиций\n"
+           "                            с новой ценой и коды, которых в нем нет; затем\n"
+           "                            строка сумм. Файлы не меняются\n"
+           "  --compare-price-lists СТАРЫЙ НОВЫЙ\n"
+           "                            коды, добавленные, убранные, переименованные\n"
+           "                            и с новой ценой; код возврата как у --compare\n"
            "  --price-list ПУТЬ         читать прайс-лист из файла ПУТЬ\n"
            "  --scale N                 масштаб интерфейса на этот запуск: 100, 125,\n"
            "                            150 или 200 (%; обычно — как выбран в меню)\n"

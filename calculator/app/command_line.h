@@ -12,6 +12,9 @@ namespace veltra {
 
 inline constexpr const char* kPriceListVariable = "VELTRA_PRICE_LIST";
 
+// The runs over saved files that change none of them.
+enum class FileTool { None, Compare, Reprice, ComparePriceLists };
+
 struct CommandLine {
     std::optional<std::string> priceList;
     std::optional<std::string> calculation;  // a ".veltra" file to open
@@ -19,10 +22,15 @@ struct CommandLine {
     std::optional<std::string> exportPdf;    // its commercial proposal, without a window
     bool printConfiguration = false;         // its configuration text, without a window
     std::optional<int> scale;                // the interface scale of this run, in percent
+    FileTool tool = FileTool::None;
+    std::vector<std::string> toolFiles;  // what it reads: two, or the files to reprice
+    bool json = false;                   // --compare's machine-readable form
     bool help = false;
     std::string error;  // not empty: a bad command line, said in Russian
 
-    bool withoutWindow() const { return exportXlsx || exportPdf || printConfiguration; }
+    bool withoutWindow() const {
+        return exportXlsx || exportPdf || printConfiguration || tool != FileTool::None;
+    }
 };
 
 // args without the program name; priceListVariable is the environment's

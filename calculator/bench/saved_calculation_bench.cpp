@@ -6,6 +6,7 @@
 
 #include "bench_fixtures.h"
 #include "document/calculation_file.h"
+#include "document/revisions.h"
 #include "tools/rich_configuration.h"
 
 namespace veltra::bench {
@@ -51,6 +52,58 @@ void BM_OpenCalculation(benchmark::State& state) {
         state.SkipWithError("the opened calculation differs from the saved one");
 }
 BENCHMARK(BM_OpenCalculation)->Unit(benchmark::kMicrosecond);
+
+// A file that went out fifty times: every revision a whole calculation.
+std::string FiftyRevisions(App& app) {
+    app.proposal.number = "КП-2026-0042";
+    for (int n = 0; n < 50; ++n) {
+        app.state.QuotationDiscountPercent = n;
+        app.document.revisions.push_back({n + 1,
+                                          RevisionNumber(app.proposal, n + 1),
+                                          kDate,
+                                          IssuedAs::Pdf,
+                                          ProposalCurrency::USD,
+                                          {},
+                                          {},
+                                          VatMode::Included,
+                                          kDefaultVatRate,
+                                          app.state.CalcTotal,
+                                          {},
+                                          app.state.CalcTotal,
+                                          app.priceList,
+                                          std::string(64, 'a'),
+                                          FrozenCalculationText(TakeSnapshot(app, kDate))});
+    }
+    SavedCalculation saved = TakeSnapshot(app, kDate);
+    saved.revisions = app.document.revisions;
+    return CalculationText(saved);
+}
+
+void BM_SaveCalculation_50Revisions(benchmark::State& state) {
+    StartedApp started;
+    BuildRichConfiguration(started.app);
+    const size_t bytes = FiftyRevisions(started.app).size();
+    for (auto _ : state) {
+        SavedCalculation saved = TakeSnapshot(started.app, kDate);
+        saved.revisions = started.app.document.revisions;
+        benchmark::DoNotOptimize(CalculationText(saved));
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_SaveCalculation_50Revisions)->Unit(benchmark::kMicrosecond);
+
+void BM_OpenCalculation_50Revisions(benchmark::State& state) {
+    StartedApp rich;
+    BuildRichConfiguration(rich.app);
+    const std::string text = FiftyRevisions(rich.app);
+    StartedApp started;
+    for (auto _ : state) {
+        const SavedCalculation saved = ReadCalculation(text, started.app);
+        benchmark::DoNotOptimize(ApplyCalculation(started.app, saved));
+        if (saved.revisions.size() != 50) state.SkipWithError("the revisions were not read");
+    }
+}
+BENCHMARK(BM_OpenCalculation_50Revisions)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace veltra::bench

@@ -15,6 +15,7 @@
 #include "catalogue/recording_platform.h"
 #include "catalogue/staged_file.h"
 #include "dialogs/chosen_items.h"
+#include "revisions.h"
 #include "saved_items.h"
 
 namespace veltra {
@@ -261,7 +262,9 @@ std::string CurrentContent(const App& app) {
 }
 
 bool HasUnsavedChanges(const App& app) {
-    return !app.document.file.empty() && CurrentContent(app) != app.document.savedContent;
+    const Document& document = app.document;
+    return !document.file.empty() && (document.revisions.size() != document.savedRevisions ||
+                                      CurrentContent(app) != document.savedContent);
 }
 
 std::string DocumentName(const App& app) {
@@ -281,6 +284,8 @@ bool OpenCalculation(App& app, const std::filesystem::path& path) {
     SavedCalculation saved;
     try {
         saved = ReadCalculation(*text, app);
+        // A revision's copy on screen leaves with its prices.
+        RestoreListPrices(app);
         outcome = ApplyCalculation(app, saved);
     } catch (const CalculationFileError& fault) {
         return refuse(fault.what());
@@ -290,6 +295,11 @@ bool OpenCalculation(App& app, const std::filesystem::path& path) {
     document.savedContent = CalculationText(saved, false);
     document.savedDate = saved.date;
     ++document.opened;
+    document.revisions = std::move(saved.revisions);
+    if (document.viewedRevision != 0) document.revisions.clear();
+    document.savedRevisions = document.revisions.size();
+    document.viewedRevision = 0;
+    document.viewedFrom.clear();
     RememberRecentFile(document, path);
     if (!outcome.missing.empty()) {
         app.platform.ShowMessage(MissingItemsMessage(outcome.missing), kAppTitle,
@@ -304,14 +314,29 @@ bool OpenCalculation(App& app, const std::filesystem::path& path) {
     return true;
 }
 
+std::optional<SavedCalculation> ReadCalculationFile(const std::filesystem::path& path,
+                                                    const App& app, std::string& error) {
+    const auto text = ReadWholeFile(path, error);
+    if (!text) return std::nullopt;
+    try {
+        return ReadCalculation(*text, app);
+    } catch (const CalculationFileError& fault) {
+        error = fault.what();
+        return std::nullopt;
+    }
+}
+
 bool SaveCalculation(App& app, const std::filesystem::path& path) {
     Document& document = app.document;
     const std::string content = CurrentContent(app);
     const std::string date = content == document.savedContent && !document.savedDate.empty()
                                  ? document.savedDate
                                  : LocalDateNow();
+    SavedCalculation saved = TakeSnapshot(app, date);
+    // A revision's copy saved is a calculation of its own, with no history.
+    if (document.viewedRevision == 0) saved.revisions = document.revisions;
     std::string error;
-    if (!WriteWholeFile(path, CalculationText(TakeSnapshot(app, date)), Publish::Replace, error)) {
+    if (!WriteWholeFile(path, CalculationText(saved), Publish::Replace, error)) {
         app.platform.ShowMessage(
             "Не удалось сохранить расчет в файл:\n" + path.string() +
                 "\n\nПроверьте, что папка существует, доступна для записи и на диске есть "
@@ -323,6 +348,10 @@ bool SaveCalculation(App& app, const std::filesystem::path& path) {
     document.file = path;
     document.savedContent = content;
     document.savedDate = date;
+    if (document.viewedRevision != 0) document.revisions.clear();
+    document.savedRevisions = document.revisions.size();
+    document.viewedRevision = 0;
+    document.viewedFrom.clear();
     RememberRecentFile(document, path);
     return true;
 }

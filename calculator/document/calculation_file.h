@@ -2,6 +2,7 @@
 // Opening and saving a calculation file, with what the user is told.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,11 @@ std::string DocumentName(const App& app);
 // items left without a price and the changed prices and names are each told
 // in one message. The file becomes the document's.
 bool OpenCalculation(App& app, const std::filesystem::path& path);
+
+// The file read and checked as OpenCalculation reads it, nothing applied;
+// none, with the reason, when it cannot be.
+std::optional<SavedCalculation> ReadCalculationFile(const std::filesystem::path& path,
+                                                    const App& app, std::string& error);
 
 // Written beside the final name and moved into place when complete; a
 // failure is one message with the path. The file becomes the document's.

@@ -14,6 +14,7 @@
 #include "dialogs/mobile.h"
 #include "dialogs/variant_family.h"
 #include "proposal_json.h"
+#include "revision_json.h"
 #include "saved_calculation.h"
 #include "saved_items.h"
 
@@ -349,7 +350,9 @@ SavedCalculation TakeSnapshot(const App& app, const std::string& date) {
     return saved;
 }
 
-std::string CalculationText(const SavedCalculation& saved, bool withHeader) {
+namespace {
+
+Json CalculationJson(const SavedCalculation& saved, bool withHeader) {
     Json json;
     json["format"] = kCalculationFormat;
     json["version"] = kCalculationFormatVersion;
@@ -401,9 +404,30 @@ std::string CalculationText(const SavedCalculation& saved, bool withHeader) {
     json["totals"] = Json{{"calculated", MoneyText(saved.calculatedTotal)},
                           {"added", MoneyText(saved.addedTotal)}};
     json["proposal"] = ProposalJson(saved.proposal);
+    return json;
+}
+
+}  // namespace
+
+std::string CalculationText(const SavedCalculation& saved, bool withHeader) {
     // Texts the program wrote are UTF-8; anything else is kept readable
     // rather than refused.
-    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    std::string text =
+        CalculationJson(saved, withHeader).dump(2, ' ', false, Json::error_handler_t::replace);
+    if (withHeader && !saved.revisions.empty()) {
+        // Each revision on a line of its own: they never change once issued.
+        text.pop_back();  // "}"
+        text.pop_back();  // "\n"
+        text += ",\n  \"revisions\": [";
+        for (size_t i = 0; i < saved.revisions.size(); ++i)
+            text += (i ? ",\n    " : "\n    ") + RevisionLine(saved.revisions[i]);
+        text += "\n  ]\n}";
+    }
+    return text + "\n";
+}
+
+std::string FrozenCalculationText(const SavedCalculation& saved) {
+    return CalculationJson(saved, true).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 SavedCalculation ReadCalculation(std::string_view text, const App& app) {
@@ -417,7 +441,11 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
         // A number beyond a double, such as 1e999, is no parse error to the reader.
         Fail("файл поврежден: число вне пределов");
     }
-    if (!json.is_object() || !json.contains("format") || json["format"] != kCalculationFormat)
+    return ReadCalculationJson(json, app, false);
+}
+
+SavedCalculation ReadCalculationJson(const Json& json, const App& app, bool frozen) {
+    if (!json.is_object() || !json.contains("format") || json.at("format") != kCalculationFormat)
         Fail("это не файл расчета Veltra");
     const long long version = Integer(json, "version", 1, 1'000'000);
     if (version > kCalculationFormatVersion) {
@@ -497,6 +525,10 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
     CheckCounts(saved, app);
     CheckFields(saved);
     CheckSavedItems(saved, app);
+    if (const auto revisions = json.find("revisions"); revisions != json.end()) {
+        if (frozen) Fail("расчет редакции сам содержит редакции");
+        saved.revisions = ReadRevisions(*revisions, app);
+    }
     return saved;
 }
 

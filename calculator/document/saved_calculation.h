@@ -38,7 +38,8 @@ struct SavedCalculation {
     MainWindowModel main;
     std::vector<SavedItem> items;  // catalogue order: those with a quantity
     Money calculatedTotal, addedTotal;
-    ProposalDetails proposal;  // a version 1 file: none
+    ProposalDetails proposal;               // a version 1 file: none
+    std::vector<IssuedRevision> revisions;  // only in the file's header
 };
 
 // A number typed into a telephone field is kept with a full stop whatever the
@@ -57,8 +58,11 @@ class CalculationFileError : public std::runtime_error {
 SavedCalculation TakeSnapshot(const App& app, const std::string& date);
 
 // The file's UTF-8 JSON text. Without the header (program, date, price
-// list) it is what the check for unsaved changes compares.
+// list, revisions) it is what the check for unsaved changes compares.
 std::string CalculationText(const SavedCalculation& saved, bool withHeader = true);
+// The header and calculation on one line, without revisions: what a
+// revision keeps.
+std::string FrozenCalculationText(const SavedCalculation& saved);
 
 // Reads and checks a whole file's text before anything is applied: a
 // damaged, truncated or foreign text, a newer format, a count outside what
@@ -67,6 +71,7 @@ std::string CalculationText(const SavedCalculation& saved, bool withHeader = tru
 // the window never leaves (an option group with nothing selected), or items
 // that contradict the rest of the file (CheckSavedItems) throws
 // CalculationFileError saying what is wrong, quoting at most an excerpt.
+// Revisions are read as the rest is, each one's calculation in full.
 SavedCalculation ReadCalculation(std::string_view text, const App& app);
 
 }  // namespace veltra

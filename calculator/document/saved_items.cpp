@@ -62,12 +62,16 @@ void CheckAddedQuantities(const SavedCalculation& saved, const Catalogue& catalo
 // entry, and the file may be opened under a list that holds the code once,
 // twice or not at all.
 void CheckCalculatedQuantities(const SavedCalculation& saved, const App& app) {
-    Catalogue scratch = app.catalogue;
+    // The catalogue is copied only for codes it lacks (a file holds many
+    // calculations when it keeps revisions).
+    Catalogue extended;
     std::unordered_set<std::string_view> appended;
     for (const SavedItem& item : saved.items) {
         if (app.catalogue.Find(item.code) >= 0 || !appended.insert(item.code).second) continue;
-        scratch.push_back({0, item.name, item.code, Money(), "", 0, 0});
+        if (extended.empty()) extended = app.catalogue;
+        extended.push_back({0, item.name, item.code, Money(), "", 0, 0});
     }
+    const Catalogue& scratch = extended.empty() ? app.catalogue : extended;
     const std::vector<Count> derived =
         DerivedQuantities(scratch, StateToApply(app.state, saved.state), saved.main, '.');
     std::unordered_map<std::string_view, std::pair<long, long>> sums;  // file, derived

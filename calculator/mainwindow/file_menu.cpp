@@ -5,6 +5,7 @@
 
 #include "catalogue_page.h"
 #include "document/calculation_file.h"
+#include "document/revisions.h"
 #include "report/configuration_text.h"
 #include "report/show_cabinet.h"
 
@@ -68,6 +69,9 @@ bool IsPlainPath(const std::string& path) {
 
 std::string MainWindowTitle(const App& app) {
     std::string title = kMainWindowTitle;
+    if (app.document.viewedRevision != 0)
+        return title + " - " + app.document.viewedFrom.filename().string() +
+               ViewedRevisionSuffix(app);
     if (app.document.file.empty()) return title;
     title += " - " + DocumentName(app);
     if (HasUnsavedChanges(app)) title += "*";
@@ -137,11 +141,16 @@ void NewCalcMenu_Click(App& app, MainFormModel& form) {
 }
 
 void StartNewCalculation(App& app, MainFormModel& form) {
+    RestoreListPrices(app);
     NewCalc_Click(app, form);
     Document& document = app.document;
     document.file.clear();
     document.savedContent.clear();
     document.savedDate.clear();
+    document.revisions.clear();
+    document.savedRevisions = 0;
+    document.viewedRevision = 0;
+    document.viewedFrom.clear();
 }
 
 bool MainForm_QueryUnload(App& app) {
@@ -150,6 +159,14 @@ bool MainForm_QueryUnload(App& app) {
 
 std::string SuggestedSavePath(App& app) {
     if (!app.document.file.empty()) return app.document.file.string();
+    if (app.document.viewedRevision != 0) {
+        // Beside the file it came from, never over it.
+        const std::filesystem::path& from = app.document.viewedFrom;
+        return (from.parent_path() /
+                (from.stem().string() + " редакция " + std::to_string(app.document.viewedRevision) +
+                 kCalculationExtension))
+            .string();
+    }
     const std::string name = std::string(kSuggestedName) + kCalculationExtension;
     const auto documents = app.platform.DocumentsFolder();
     return documents ? (std::filesystem::path(*documents) / name).string() : name;

@@ -37,12 +37,14 @@ void RemakeShownPages(App& app) {
 
 // A step that left the file alone does not keep it.
 UndoState WithoutDocument(UndoState state, bool document) {
-    if (!document) {
-        state.file.clear();
-        state.savedContent = std::string();
-        state.savedDate.clear();
-    }
+    if (!document) state.document = {};
     return state;
+}
+
+bool SameDocument(const Document& a, const Document& b) {
+    return a.file == b.file && a.savedContent == b.savedContent && a.savedDate == b.savedDate &&
+           a.revisions.size() == b.revisions.size() && a.savedRevisions == b.savedRevisions &&
+           a.viewedRevision == b.viewedRevision && a.viewedFrom == b.viewedFrom;
 }
 
 }  // namespace
@@ -57,13 +59,15 @@ UndoState CaptureUndoState(const App& app) {
     s.cabinet = s.main.cabinet;
     s.main.cabinet = {};
     s.quantities.reserve(app.catalogue.size());
-    for (const CatalogueItem& item : app.catalogue)
+    s.prices.reserve(app.catalogue.size());
+    for (const CatalogueItem& item : app.catalogue) {
         s.quantities.emplace_back(item.ItemCalcQty, item.ItemAddQty);
+        s.prices.push_back(item.ItemPrice);
+    }
     s.proposal = app.proposal;
     s.list = app.form.ListView1;
-    s.file = app.document.file;
-    s.savedContent = app.document.savedContent;
-    s.savedDate = app.document.savedDate;
+    s.document = app.document;
+    s.document.recentFiles.clear();
     return s;
 }
 
@@ -82,9 +86,12 @@ void RestoreUndoState(App& app, const UndoState& s, bool withDocument) {
     app.proposal = s.proposal;
     app.form.ListView1 = s.list;
     if (withDocument) {
-        app.document.file = s.file;
-        app.document.savedContent = s.savedContent;
-        app.document.savedDate = s.savedDate;
+        Document document = s.document;
+        document.recentFiles = std::move(app.document.recentFiles);
+        document.opened = app.document.opened;
+        app.document = std::move(document);
+        for (size_t i = 0; i < app.catalogue.size() && i < s.prices.size(); ++i)
+            app.catalogue[i].ItemPrice = s.prices[i];
     }
     RemakeShownPages(app);
 }
@@ -109,8 +116,7 @@ bool UndoHistory::End(const App& app, std::string name) {
     }
     const UndoState after = CaptureUndoState(app);
     if (SameCalculation(before, after)) return false;
-    const bool document = before.file != after.file || before.savedContent != after.savedContent ||
-                          before.savedDate != after.savedDate;
+    const bool document = !SameDocument(before.document, after.document);
     undo_.push_back({std::move(name), WithoutDocument(std::move(before), document), document});
     if (undo_.size() > kUndoSteps) undo_.pop_front();
     redo_.clear();

@@ -29,9 +29,10 @@ struct UndoState {
     CabinetPicture cabinet;
     AddedItemsList list;
 
-    // The calculation's file: "Новый расчет" leaves it.
-    std::filesystem::path file;
-    std::string savedContent, savedDate;
+    // The calculation's file, its revisions and a revision's prices on
+    // screen: "Новый расчет" leaves them. The recent files stay the menu's.
+    Document document;
+    std::vector<Money> prices;  // catalogue order
 };
 
 UndoState CaptureUndoState(const App& app);

@@ -62,7 +62,7 @@ std::string UnreadableLogoMessage(const std::string& logoPath) {
 }
 
 bool ExportProposalTo(App& app, const std::filesystem::path& path, const ProposalRenderer& render,
-                      Publish publish) {
+                      Publish publish, std::string* written) {
     const ProposalDocument document = BuildProposalDocument(app);
     RenderedProposal rendered;
     std::string error = "документ PDF не удалось подготовить";
@@ -70,22 +70,27 @@ bool ExportProposalTo(App& app, const std::filesystem::path& path, const Proposa
     if (made && rendered.logoUnreadable)
         app.platform.ShowMessage(UnreadableLogoMessage(document.logoPath), kAppTitle,
                                  MessageIcon::Exclamation);
-    if (made && WriteWholeFile(path, rendered.pdf, publish, error)) return true;
+    if (made && WriteWholeFile(path, rendered.pdf, publish, error)) {
+        if (written) *written = std::move(rendered.pdf);
+        return true;
+    }
     app.platform.ShowMessage("Не удалось записать коммерческое предложение в файл:\n" +
                                  path.string() + "\n\nПричина: " + error + ".",
                              kAppTitle, MessageIcon::Critical);
     return false;
 }
 
-void ExportProposal(App& app, const ProposalRenderer& render) {
+std::optional<std::string> ExportProposal(App& app, const ProposalRenderer& render) {
     const std::filesystem::path path = NewProposalPath(ReportFolder(app), app.proposal);
-    if (!ExportProposalTo(app, path, render, Publish::KeepExisting)) return;
+    std::string written;
+    if (!ExportProposalTo(app, path, render, Publish::KeepExisting, &written)) return std::nullopt;
     if (!app.platform.OpenFile(path.string())) {
         app.platform.ShowMessage(
             "Коммерческое предложение записано в файл:\n" + path.string() +
                 "\n\nОткрыть его не удалось: не найдена программа для просмотра PDF.",
             kAppTitle, MessageIcon::Exclamation);
     }
+    return written;
 }
 
 }  // namespace veltra

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "catalogue/staged_file.h"
@@ -39,11 +40,13 @@ std::filesystem::path NewProposalPath(const std::filesystem::path& folder,
 std::string UnreadableLogoMessage(const std::string& logoPath);
 
 // Builds the document, renders it and writes it as one staged file under
-// path. False after telling the user.
+// path. False after telling the user. `written`, when given, takes the
+// file's bytes.
 bool ExportProposalTo(App& app, const std::filesystem::path& path, const ProposalRenderer& render,
-                      Publish publish = Publish::Replace);
+                      Publish publish = Publish::Replace, std::string* written = nullptr);
 
-// The command: a new file in the documents folder, then opened.
-void ExportProposal(App& app, const ProposalRenderer& render);
+// The command: a new file in the documents folder, then opened. The bytes
+// written, none when nothing was.
+std::optional<std::string> ExportProposal(App& app, const ProposalRenderer& render);
 
 }  // namespace veltra

@@ -9,6 +9,7 @@ namespace veltra {
 void RegisterAllCommands(ScenarioRunner& runner, ProposalRenderer renderPdf) {
     RegisterMainWindowCommands(runner);
     RegisterDocumentCommands(runner);
+    RegisterRevisionCommands(runner);
     RegisterProposalCommands(runner);
     RegisterDialogCommands(runner);
     RegisterProposalDocumentCommands(runner, std::move(renderPdf));

@@ -132,6 +132,9 @@ void RegisterUnitDialogCommands(ScenarioRunner& runner,
 void RegisterProposalDocumentCommands(ScenarioRunner& runner, ProposalRenderer renderPdf);
 // save PATH, load PATH and print document: the calculation file.
 void RegisterDocumentCommands(ScenarioRunner& runner);
+// compare PATH, issue pdf|print, print revisions, open-revision N and
+// compare-revision N: revisions and comparison. Register after the document's.
+void RegisterRevisionCommands(ScenarioRunner& runner);
 // discount TEXT, proposal FIELD VALUE and print proposal-details.
 void RegisterProposalCommands(ScenarioRunner& runner);
 // undo, redo and print undo; every line that is a user's step is recorded.

@@ -5,12 +5,15 @@
 #include <QMenuBar>
 #include <QSettings>
 
+#include "comparison_window.h"
 #include "dialogs/proposal_dialog_view.h"
 #include "dialogs/seller_dialog_view.h"
 #include "main_form.h"
 #include "mainwindow/file_menu.h"
+#include "mainwindow/revision_menu.h"
 #include "mainwindow/step_names.h"
 #include "report/qt/proposal_output.h"
+#include "revisions_dialog.h"
 #include "seller_settings_store.h"
 
 namespace veltra {
@@ -42,6 +45,10 @@ void MainForm::BuildFileMenu() {
     // Desktops without a convention of their own for it get the common one.
     if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
         saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    add("FileRevisions", "Ред&акции…", QKeySequence::UnknownKey,
+        [this] { Handle([&] { OnRevisions(); }); });
+    add("FileCompare", "Сра&внить с…", QKeySequence::UnknownKey,
+        [this] { Handle([&] { OnCompare(); }); });
     fileMenu_->addSeparator();
     add("FileProposal", "Коммерческое предло&жение…", QKeySequence::UnknownKey,
         [this] { Step(kProposalStep, [&] { OnProposalDialog(); }); });
@@ -52,7 +59,7 @@ void MainForm::BuildFileMenu() {
     fileMenu_->insertSeparator(recentSeparator_);
     fileMenu_->insertAction(recentSeparator_,
                             add("FilePrint", "&Печать…", QKeySequence::Print,
-                                [this] { Handle([&] { PrintProposal(app_, this); }); }));
+                                [this] { Handle([&] { PrintAndKeepRevision(); }); }));
     exitSeparator_ = fileMenu_->addSeparator();
     // Closing asks as the window's own close button does.
     add("FileExit", "В&ыход", QKeySequence::Quit, [this] { close(); });
@@ -104,15 +111,39 @@ void MainForm::KeepRecentFilesIn(QSettings& settings) {
 void MainForm::OnProposalDialog() {
     switch (ShowProposalDialog(app_, this)) {
         case ProposalDialogResult::Pdf:
-            ExportProposalPdf(app_);
+            ExportPdfAndKeepRevision();
             break;
         case ProposalDialogResult::Print:
-            PrintProposal(app_, this);
+            PrintAndKeepRevision();
             break;
         case ProposalDialogResult::Cancelled:
         case ProposalDialogResult::Saved:
             break;
     }
+}
+
+void MainForm::ExportPdfAndKeepRevision() {
+    if (const auto pdf = ExportProposalPdf(app_)) ProposalDocumentMade(app_, IssuedAs::Pdf, *pdf);
+}
+
+void MainForm::PrintAndKeepRevision() {
+    if (PrintProposal(app_, this)) ProposalDocumentMade(app_, IssuedAs::Print, {});
+}
+
+void MainForm::OnRevisions() {
+    if (!FileRevisions_Click(app_)) return;
+    const RevisionChoice choice = ShowRevisionsDialog(RevisionRows(app_), this);
+    if (choice.action == RevisionChoice::Action::Open) {
+        OpenRevision_Click(app_, form_, choice.counter);
+    } else if (choice.action == RevisionChoice::Action::Compare) {
+        if (auto model = CompareWithRevision(app_, choice.counter))
+            ShowComparisonWindow(std::move(*model), app_.decimalSeparator, this);
+    }
+}
+
+void MainForm::OnCompare() {
+    if (auto model = FileCompare_Click(app_))
+        ShowComparisonWindow(std::move(*model), app_.decimalSeparator, this);
 }
 
 void MainForm::KeepSellerDetailsIn(QSettings& settings) {

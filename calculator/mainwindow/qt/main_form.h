@@ -114,6 +114,11 @@ class MainForm : public QMainWindow {
     void RenderDocument();
     void RenderEditMenu();
     void OnProposalDialog();
+    void OnRevisions();
+    // A proposal document made, then kept as the file's revision.
+    void ExportPdfAndKeepRevision();
+    void PrintAndKeepRevision();
+    void OnCompare();
     void StoreSeller();
 
     App& app_;

@@ -48,7 +48,8 @@ void MainForm::BuildReportsPage() {
     // Made left to right, so that Tab reaches them in reading order.
     auto* pdf = new QPushButton("Отчет в PDF…");
     Place(pdf, "ReportPdf");
-    connect(pdf, &QPushButton::clicked, this, [this] { Handle([&] { ExportProposalPdf(app_); }); });
+    connect(pdf, &QPushButton::clicked, this,
+            [this] { Handle([&] { ExportPdfAndKeepRevision(); }); });
     auto* excel = new QPushButton("Отчет в Excel");
     Place(excel, "Command2");
     connect(excel, &QPushButton::clicked, this, [this] { Handle([&] { ExportQuotation(app_); }); });

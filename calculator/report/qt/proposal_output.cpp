@@ -41,11 +41,11 @@ bool RenderProposalPdf(const ProposalDocument& document, RenderedProposal& out,
     return true;
 }
 
-void ExportProposalPdf(App& app) {
-    ExportProposal(app, RenderProposalPdf);
+std::optional<std::string> ExportProposalPdf(App& app) {
+    return ExportProposal(app, RenderProposalPdf);
 }
 
-void PrintProposal(App& app, QWidget* parent) {
+bool PrintProposal(App& app, QWidget* parent) {
     const ProposalDocument document = BuildProposalDocument(app);
     if (LogoUnreadable(document.logoPath)) {
         app.platform.ShowMessage(UnreadableLogoMessage(document.logoPath), kAppTitle,
@@ -63,7 +63,8 @@ void PrintProposal(App& app, QWidget* parent) {
                          PaintProposal(painter, *target, document);
                      });
     preview.resize(900, 1000);
-    preview.exec();
+    // The preview accepts once its print button has printed.
+    return preview.exec() == QDialog::Accepted;
 }
 
 }  // namespace veltra

@@ -3,6 +3,7 @@
 // command line, and the printer through the preview and the print dialog
 // for "Печать…".
 
+#include <optional>
 #include <string>
 
 #include "report/proposal_export.h"
@@ -18,11 +19,12 @@ struct App;
 // on the offscreen platform.
 bool RenderProposalPdf(const ProposalDocument& document, RenderedProposal& out, std::string& error);
 
-// "Отчет в PDF…": ExportProposal with the renderer above.
-void ExportProposalPdf(App& app);
+// "Отчет в PDF…": ExportProposal with the renderer above; the bytes written.
+std::optional<std::string> ExportProposalPdf(App& app);
 
 // "Печать…": the document in the print preview, whose print button opens
-// the print dialog. A logo that cannot be read is said once, before.
-void PrintProposal(App& app, QWidget* parent);
+// the print dialog. A logo that cannot be read is said once, before. True
+// when it was printed.
+bool PrintProposal(App& app, QWidget* parent);
 
 }  // namespace veltra
