@@ -5,8 +5,8 @@
 #include <QMenuBar>
 #include <QSettings>
 
-#include "dialogs/proposal_dialog_view.h"
-#include "dialogs/seller_dialog_view.h"
+#include "dialogs/qt/proposal_dialog_view.h"
+#include "dialogs/qt/seller_dialog_view.h"
 #include "main_form.h"
 #include "mainwindow/file_menu.h"
 #include "report/qt/proposal_output.h"
