@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """The calculator's folders are layers, lowest first: a file includes only
-files of its own folder and of the folders before it. Prints every include
-that points up (file:line) and fails; tests and tools may include anything.
+files of its own folder and of the folders before it. Qt is included only in
+a layer's qt/ folders, in widgets/ and in app/ (a header from one of those
+counts as Qt). Prints every include that breaks a rule (file:line) and
+fails; tests and tools may include anything.
 
 Usage: check_layers.py [CALCULATOR_DIR]"""
 import os
@@ -25,6 +27,15 @@ TOOLS = {"scenario", "bench", "tools", "tests"}
 NOT_CODE = {"help"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+QT_INCLUDE = re.compile(r'^\s*#\s*include\s*<((Qt\w*/)?Q\w*(\.h)?)>')
+# Where Qt may be included: the views of every layer, and these layers whole.
+QT_LAYERS = {"widgets", "app"}
+QT_FOLDER = "qt"
+
+
+def is_qt_path(parts):
+    """Whether a path inside the calculator (split at "/") holds Qt code."""
+    return parts[0] in QT_LAYERS or QT_FOLDER in parts[1:-1]
 
 
 def main():
@@ -48,11 +59,20 @@ def main():
                 if not name.endswith((".h", ".cpp")):
                     continue
                 path = os.path.join(dirpath, name)
+                qt_allowed = is_qt_path(os.path.relpath(path, root).split(os.sep))
                 with open(path, encoding="utf-8") as source:
                     for number, line in enumerate(source, 1):
+                        qt = QT_INCLUDE.match(line)
+                        if qt and not qt_allowed:
+                            faults.append(f"{os.path.relpath(path, root)}:{number}: includes "
+                                          f"<{qt.group(1)}>: Qt belongs in a {QT_FOLDER}/ folder")
                         match = INCLUDE.match(line)
                         if not match:
                             continue
+                        if not qt_allowed and is_qt_path(match.group(1).split("/")):
+                            faults.append(f"{os.path.relpath(path, root)}:{number}: includes "
+                                          f"\"{match.group(1)}\", a Qt file, outside a "
+                                          f"{QT_FOLDER}/ folder")
                         target = match.group(1).split("/")[0]
                         if target in TOOLS or (target in rank and rank[target] > rank[top]):
                             faults.append(f"{os.path.relpath(path, root)}:{number}: includes "

@@ -1,23 +1,58 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test: the normal build, then the core tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# core and its scenario runner with CMake's default generator, then a bounded
-# run of each fuzz target.
+# Installs, builds and runs every test: the normal build and all its tests,
+# then the Qt-free core's and the scenarios' tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then what CMake's default
+# generator builds differently from Ninja, then a bounded run of each fuzz
+# target. Each pass builds only what it runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+jobs=$(nproc)
 scripts/setup.sh
+
+# The Wine prefixes of the Lumiq tests are made while the code compiles: a
+# prefix takes a minute, and under emulation of 32-bit programs up to its
+# whole budget. The tests wait for a prefix still being made (run-wine.sh
+# locks it) and decide on it exactly as they would have.
+if command -v wine >/dev/null; then
+  mkdir -p build/skin
+  for arch in win32 win64; do
+    skin/tests/win32/run-wine.sh "$arch" "$PWD/build/skin/wineprefix-$arch" cmd.exe /c echo \
+      >"build/skin/wineprefix-$arch.log" 2>&1 &
+  done
+fi
+
 scripts/build.sh
-(cd build && ctest --output-on-failure --parallel "$(nproc)")
+# The Wine tests run one at a time on one core, for minutes: they run beside
+# the other tests and the sanitizer and Makefiles builds (not beside the fuzz
+# runs, whose runs are bounded in time), in a process group of their own that
+# ends with this script.
+(cd build && exec setsid ctest --output-on-failure -L wine >wine-tests.log 2>&1) &
+wine_tests=$!
+trap 'kill -- -"$wine_tests" 2>/dev/null || kill "$wine_tests" 2>/dev/null || true' EXIT
+(cd build && ctest --output-on-failure --parallel "$jobs" -LE wine)
+
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRA_SANITIZE=ON \
   -DVELTRA_BUILD_GUI=OFF -DLUMIQ_WIN32=OFF >/dev/null
-cmake --build build-asan --parallel "$(nproc)"
-(cd build-asan && ctest --output-on-failure --parallel "$(nproc)")
+cmake --build build-asan --parallel "$jobs" --target tests-core tests-scenario
+(cd build-asan && ctest --output-on-failure --parallel "$jobs" -L '^(core|scenario)$')
+
 # A plain "cmake -S . -B build && cmake --build build" uses CMake's default
-# generator, Unix Makefiles, which makes no folder for a target's output as
-# Ninja does: build the Qt-free core and the scenario runner with it too and
-# run the scenarios (Lumiq.zip's script makes its own folder).
+# generator, Unix Makefiles, which unlike Ninja makes no folder for a custom
+# command's output: build the custom commands with it (the compiled code is
+# the same as Ninja's), without the tests, so that GoogleTest is not needed.
+# Lumiq.zip's script makes its own folder.
 cmake -S . -B build-make -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVELTRA_BUILD_GUI=OFF -DLUMIQ_WIN32=OFF >/dev/null
-cmake --build build-make --parallel "$(nproc)" --target veltra-scenario
-(cd build-make && ctest --output-on-failure --parallel "$(nproc)" -R '^scenario\.')
+  -DBUILD_TESTING=OFF -DLUMIQ_WIN32=OFF >/dev/null
+cmake --build build-make --parallel "$jobs" --target lumiq_demo veltra_help >/dev/null
+for made in skin/demo/Demo.lqs calculator/app/VeltraCalculator.chm; do
+  [ -s "build-make/$made" ] || { echo "test: the Makefiles build made no build-make/$made"; exit 1; }
+done
+
+wine_status=0
+wait "$wine_tests" || wine_status=$?
+trap - EXIT
+wait  # the prefixes' runs, which the Wine tests have waited for already
+cat build/wine-tests.log
+[ "$wine_status" -eq 0 ] || { echo "test: the Wine tests failed"; exit 1; }
+
 fuzz/run --check

@@ -99,10 +99,4 @@ void Form_Unload(App& app, AddQtyPad& pad) {
     Apply(app, pad);
 }
 
-std::vector<std::string> PrintAddQty(const AddQtyPad& pad) {
-    std::vector<std::string> lines = {"label " + pad.Text1.name + " | " + pad.Text1.caption};
-    AppendKeyLines(lines, pad.Command3, pad.Command2, pad.Command1);
-    return lines;
-}
-
 }  // namespace veltra

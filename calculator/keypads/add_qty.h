@@ -48,6 +48,4 @@ void Command2_Click(App& app, AddQtyPad& pad);
 // The window's close control.
 void Form_Unload(App& app, AddQtyPad& pad);
 
-std::vector<std::string> PrintAddQty(const AddQtyPad& pad);
-
 }  // namespace veltra

@@ -113,11 +113,4 @@ void Form_Unload(InputCalc& calc, InputCalcBox& box) {
     PaintOnClose(calc, box);
 }
 
-std::vector<std::string> PrintInputCalc(const InputCalc& calc) {
-    std::vector<std::string> lines = {"label " + calc.Label1.name + " | " + calc.Label1.caption,
-                                      "text Text1 | " + calc.Text1 + " | window"};
-    AppendKeyLines(lines, calc.Command1, calc.Command3, calc.Command2);
-    return lines;
-}
-
 }  // namespace veltra

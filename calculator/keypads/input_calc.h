@@ -94,7 +94,4 @@ void Command2_Click(InputCalc& calc, InputCalcBox& box);
 // The window's close control: closes without writing.
 void Form_Unload(InputCalc& calc, InputCalcBox& box);
 
-// The dialog as text: label, display, keys.
-std::vector<std::string> PrintInputCalc(const InputCalc& calc);
-
 }  // namespace veltra

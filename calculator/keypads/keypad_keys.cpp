@@ -50,17 +50,4 @@ int FindKey(const DigitKeys& digits, const FlatButton& clear, const FlatButton& 
     return -1;
 }
 
-std::string KeyLine(const FlatButton& key) {
-    return "button " + key.name + " | " + key.caption + " | " + (key.bold ? "bold" : "normal") +
-           " | " + (key.visible ? "visible" : "hidden") + " | " +
-           (key.enabled ? "enabled" : "disabled");
-}
-
-void AppendKeyLines(std::vector<std::string>& lines, const DigitKeys& digits,
-                    const FlatButton& clear, const FlatButton& ok) {
-    for (const FlatButton& key : digits) lines.push_back(KeyLine(key));
-    lines.push_back(KeyLine(clear));
-    lines.push_back(KeyLine(ok));
-}
-
 }  // namespace veltra

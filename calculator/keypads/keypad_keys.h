@@ -1,7 +1,6 @@
 #pragma once
 // The twelve keys that the item keypads and the input calculator share: ten
-// digits, "C" and "Ok", in rows 7 8 9 / 4 5 6 / 1 2 3 / 0 C Ok, with their
-// print lines for tools that show a keypad as text.
+// digits, "C" and "Ok", in rows 7 8 9 / 4 5 6 / 1 2 3 / 0 C Ok.
 
 #include <array>
 #include <string>
@@ -30,10 +29,5 @@ inline constexpr int kClearKey = 10;
 inline constexpr int kOkKey = 11;
 int FindKey(const DigitKeys& digits, const FlatButton& clear, const FlatButton& ok,
             const std::string& name);
-
-// "button NAME | CAPTION | bold|normal | visible|hidden | enabled|disabled".
-std::string KeyLine(const FlatButton& key);
-void AppendKeyLines(std::vector<std::string>& lines, const DigitKeys& digits,
-                    const FlatButton& clear, const FlatButton& ok);
 
 }  // namespace veltra

@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "keypad_text.h"
 #include "keypads/add_qty.h"
 #include "keypads/input_calc.h"
 #include "mainwindow/catalogue_page.h"

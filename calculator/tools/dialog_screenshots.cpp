@@ -12,14 +12,14 @@
 #include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
 #include "catalogue/recording_platform.h"
-#include "dialogs/base_station_view.h"
 #include "dialogs/board_dialog.h"
-#include "dialogs/e1_trunk_view.h"
-#include "dialogs/fecu_form_view.h"
-#include "dialogs/ipu_form_view.h"
-#include "dialogs/mobile_view.h"
+#include "dialogs/qt/base_station_view.h"
+#include "dialogs/qt/e1_trunk_view.h"
+#include "dialogs/qt/fecu_form_view.h"
+#include "dialogs/qt/ipu_form_view.h"
+#include "dialogs/qt/mobile_view.h"
+#include "dialogs/qt/variant_dialog_view.h"
 #include "dialogs/unit_dialog.h"
-#include "dialogs/variant_dialog_view.h"
 
 using namespace veltra;
 

@@ -15,7 +15,7 @@
 #include "app/data_folders.h"
 #include "app/qt_platform.h"
 #include "app/startup.h"
-#include "dialogs/variant_dialog_view.h"
+#include "dialogs/qt/variant_dialog_view.h"
 #include "mainwindow/help_entries.h"
 #include "mainwindow/qt/main_form.h"
 #include "widgets/look.h"

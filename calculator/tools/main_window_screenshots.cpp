@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QTabBar>
 
-#include "dialogs/proposal_dialog_view.h"
-#include "dialogs/seller_dialog_view.h"
+#include "dialogs/qt/proposal_dialog_view.h"
+#include "dialogs/qt/seller_dialog_view.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"
 #include "mainwindow/qt/power_msg.h"

@@ -36,8 +36,11 @@ set(_lumiq_demo ${LUMIQ_DEMO_DIR})
 
 # The build packs the demo skin; this lists it back, so a skin the tools
 # cannot read fails here before the host tries it.
-add_test(NAME lumiq_demo_skin COMMAND lqs-pack --list ${_lumiq_demo}/Demo.lqs)
-set_tests_properties(lumiq_demo_skin PROPERTIES FIXTURES_SETUP lumiq_demo LABELS lumiq)
+if(BUILD_TESTING)
+  add_test(NAME lumiq_demo_skin COMMAND lqs-pack --list ${_lumiq_demo}/Demo.lqs)
+  set_tests_properties(lumiq_demo_skin PROPERTIES FIXTURES_SETUP lumiq_demo LABELS core)
+  add_dependencies(tests-core lumiq_demo)
+endif()
 
 function(lumiq_windows_build arch toolchain)
   set(name lumiq_${arch})
@@ -50,12 +53,17 @@ function(lumiq_windows_build arch toolchain)
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_SOURCE_DIR}/cmake/${toolchain}
       -DCMAKE_BUILD_TYPE=${_lumiq_build_type}
       ${_lumiq_launchers}
+      -DBUILD_TESTING=${BUILD_TESTING}
       ${ARGN}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     BUILD_BYPRODUCTS ${dir}/bin/Lumiq.dll ${dir}/bin/lumiq_win32_tests.exe
                      ${dir}/bin/lumiq-host.exe)
 
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
+  add_dependencies(tests-wine ${name} lumiq_demo)
   set(prefix ${CMAKE_CURRENT_BINARY_DIR}/wineprefix-${arch})
   add_test(NAME lumiq_${arch}_tests
     COMMAND ${_lumiq_runner} ${arch} ${prefix} ${dir}/bin/lumiq_win32_tests.exe)
@@ -63,7 +71,7 @@ function(lumiq_windows_build arch toolchain)
     COMMAND ${_lumiq_runner} ${arch} ${prefix} ${dir}/bin/lumiq-host.exe
             --close-after 1500 Z:${_lumiq_demo} Demo)
   set_tests_properties(lumiq_${arch}_tests lumiq_${arch}_host PROPERTIES
-    SKIP_RETURN_CODE 77 RESOURCE_LOCK lumiq_wine TIMEOUT 900 LABELS "lumiq;wine")
+    SKIP_RETURN_CODE 77 RESOURCE_LOCK lumiq_wine TIMEOUT 900 LABELS wine)
   # Where 32-bit programs run only under emulation, the 32-bit run is this
   # smoke subset (the DLL's interface, skinning, every control kind); the
   # sweeps and the 200 skinned windows run in the other builds.
@@ -75,7 +83,7 @@ function(lumiq_windows_build arch toolchain)
 endfunction()
 
 lumiq_windows_build(win32 mingw-i686.cmake)
-if(LUMIQ_WIN64_CHECK)
+if(LUMIQ_WIN64_CHECK AND BUILD_TESTING)  # only there for the tests
   lumiq_windows_build(win64 mingw-x86_64.cmake -DLUMIQ_LOW_IMAGE_BASE=ON)
 endif()
 
@@ -83,11 +91,12 @@ endif()
 # that it is checked on machines that cannot run 32-bit programs too.
 find_program(LUMIQ_MINGW32_OBJDUMP i686-w64-mingw32-objdump)
 find_program(LUMIQ_MINGW32_NM i686-w64-mingw32-nm)
-if(LUMIQ_MINGW32_OBJDUMP AND LUMIQ_MINGW32_NM)
+if(BUILD_TESTING AND LUMIQ_MINGW32_OBJDUMP AND LUMIQ_MINGW32_NM)
   add_test(NAME lumiq_win32_abi
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/check-abi.sh ${LUMIQ_MINGW32_OBJDUMP}
             ${LUMIQ_MINGW32_NM} ${CMAKE_CURRENT_BINARY_DIR}/win32/bin/Lumiq.dll)
-  set_tests_properties(lumiq_win32_abi PROPERTIES LABELS lumiq)
+  set_tests_properties(lumiq_win32_abi PROPERTIES LABELS package)
+  add_dependencies(tests-package lumiq_win32)
 endif()
 
 # Lumiq.zip for installer authors; the demo files are collected when it is
@@ -113,9 +122,10 @@ if(TARGET lumiq_demo)  # a demo skin the build draws or packs itself
   add_dependencies(lumiq_zip lumiq_demo)
 endif()
 find_package(Python3 COMPONENTS Interpreter)
-if(Python3_FOUND)
+if(BUILD_TESTING AND Python3_FOUND)
   add_test(NAME lumiq_zip_contents
     COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_zip.py
             ${_lumiq_zip} ${CMAKE_CURRENT_SOURCE_DIR}/GUIDE.md ${CMAKE_CURRENT_SOURCE_DIR}/host/demo)
-  set_tests_properties(lumiq_zip_contents PROPERTIES LABELS lumiq)
+  set_tests_properties(lumiq_zip_contents PROPERTIES LABELS package)
+  add_dependencies(tests-package lumiq_zip)
 endif()

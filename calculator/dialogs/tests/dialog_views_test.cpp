@@ -10,12 +10,12 @@
 #include <QTimer>
 
 #include "dialog_test_support.h"
-#include "dialogs/e1_trunk_view.h"
 #include "dialogs/fecu_form.h"
-#include "dialogs/open_dialog.h"
-#include "dialogs/proposal_dialog_view.h"
-#include "dialogs/seller_dialog_view.h"
-#include "dialogs/variant_dialog_view.h"
+#include "dialogs/qt/e1_trunk_view.h"
+#include "dialogs/qt/open_dialog.h"
+#include "dialogs/qt/proposal_dialog_view.h"
+#include "dialogs/qt/seller_dialog_view.h"
+#include "dialogs/qt/variant_dialog_view.h"
 
 namespace veltra::testing {
 namespace {

@@ -11,11 +11,11 @@
 #include <QToolButton>
 
 #include "dialog_test_support.h"
-#include "dialogs/base_station_view.h"
-#include "dialogs/fecu_form_view.h"
-#include "dialogs/ipu_form_view.h"
-#include "dialogs/mobile_view.h"
-#include "dialogs/open_dialog.h"
+#include "dialogs/qt/base_station_view.h"
+#include "dialogs/qt/fecu_form_view.h"
+#include "dialogs/qt/ipu_form_view.h"
+#include "dialogs/qt/mobile_view.h"
+#include "dialogs/qt/open_dialog.h"
 #include "mainwindow/qt/main_form.h"
 
 namespace veltra::testing {

@@ -13,7 +13,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include "keypads/keypad_views.h"
+#include "keypads/qt/keypad_views.h"
 #include "mainwindow/qt/main_form.h"
 #include "tests/test_app.h"
 #include "widgets/look.h"

@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 
 #include "catalogue_tree.h"
-#include "keypads/open_keypad.h"
+#include "keypads/qt/open_keypad.h"
 #include "main_form.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/main_form_pages.h"

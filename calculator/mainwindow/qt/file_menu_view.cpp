@@ -6,8 +6,8 @@
 #include <QSettings>
 
 #include "comparison_window.h"
-#include "dialogs/proposal_dialog_view.h"
-#include "dialogs/seller_dialog_view.h"
+#include "dialogs/qt/proposal_dialog_view.h"
+#include "dialogs/qt/seller_dialog_view.h"
 #include "main_form.h"
 #include "mainwindow/file_menu.h"
 #include "mainwindow/revision_menu.h"

@@ -13,8 +13,8 @@
 
 #include "about_form.h"
 #include "calculation/main_window_inputs.h"
-#include "dialogs/open_dialog.h"
-#include "keypads/open_keypad.h"
+#include "dialogs/qt/open_dialog.h"
+#include "keypads/qt/open_keypad.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/field_buttons.h"
 #include "mainwindow/file_menu.h"

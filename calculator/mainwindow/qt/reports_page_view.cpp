@@ -7,7 +7,7 @@
 
 #include "main_form.h"
 #include "mainwindow/main_form_pages.h"
-#include "report/cabinet_picture_view.h"
+#include "report/qt/cabinet_picture_view.h"
 #include "report/qt/proposal_output.h"
 #include "report/quotation_export.h"
 #include "widgets/conversions.h"

@@ -22,8 +22,8 @@
 
 #include "app/chm_help_viewer.h"
 #include "calculation/main_window_inputs.h"
-#include "dialogs/proposal_dialog_view.h"
-#include "dialogs/seller_dialog_view.h"
+#include "dialogs/qt/proposal_dialog_view.h"
+#include "dialogs/qt/seller_dialog_view.h"
 #include "document/calculation_file.h"
 #include "mainwindow/help_entries.h"
 #include "mainwindow/qt/about_form.h"

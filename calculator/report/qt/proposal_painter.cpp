@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "report/cabinet_picture_view.h"
 #include "report/proposal_document.h"
+#include "report/qt/cabinet_picture_view.h"
 #include "state/main_form_layout.h"
 
 namespace veltra {

@@ -237,14 +237,213 @@ void CloseWindow(OpenWindow& w, int lineNo) {
     if (!why.empty()) throw DescriptionError(lineNo, why);
 }
 
-}  // namespace
-
-SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const FileLoader& load) {
+// Everything the lines read so far have built.
+struct ParseState {
+    const std::string& baseDir;
+    const FileLoader& load;
     SkinLayout skin;
     std::map<std::string, int> bitmapIndex;
     std::vector<BmpInfo> bitmapInfos;
     std::map<std::string, int> windowNames;
     std::optional<OpenWindow> open;
+};
+
+struct Line {
+    const std::vector<std::string>& t;
+    int no;
+
+    void Need(std::size_t n, const char* usage) const {
+        if (t.size() != n) throw DescriptionError(no, std::string("usage: ") + usage);
+    }
+    std::int64_t Arg(std::size_t i, std::int64_t lo, std::int64_t hi) const {
+        return Number(t[i], lo, hi, no, t[0]);
+    }
+};
+
+void WindowWord(ParseState& s, const Line& l) {
+    if (s.open) throw DescriptionError(l.no, "\"window\" inside a window: missing \"end\"");
+    l.Need(2, "window NAME");
+    CheckName(l.t[1], l.no);
+    auto [it, fresh] = s.windowNames.emplace(Lower(l.t[1]), l.no);
+    if (!fresh) {
+        throw DescriptionError(l.no, "window \"" + l.t[1] + "\" already defined on line " +
+                                         std::to_string(it->second));
+    }
+    s.open.emplace();
+    s.open->layout.name = l.t[1];
+    s.open->line = l.no;
+}
+
+void EndWord(ParseState& s, const Line& l) {
+    l.Need(1, "end");
+    CloseWindow(*s.open, l.no);
+    s.skin.windows.push_back(std::move(s.open->layout));
+    s.open.reset();
+}
+
+void SizeWord(ParseState& s, const Line& l) {
+    l.Need(3, "size WIDTH HEIGHT");
+    s.open->layout.width = static_cast<std::int16_t>(l.Arg(1, 1, 32767));
+    s.open->layout.height = static_cast<std::int16_t>(l.Arg(2, 1, 32767));
+    s.open->hasSize = true;
+}
+
+void ImageWord(ParseState& s, const Line& l) {
+    l.Need(5, "image X Y WIDTH HEIGHT");
+    auto& w = s.open->layout;
+    w.imageX = static_cast<std::uint16_t>(l.Arg(1, 0, 65535));
+    w.imageY = static_cast<std::uint16_t>(l.Arg(2, 0, 65535));
+    w.imageWidth = static_cast<std::uint16_t>(l.Arg(3, 0, 65535));
+    w.imageHeight = static_cast<std::uint16_t>(l.Arg(4, 0, 65535));
+    s.open->hasImage = true;
+}
+
+void TransparentWord(ParseState& s, const Line& l) {
+    l.Need(2, "transparent COLOUR");
+    s.open->layout.transparentColour = static_cast<std::uint32_t>(l.Arg(1, 0, 0xFFFFFF));
+}
+
+void BitmapWord(ParseState& s, const Line& l) {
+    l.Need(2, "bitmap FILE");
+    std::string path = l.t[1];
+    bool absolute =
+        !path.empty() && (path[0] == '/' || path[0] == '\\' || (path.size() > 1 && path[1] == ':'));
+    if (!absolute) path = s.baseDir + path;
+    auto found = s.bitmapIndex.find(path);
+    if (found == s.bitmapIndex.end()) {
+        std::vector<std::uint8_t> bytes;
+        try {
+            bytes = s.load(path);
+        } catch (const std::exception& e) {
+            throw DescriptionError(l.no, e.what());
+        }
+        std::string why;
+        auto info = ReadBmpInfo(bytes, &why);
+        if (!info) throw DescriptionError(l.no, "\"" + path + "\" " + why);
+        found = s.bitmapIndex.emplace(path, static_cast<int>(s.skin.bitmaps.size())).first;
+        s.skin.bitmaps.push_back(std::move(bytes));
+        s.bitmapInfos.push_back(*info);
+    }
+    s.open->layout.bitmap = found->second;
+    s.open->bitmapInfo = s.bitmapInfos[found->second];
+}
+
+// A control's NAME=VALUE tokens: its kind, and the other fields in order.
+struct ControlFields {
+    std::uint32_t kind = 0;
+    std::vector<std::pair<std::string, std::string>> fields;
+};
+
+ControlFields ReadControlFields(const Line& l, const std::string& name) {
+    std::optional<std::uint32_t> kind;
+    ControlFields out;
+    std::set<std::string> keys;
+    for (std::size_t i = 2; i < l.t.size(); ++i) {
+        auto eq = l.t[i].find('=');
+        if (eq == std::string::npos) {
+            throw DescriptionError(l.no, "expected NAME=VALUE, got \"" + l.t[i] + "\"");
+        }
+        std::string key = l.t[i].substr(0, eq), value = l.t[i].substr(eq + 1);
+        if (!keys.insert(key).second) {
+            throw DescriptionError(l.no, "\"" + key + "\" given twice");
+        }
+        if (key == "kind") {
+            kind = static_cast<std::uint32_t>(Number(value, 0, 0xFFFFFFFF, l.no, "kind"));
+        } else {
+            out.fields.emplace_back(key, value);
+        }
+    }
+    if (!kind) throw DescriptionError(l.no, "control \"" + name + "\" has no kind");
+    out.kind = *kind;
+    return out;
+}
+
+void PutControlFields(Block64& record, const ControlFields& c, int lineNo) {
+    auto defs = KindFields(c.kind);
+    // Which field wrote each byte: a byte is written once, by one field.
+    std::array<const std::string*, kBlockSize> writer{};
+    for (const auto& field : c.fields) {
+        const std::string& key = field.first;  // a lambda cannot capture a binding
+        const std::string& value = field.second;
+        std::optional<FieldBytes> bytes = PutRawField(record, key, value, lineNo);
+        if (!bytes) {
+            auto def = std::find_if(defs.begin(), defs.end(),
+                                    [&](const FieldDef& d) { return key == d.name; });
+            if (def == defs.end()) {
+                throw DescriptionError(
+                    lineNo, "kind " + std::to_string(c.kind) + " has no field \"" + key + "\"");
+            }
+            bytes = PutField(record, *def, value, lineNo);
+        }
+        for (int b = bytes->offset; b < bytes->offset + bytes->width; ++b) {
+            if (writer[b]) {
+                throw DescriptionError(lineNo, "\"" + key + "\" writes byte " + std::to_string(b) +
+                                                   ", as \"" + *writer[b] + "\" does");
+            }
+            writer[b] = &key;
+        }
+    }
+}
+
+void ControlWord(ParseState& s, const Line& l) {
+    if (l.t.size() < 3) throw DescriptionError(l.no, "usage: control NAME kind=K ...");
+    ControlLayout c;
+    c.name = l.t[1];
+    CheckName(c.name, l.no);
+    auto [it, fresh] = s.open->controlNames.emplace(Lower(c.name), l.no);
+    if (!fresh) {
+        throw DescriptionError(l.no, "control \"" + c.name + "\" already defined on line " +
+                                         std::to_string(it->second));
+    }
+    PutControlFields(c.record, ReadControlFields(l, c.name), l.no);
+    s.open->layout.controls.push_back(std::move(c));
+}
+
+struct Word {
+    const char* word;
+    bool outsideWindow;  // only "window" may stand outside one
+    bool once;           // a window's setting, given at most once in it
+    void (*handle)(ParseState&, const Line&);
+};
+
+constexpr Word kWords[] = {
+    {"window", true, false, WindowWord},
+    {"end", false, false, EndWord},
+    {"size", false, true, SizeWord},
+    {"image", false, true, ImageWord},
+    {"transparent", false, true, TransparentWord},
+    {"bitmap", false, true, BitmapWord},
+    {"control", false, false, ControlWord},
+};
+
+const Word* FindWord(const std::string& word) {
+    for (const Word& w : kWords) {
+        if (word == w.word) return &w;
+    }
+    return nullptr;
+}
+
+void ParseLine(ParseState& s, const Line& l) {
+    const std::string& word = l.t[0];
+    const Word* w = FindWord(word);
+    if (!(w && w->outsideWindow) && !s.open) {
+        throw DescriptionError(l.no, "\"" + PrintableName(word) + "\" outside a window");
+    }
+    if (!w) throw DescriptionError(l.no, "unknown word \"" + PrintableName(word) + "\"");
+    if (w->once) {
+        auto [it, fresh] = s.open->settings.emplace(word, l.no);
+        if (!fresh) {
+            throw DescriptionError(l.no, "\"" + word + "\" given again (first on line " +
+                                             std::to_string(it->second) + ")");
+        }
+    }
+    w->handle(s, l);
+}
+
+}  // namespace
+
+SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const FileLoader& load) {
+    ParseState s{baseDir, load, {}, {}, {}, {}, {}};
     std::string line;
     int lineNo = 0;
     while (std::getline(in, line)) {
@@ -253,151 +452,17 @@ SkinLayout ParseDescription(std::istream& in, const std::string& baseDir, const 
         // A UTF-8 byte-order mark, as some editors save one, is no text.
         if (lineNo == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
         auto t = Tokenize(line, lineNo);
-        if (t.empty()) continue;
-        const std::string& word = t[0];
-        auto need = [&](std::size_t n, const char* usage) {
-            if (t.size() != n) throw DescriptionError(lineNo, std::string("usage: ") + usage);
-        };
-
-        if (word == "window") {
-            if (open) throw DescriptionError(lineNo, "\"window\" inside a window: missing \"end\"");
-            need(2, "window NAME");
-            CheckName(t[1], lineNo);
-            auto [it, fresh] = windowNames.emplace(Lower(t[1]), lineNo);
-            if (!fresh) {
-                throw DescriptionError(lineNo, "window \"" + t[1] + "\" already defined on line " +
-                                                   std::to_string(it->second));
-            }
-            open.emplace();
-            open->layout.name = t[1];
-            open->line = lineNo;
-            continue;
-        }
-        if (!open) {
-            throw DescriptionError(lineNo, "\"" + PrintableName(word) + "\" outside a window");
-        }
-
-        if (word == "size" || word == "image" || word == "transparent" || word == "bitmap") {
-            auto [it, fresh] = open->settings.emplace(word, lineNo);
-            if (!fresh) {
-                throw DescriptionError(lineNo, "\"" + word + "\" given again (first on line " +
-                                                   std::to_string(it->second) + ")");
-            }
-        }
-        if (word == "end") {
-            need(1, "end");
-            CloseWindow(*open, lineNo);
-            skin.windows.push_back(std::move(open->layout));
-            open.reset();
-        } else if (word == "size") {
-            need(3, "size WIDTH HEIGHT");
-            open->layout.width = static_cast<std::int16_t>(Number(t[1], 1, 32767, lineNo, word));
-            open->layout.height = static_cast<std::int16_t>(Number(t[2], 1, 32767, lineNo, word));
-            open->hasSize = true;
-        } else if (word == "image") {
-            need(5, "image X Y WIDTH HEIGHT");
-            auto& s = open->layout;
-            s.imageX = static_cast<std::uint16_t>(Number(t[1], 0, 65535, lineNo, word));
-            s.imageY = static_cast<std::uint16_t>(Number(t[2], 0, 65535, lineNo, word));
-            s.imageWidth = static_cast<std::uint16_t>(Number(t[3], 0, 65535, lineNo, word));
-            s.imageHeight = static_cast<std::uint16_t>(Number(t[4], 0, 65535, lineNo, word));
-            open->hasImage = true;
-        } else if (word == "transparent") {
-            need(2, "transparent COLOUR");
-            open->layout.transparentColour =
-                static_cast<std::uint32_t>(Number(t[1], 0, 0xFFFFFF, lineNo, word));
-        } else if (word == "bitmap") {
-            need(2, "bitmap FILE");
-            std::string path = t[1];
-            bool absolute = !path.empty() && (path[0] == '/' || path[0] == '\\' ||
-                                              (path.size() > 1 && path[1] == ':'));
-            if (!absolute) path = baseDir + path;
-            auto found = bitmapIndex.find(path);
-            if (found == bitmapIndex.end()) {
-                std::vector<std::uint8_t> bytes;
-                try {
-                    bytes = load(path);
-                } catch (const std::exception& e) {
-                    throw DescriptionError(lineNo, e.what());
-                }
-                std::string why;
-                auto info = ReadBmpInfo(bytes, &why);
-                if (!info) throw DescriptionError(lineNo, "\"" + path + "\" " + why);
-                found = bitmapIndex.emplace(path, static_cast<int>(skin.bitmaps.size())).first;
-                skin.bitmaps.push_back(std::move(bytes));
-                bitmapInfos.push_back(*info);
-            }
-            open->layout.bitmap = found->second;
-            open->bitmapInfo = bitmapInfos[found->second];
-        } else if (word == "control") {
-            if (t.size() < 3) throw DescriptionError(lineNo, "usage: control NAME kind=K ...");
-            ControlLayout c;
-            c.name = t[1];
-            CheckName(c.name, lineNo);
-            auto [it, fresh] = open->controlNames.emplace(Lower(c.name), lineNo);
-            if (!fresh) {
-                throw DescriptionError(lineNo, "control \"" + c.name +
-                                                   "\" already defined on line " +
-                                                   std::to_string(it->second));
-            }
-            std::optional<std::uint32_t> kind;
-            std::vector<std::pair<std::string, std::string>> fields;
-            std::set<std::string> keys;
-            for (std::size_t i = 2; i < t.size(); ++i) {
-                auto eq = t[i].find('=');
-                if (eq == std::string::npos) {
-                    throw DescriptionError(lineNo, "expected NAME=VALUE, got \"" + t[i] + "\"");
-                }
-                std::string key = t[i].substr(0, eq), value = t[i].substr(eq + 1);
-                if (!keys.insert(key).second) {
-                    throw DescriptionError(lineNo, "\"" + key + "\" given twice");
-                }
-                if (key == "kind") {
-                    kind = static_cast<std::uint32_t>(Number(value, 0, 0xFFFFFFFF, lineNo, "kind"));
-                } else {
-                    fields.emplace_back(key, value);
-                }
-            }
-            if (!kind) throw DescriptionError(lineNo, "control \"" + c.name + "\" has no kind");
-            auto defs = KindFields(*kind);
-            // Which field wrote each byte: a byte is written once, by one field.
-            std::array<const std::string*, kBlockSize> writer{};
-            for (const auto& field : fields) {
-                const std::string& key = field.first;  // a lambda cannot capture a binding
-                const std::string& value = field.second;
-                std::optional<FieldBytes> bytes = PutRawField(c.record, key, value, lineNo);
-                if (!bytes) {
-                    auto def = std::find_if(defs.begin(), defs.end(),
-                                            [&](const FieldDef& d) { return key == d.name; });
-                    if (def == defs.end()) {
-                        throw DescriptionError(lineNo, "kind " + std::to_string(*kind) +
-                                                           " has no field \"" + key + "\"");
-                    }
-                    bytes = PutField(c.record, *def, value, lineNo);
-                }
-                for (int b = bytes->offset; b < bytes->offset + bytes->width; ++b) {
-                    if (writer[b]) {
-                        throw DescriptionError(lineNo, "\"" + key + "\" writes byte " +
-                                                           std::to_string(b) + ", as \"" +
-                                                           *writer[b] + "\" does");
-                    }
-                    writer[b] = &key;
-                }
-            }
-            open->layout.controls.push_back(std::move(c));
-        } else {
-            throw DescriptionError(lineNo, "unknown word \"" + PrintableName(word) + "\"");
-        }
+        if (!t.empty()) ParseLine(s, Line{t, lineNo});
     }
-    if (open) {
-        throw DescriptionError(lineNo, "window \"" + open->layout.name + "\" opened on line " +
-                                           std::to_string(open->line) + " has no \"end\"");
+    if (s.open) {
+        throw DescriptionError(lineNo, "window \"" + s.open->layout.name + "\" opened on line " +
+                                           std::to_string(s.open->line) + " has no \"end\"");
     }
-    if (const std::string why = SkinRuleBreak(skin.windows.size(), "the description");
+    if (const std::string why = SkinRuleBreak(s.skin.windows.size(), "the description");
         !why.empty()) {
         throw DescriptionError(std::max(lineNo, 1), why);
     }
-    return skin;
+    return std::move(s.skin);
 }
 
 std::string PrintableName(const std::string& name) {

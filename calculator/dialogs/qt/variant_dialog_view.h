@@ -4,8 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "dialog_help.h"
-#include "variant_dialog.h"
+#include "dialogs/dialog_help.h"
+#include "dialogs/variant_dialog.h"
 #include "widgets/control_widgets.h"
 #include "widgets/model_dialog.h"
 

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "dialog_help.h"
-#include "ipu_form.h"
+#include "dialogs/dialog_help.h"
+#include "dialogs/ipu_form.h"
 #include "state/app.h"
 #include "widgets/control_widgets.h"
 #include "widgets/model_dialog.h"

@@ -4,7 +4,7 @@
 #include <QFocusEvent>
 
 #include "keypads/input_calc.h"
-#include "keypads/open_keypad.h"
+#include "keypads/qt/open_keypad.h"
 #include "widgets/icons.h"
 
 namespace veltra {

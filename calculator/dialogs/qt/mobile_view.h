@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <array>
 
-#include "dialog_help.h"
-#include "mobile.h"
+#include "dialogs/dialog_help.h"
+#include "dialogs/mobile.h"
 #include "state/app.h"
 #include "widgets/control_widgets.h"
 #include "widgets/model_dialog.h"

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "detail_entry_view.h"
-#include "dialog_help.h"
-#include "proposal_dialog.h"
+#include "dialogs/dialog_help.h"
+#include "dialogs/proposal_dialog.h"
 #include "widgets/model_dialog.h"
 
 namespace veltra {

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "dialog_help.h"
-#include "fecu_form.h"
+#include "dialogs/dialog_help.h"
+#include "dialogs/fecu_form.h"
 #include "state/app.h"
 #include "widgets/control_widgets.h"
 #include "widgets/model_dialog.h"

@@ -3,8 +3,8 @@
 
 #include <QSlider>
 
-#include "base_station.h"
-#include "dialog_help.h"
+#include "dialogs/base_station.h"
+#include "dialogs/dialog_help.h"
 #include "state/app.h"
 #include "widgets/control_widgets.h"
 #include "widgets/model_dialog.h"

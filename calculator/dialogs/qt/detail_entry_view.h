@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "proposal_dialog.h"
+#include "dialogs/proposal_dialog.h"
 
 namespace veltra {
 

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <array>
 
-#include "add_qty.h"
-#include "input_calc.h"
-#include "keypad_help.h"
+#include "keypads/add_qty.h"
+#include "keypads/input_calc.h"
+#include "keypads/keypad_help.h"
 #include "widgets/model_dialog.h"
 
 namespace veltra {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "detail_entry_view.h"
-#include "dialog_help.h"
-#include "seller_dialog.h"
+#include "dialogs/dialog_help.h"
+#include "dialogs/seller_dialog.h"
 #include "widgets/model_dialog.h"
 
 namespace veltra {

@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <array>
 
-#include "dialog_help.h"
-#include "e1_trunk.h"
+#include "dialogs/dialog_help.h"
+#include "dialogs/e1_trunk.h"
 #include "widgets/control_widgets.h"
 #include "widgets/model_dialog.h"
 
