@@ -1,8 +1,8 @@
 #pragma once
 // Line counts from board counts. The counts are pure functions of the state;
-// the Update* functions, which only the calculation and the dialogs' accepts
-// call, also write the count into its field on the main window, which may run
-// that field's change handling.
+// the Update* functions, which only input handlers call, also write the count
+// into its field on the main window, which may run that field's change
+// handling. The calculation shows the counts with plain writes.
 
 #include <string>
 

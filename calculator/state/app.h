@@ -18,6 +18,15 @@
 
 namespace veltra {
 
+// How often the calculation ran, and whether it is running: it never starts
+// inside itself. Tests make a start inside another fatal.
+struct CalculationRuns {
+    long count = 0;
+    long reentered = 0;
+    bool running = false;
+    bool reentryFatal = false;
+};
+
 struct App {
     explicit App(Platform& services, char separator = ',')
         : platform(services), decimalSeparator(separator) {}
@@ -35,6 +44,8 @@ struct App {
     ProposalDetails proposal;  // kept in the file with the calculation
     SellerDetails seller;      // kept with the program's settings
     int interfaceScale = 100;  // percent, for this run
+
+    CalculationRuns calculations;
 
     void SetItemQty(std::string_view code, Count qty) {
         veltra::SetItemQty(catalogue, platform, code, qty);
