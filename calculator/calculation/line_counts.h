@@ -17,6 +17,8 @@ Count AnalogTrunkLines(const ConfigState& s);
 Count BriChannels(const ConfigState& s, bool mfu);
 // "16 (8 BRI)": what BRITrunkText shows for the channels.
 std::string BriChannelsText(Count channels);
+// The E1TrunkText caption for a board count: "0", or "2 (60)".
+std::string E1TrunkText(Count boards);
 
 inline Count AnalogExtLines(const App& app) {
     return AnalogExtLines(app.state, app.mfu());

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "catalogue/limits.h"
 #include "state/app.h"
 #include "state/controls.h"
 #include "state/slot_picture.h"
@@ -15,7 +16,6 @@
 namespace veltra {
 
 inline constexpr int kBaseStationRows = 9;
-inline constexpr int kMaxBaseStations = 60;
 inline constexpr Colour kIccuColour = Rgb(0, 255, 0);
 inline constexpr Colour kIcluColour = Rgb(0, 128, 0);
 

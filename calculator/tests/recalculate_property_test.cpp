@@ -16,7 +16,7 @@
 #include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
 #include "dialogs/base_station.h"
-#include "dialogs/chosen_items.h"
+#include "calculation/chosen_items.h"
 #include "dialogs/e1_trunk.h"
 #include "dialogs/fecu_form.h"
 #include "dialogs/ipu_form.h"

@@ -6,7 +6,7 @@
 #include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
 #include "dialogs/board_dialog.h"
-#include "dialogs/chosen_items.h"
+#include "calculation/chosen_items.h"
 #include "state/app.h"
 
 namespace veltra {

@@ -1,8 +1,8 @@
 #include "variant_family.h"
 
-#include "calculation/line_counts.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
+#include "line_counts.h"
+#include "main_window_inputs.h"
+#include "recalculate.h"
 
 namespace veltra {
 
