@@ -38,9 +38,9 @@ struct App {
     Catalogue catalogue;
     PriceListFile priceList;  // what the catalogue was read from
     ConfigState state;
-    MainWindowModel main;  // the inputs: count fields, options, status panels
-    MainFormModel form;    // pages, tree and list selection, added-items rows
-    Document document;     // the file the calculation is kept in
+    MainWindowModel main;      // the inputs: count fields, options, status panels
+    MainFormModel form;        // pages, tree and list selection, added-items rows
+    Document document;         // the file the calculation is kept in
     ProposalDetails proposal;  // kept in the file with the calculation
     SellerDetails seller;      // kept with the program's settings
     int interfaceScale = 100;  // percent, for this run
