@@ -10,11 +10,11 @@
 #include <string_view>
 
 #include "app/startup.h"
+#include "calculation/chosen_items.h"
 #include "catalogue/recording_platform.h"
 #include "check.h"
-#include "dialogs/chosen_items.h"
-#include "dialogs/proposal_rules.h"
 #include "document/calculation_file.h"
+#include "state/proposal_rules.h"
 
 using namespace veltra;
 

@@ -11,14 +11,14 @@ import re
 import sys
 
 LAYERS = [
-    "catalogue",    # price list, catalogue, configuration state, numbers, Platform
+    "catalogue",    # price list, catalogue, configuration state, limits, numbers, Platform
     "state",        # the application record and the windows' records
     "calculation",  # the rules, the main window's field handling
     "widgets",      # Qt pieces every view shares
     "report",       # configuration text, quotation, cabinet picture
+    "document",     # saved calculations: the ".veltra" file, its revisions
     "keypads",      # additional-item pads, input calculator
     "dialogs",      # board, cordless, networking and IP unit dialogs
-    "document",     # saved calculations: the ".veltra" file
     "mainwindow",   # the main form and the commands across windows
     "app",          # the program's entry
 ]

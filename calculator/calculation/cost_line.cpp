@@ -1,10 +1,10 @@
-// Totals of the bill of materials, the cost line and the capacity summary.
+// Totals of the bill of materials and the line counts of the capacity summary.
 #include "line_counts.h"
 #include "recalculate.h"
 
 namespace veltra {
 
-void UpdateCostLine(App& app) {
+void CalculateTotals(App& app, CalculationResults& results) {
     Money calc, added;
     for (const CatalogueItem& item : app.catalogue) {
         calc += item.ItemPrice * item.ItemCalcQty;
@@ -12,18 +12,16 @@ void UpdateCostLine(App& app) {
     }
     app.state.CalcTotal = calc;
     app.state.AddTotal = added;
-    app.main.status.costLine =
-        "Стоимость:" + calc.InvariantText() + " /" + added.InvariantText() + " USD";
+    results.calcTotal = calc;
+    results.addTotal = added;
 
-    const Count digital = UpdateDigitalExtLines(app);
-    const Count analog = UpdateAnalogExtLines(app);
-    const Count ext = digital + analog + CordlessLines(app);
-    const Count bri = UpdateBriChannels(app);
-    const Count analogTrunk = UpdateAnalogTrunkLines(app);
-    const Count trunk = bri + analogTrunk + 30 * app.state.E1Boards;
-    const Count all = ext + trunk;
-    app.main.status.lineSummary = "P/T/E=" + std::to_string(int(all)) + "/" +
-                                  std::to_string(int(trunk)) + "/" + std::to_string(int(ext));
+    results.digitalExt = DigitalExtLines(app);
+    results.analogExt = AnalogExtLines(app);
+    results.ext = results.digitalExt + results.analogExt + CordlessLines(app);
+    results.briChannels = BriChannels(app);
+    results.analogTrunk = AnalogTrunkLines(app);
+    results.trunk = results.briChannels + results.analogTrunk + 30 * app.state.E1Boards;
+    results.totalsDone = true;
 }
 
 }  // namespace veltra

@@ -1,5 +1,6 @@
 #include "line_counts.h"
 
+#include "catalogue/limits.h"
 #include "main_window_inputs.h"
 
 namespace veltra {
@@ -27,6 +28,11 @@ Count BriChannels(const ConfigState& s, bool mfu) {
 
 std::string BriChannelsText(Count channels) {
     return std::to_string(int(channels)) + " (" + std::to_string(int(channels) / 2) + " BRI)";
+}
+
+std::string E1TrunkText(Count boards) {
+    if (boards < 1) return "0";
+    return std::to_string(int(boards)) + " (" + std::to_string(kE1Channels * int(boards)) + ")";
 }
 
 Count UpdateAnalogExtLines(App& app) {

@@ -1,8 +1,8 @@
 #pragma once
 // Line counts from board counts. The counts are pure functions of the state;
-// the Update* functions, which only the calculation and the dialogs' accepts
-// call, also write the count into its field on the main window, which may run
-// that field's change handling.
+// the Update* functions, which only input handlers call, also write the count
+// into its field on the main window, which may run that field's change
+// handling. The calculation shows the counts with plain writes.
 
 #include <string>
 
@@ -17,6 +17,8 @@ Count AnalogTrunkLines(const ConfigState& s);
 Count BriChannels(const ConfigState& s, bool mfu);
 // "16 (8 BRI)": what BRITrunkText shows for the channels.
 std::string BriChannelsText(Count channels);
+// The E1TrunkText caption for a board count: "0", or "2 (60)".
+std::string E1TrunkText(Count boards);
 
 inline Count AnalogExtLines(const App& app) {
     return AnalogExtLines(app.state, app.mfu());

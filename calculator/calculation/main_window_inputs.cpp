@@ -62,14 +62,14 @@ void MFUCheckClicked(App& app) {
         app.platform.ShowMessage("Предельная конфигурация", kAppTitle, MessageIcon::None);
         return;
     }
+    const ShownLineCounts before = LineCountsShown(w);
     const Count m = Count(w.MFUCheck.checked);
     app.SetItemQty("ROF 157 5132/1", m);
     app.SetItemQty("LZY 203 2215/1", m);
     w.MFU_Flash.visible = m == 1;
+    // Its calculation shows the board's lines; their fields' handling follows.
     SelectMFUFlash(app, 0);
-    UpdateAnalogExtLines(app);
-    UpdateDigitalExtLines(app);
-    UpdateBriChannels(app);
+    LineCountsChanged(app, before);
     RecalculateAll(app);
 }
 
@@ -100,6 +100,27 @@ void SetFieldText(App& app, FieldId id, const std::string& text) {
     if (field.text == text) return;
     field.text = text;
     FieldChanged(app, id);
+}
+
+void ShowText(MainWindowModel& w, FieldId id, const std::string& text, Background background) {
+    TextBox& field = w.field(id);
+    field.text = text;
+    field.background = background;
+}
+
+void ShowCountText(MainWindowModel& w, FieldId id, const std::string& text, int value) {
+    ShowText(w, id, text, value < 1 ? Background::ButtonFace : Background::Window);
+}
+
+ShownLineCounts LineCountsShown(const MainWindowModel& w) {
+    return {w.field(FieldId::DigitalExtText).text, w.field(FieldId::AnalogExtText).text};
+}
+
+void LineCountsChanged(App& app, const ShownLineCounts& before) {
+    if (app.main.field(FieldId::DigitalExtText).text != before.digital)
+        FieldChanged(app, FieldId::DigitalExtText);
+    if (app.main.field(FieldId::AnalogExtText).text != before.analog)
+        FieldChanged(app, FieldId::AnalogExtText);
 }
 
 void PaintField(App& app, FieldId id, Background background) {

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's event handlers. Every input ends with RecalculateAll,
-// directly or through the change handling of a field that it writes.
+// directly or through the change handling of a field that it writes; the
+// handler, never the calculation, runs those steps, one after the other.
 
 #include <string>
 
@@ -10,6 +11,20 @@ namespace veltra {
 
 // Writes a field's text; a different text runs the field's change handling.
 void SetFieldText(App& app, FieldId id, const std::string& text);
+// Plain writes of what the program shows: no change handling runs.
+void ShowText(MainWindowModel& w, FieldId id, const std::string& text, Background background);
+// The text, on the window colour from 1, else on the button face.
+void ShowCountText(MainWindowModel& w, FieldId id, const std::string& text, int value);
+
+// The count fields with change handling that the calculation fills.
+struct ShownLineCounts {
+    std::string digital, analog;
+};
+ShownLineCounts LineCountsShown(const MainWindowModel& w);
+// After an input that changes the boards: the change handling of each count
+// field whose text differs from `before`, digital lines first (the auto-count
+// scheme, then a calculation), then analog lines (a calculation).
+void LineCountsChanged(App& app, const ShownLineCounts& before);
 void PaintField(App& app, FieldId id, Background background);
 // Writes the text and paints the field: window colour from 1, else button face.
 void ShowCount(App& app, FieldId id, const std::string& text, int value);

@@ -1,5 +1,4 @@
 // IP unit items and the networking software package.
-#include "main_window_inputs.h"
 #include "recalculate.h"
 
 namespace veltra {
@@ -22,11 +21,12 @@ std::string FecuPackageCode(int level) {
     return "KDUBS 130 12/" + std::to_string(level);
 }
 
-void CalculateIpUnit(App& app) {
+void CalculateIpUnit(App& app, CalculationResults& results) {
     const ConfigState& s = app.state;
-    if (s.Ipu4Present + s.Ipu8Present < 1) {
-        SetFieldText(app, FieldId::IPUText, "0");
-        PaintField(app, FieldId::IPUText, Background::ButtonFace);
+    results.unitsDone = true;
+    results.ipuPresent = s.Ipu4Present + s.Ipu8Present >= 1;
+    if (!results.ipuPresent) {
+        results.ipuChannels = 0;
         app.SetItemQty("TSRBS 902 0007/1", 0);
         app.SetItemQty("ROA 219 5114/1", 0);
         app.SetItemQty("LZYBS 203 13/4", 0);
@@ -34,8 +34,7 @@ void CalculateIpUnit(App& app) {
         app.SetItemQty("ROF 157 5133/1", 0);
         return;
     }
-    SetFieldText(app, FieldId::IPUText, std::to_string(int(8 * s.Ipu8Present + 4 * s.Ipu4Present)));
-    PaintField(app, FieldId::IPUText, Background::Window);
+    results.ipuChannels = 8 * s.Ipu8Present + 4 * s.Ipu4Present;
     app.SetItemQty("ROF 157 5133/1", 1);
     app.SetItemQty("TSRBS 902 0007/1", 1);
     app.SetItemQty("ROA 219 5114/1", 1);
@@ -56,7 +55,7 @@ Count RequiredNetworkingLevel(const ConfigState& s, bool mfu) {
     return 0;
 }
 
-void CalculateNetworkingLevel(App& app) {
+void CalculateNetworkingLevel(App& app, CalculationResults& results) {
     ConfigState& s = app.state;
     s.FecuRequiredLevel = RequiredNetworkingLevel(s, app.mfu());
 
@@ -67,9 +66,7 @@ void CalculateNetworkingLevel(App& app) {
     }
     const int shown =
         s.FecuChosenLevel < s.FecuRequiredLevel ? s.FecuRequiredLevel : s.FecuChosenLevel;
-    if (shown >= 0 && shown <= kFecuLevels) {
-        SetFieldText(app, FieldId::FecuText, kFecuLevelCaptions[shown]);
-    }
+    if (shown >= 0 && shown <= kFecuLevels) results.fecuShown = shown;
 }
 
 }  // namespace veltra

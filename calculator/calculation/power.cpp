@@ -1,5 +1,5 @@
 // Power budget: the estimate, the kind of supply, power units, batteries and
-// feed items, extra cabinets for the units, the power line and the warning.
+// feed items, extra cabinets for the units, and what the power line shows.
 #include <string>
 
 #include "catalogue/number_text.h"
@@ -15,28 +15,15 @@ double PhoneCount(const App& app, FieldId id) {
     return ParseNumber(app.main.field(id).text, app.decimalSeparator).value_or(0.0);
 }
 
-void OverloadCheck(App& app, bool overloaded) {
-    if (overloaded) {
-        app.main.status.overloadVisible = true;
-        const bool shown = app.state.PowerWarningShown;
-        // Set first: the modal box must not come up again from a nested run.
-        app.state.PowerWarningShown = true;
-        if (!shown) app.platform.ShowPowerMessage();
-    } else {
-        app.main.status.overloadVisible = false;
-        app.state.PowerWarningShown = false;
-    }
-}
-
 void FeedBoardItems(App& app) {
     const Count cordless = app.state.IcluBoards + app.state.IccuBoards;
     app.SetItemQty("TSRBS 101 12/1500", cordless > 2 ? cordless - 2 : Count(0));
 }
 
-void TransformerSupply(App& app, Count p, Count c) {
-    app.main.status.powerLine =
-        "P = " + std::to_string(int(p)) + " / " + std::to_string(int(180 * c)) + " Вт (Тр)";
-    OverloadCheck(app, p > 180 * c);
+void TransformerSupply(App& app, Count p, Count c, CalculationResults& r) {
+    r.supply = PowerSupply::Transformer;
+    r.supplyCapacity = 180 * c;
+    r.overloaded = p > 180 * c;
     app.state.PowerUnitCount = 0;
     app.SetItemQty("TSRBS 101 12/1500", 0);
     app.SetItemQty("RES 147 051/1", c);
@@ -57,7 +44,7 @@ Count PowerUnitsFor(Count p) {
     return 3;
 }
 
-void SwitchedModeSupply(App& app, Count p, Count c) {
+void SwitchedModeSupply(App& app, Count p, Count c, CalculationResults& r) {
     ConfigState& s = app.state;
     if (!app.main.PowerStandard.IsSelected(1)) s.PowerTypeForced = true;
     FeedBoardItems(app);
@@ -74,9 +61,9 @@ void SwitchedModeSupply(App& app, Count p, Count c) {
         s.CabinetCount = s.PowerUnitCount;
     }
 
-    app.main.status.powerLine = "P = " + std::to_string(int(p)) + " / " +
-                                std::to_string(int(240 * s.PowerUnitCount)) + " Вт (Имп)";
-    OverloadCheck(app, p > 240 * s.PowerUnitCount);
+    r.supply = PowerSupply::SwitchedMode;
+    r.supplyCapacity = 240 * s.PowerUnitCount;
+    r.overloaded = p > 240 * s.PowerUnitCount;
 
     const bool batteries = app.main.PowerAcc.IsSelected(1);
     const Count n = batteries ? s.PowerUnitCount : Count(0);
@@ -86,9 +73,9 @@ void SwitchedModeSupply(App& app, Count p, Count c) {
     app.SetItemQty("BKC 851 003", 4 * n);
 }
 
-void ExternalSupply(App& app, Count p, Count c) {
-    app.main.status.powerLine = "P = " + std::to_string(int(p)) + " Вт";
-    OverloadCheck(app, false);
+void ExternalSupply(App& app, Count c, CalculationResults& r) {
+    r.supply = PowerSupply::External;
+    r.overloaded = false;
     // No switched-mode units on an external feed; the count must not keep
     // what an earlier calculation left.
     app.state.PowerUnitCount = 0;
@@ -105,7 +92,7 @@ void ExternalSupply(App& app, Count p, Count c) {
 
 }  // namespace
 
-void CalculatePower(App& app) {
+void CalculatePower(App& app, CalculationResults& results) {
     ConfigState& s = app.state;
     s.PowerTypeForced = false;
 
@@ -124,12 +111,14 @@ void CalculatePower(App& app) {
     const Count c = s.CabinetCount;
     const OptionGroup& supply = app.main.PowerStandard;
     if (180 * c >= p && s.BaseStationCount <= 12 && supply.IsSelected(0)) {
-        TransformerSupply(app, p, c);
+        TransformerSupply(app, p, c, results);
     } else if (180 * c < p || s.BaseStationCount > 12 || supply.IsSelected(1)) {
-        SwitchedModeSupply(app, p, c);
+        SwitchedModeSupply(app, p, c, results);
     } else if (supply.IsSelected(2)) {
-        ExternalSupply(app, p, c);
+        ExternalSupply(app, c, results);
     }
+    results.power = p;
+    results.powerDone = true;
 }
 
 }  // namespace veltra

@@ -1,23 +1,34 @@
 #pragma once
 // The full calculation: turns the configuration into calculated quantities,
-// the cabinet count, the power estimate and the status-bar lines. Every rule
-// assigns, never adds, so it may run any number of times, nested included.
+// the cabinet count, the power estimate and the totals, then shows them. It
+// only reads the inputs and writes no field through its change handling, so
+// no handler, and no second calculation, runs from inside it.
 
 #include <array>
 #include <string>
 
+#include "results.h"
 #include "state/app.h"
 
 namespace veltra {
 
+// Calculates and presents; counted in app.calculations, never re-entered.
 void RecalculateAll(App& app);
 
 // The six steps, in the order RecalculateAll runs them.
 void CalculateFrame(App& app);
 void CalculateCabinets(App& app);
-void CalculatePower(App& app);
-void CalculateIpUnit(App& app);
-void CalculateNetworkingLevel(App& app);
+void CalculatePower(App& app, CalculationResults& results);
+void CalculateIpUnit(App& app, CalculationResults& results);
+void CalculateNetworkingLevel(App& app, CalculationResults& results);
+void CalculateTotals(App& app, CalculationResults& results);
+
+// Writes what the results say to the fields the program fills, the status bar
+// and the overload warning; plain writes, no change handling.
+void PresentResults(App& app, const CalculationResults& results);
+
+// The totals, the cost line and the line counts on their own, as after a
+// change of the added quantities.
 void UpdateCostLine(App& app);
 
 // Cable count to the distribution frame and the 10-cable modules it needs.

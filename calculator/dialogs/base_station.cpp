@@ -54,18 +54,6 @@ bool RowFits(const App& app, int k) {
 
 }  // namespace
 
-CordlessBoards BaseStationRow(int k) {
-    if (k <= 0) return {0, 0};
-    return {1, k - 1};
-}
-
-std::optional<CordlessBoards> BoardsForStations(int n) {
-    if (n < 0 || n > kMaxBaseStations) return std::nullopt;
-    if (n == 0) return CordlessBoards{0, 0};
-    if (n <= 4) return CordlessBoards{1, 0};
-    return CordlessBoards{1, (n - 4 + 7) / 8};
-}
-
 BaseStationDialog OpenBaseStation(const App& app) {
     BaseStationDialog d;
     LayOut(d);

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "calculation/cordless_boards.h"
+#include "catalogue/limits.h"
 #include "state/app.h"
 #include "state/controls.h"
 #include "state/slot_picture.h"
@@ -15,20 +17,8 @@
 namespace veltra {
 
 inline constexpr int kBaseStationRows = 9;
-inline constexpr int kMaxBaseStations = 60;
 inline constexpr Colour kIccuColour = Rgb(0, 255, 0);
 inline constexpr Colour kIcluColour = Rgb(0, 128, 0);
-
-struct CordlessBoards {
-    Count central;  // IC-CU
-    Count line;     // IC-LU
-    int stations() const { return 4 * central + 8 * line; }
-};
-
-// Row k of the board table: (0, 0), (1, 0), then (1, k - 1).
-CordlessBoards BaseStationRow(int k);
-// The boards that serve n base stations; n above 60 has no row.
-std::optional<CordlessBoards> BoardsForStations(int n);
 
 struct BaseStationDialog {
     SliderControl Slider1;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calculation/line_counts.h"
 #include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
 #include "catalogue/capacity.h"
@@ -135,11 +136,6 @@ void CloseWindow(E1TrunkDialog& dialog) {
 void SlotCalculate(const App& app, E1TrunkDialog& dialog, Count boards) {
     PaintSlotRuns(dialog.picture, CountBoards(app) - app.state.E1Boards,
                   {{boards, kE1BoardColour}});
-}
-
-std::string E1TrunkText(Count boards) {
-    if (boards < 1) return "0";
-    return std::to_string(int(boards)) + " (" + std::to_string(kE1Channels * int(boards)) + ")";
 }
 
 }  // namespace veltra

@@ -5,14 +5,13 @@
 #include <array>
 #include <vector>
 
+#include "catalogue/limits.h"
 #include "state/app.h"
 #include "state/controls.h"
 #include "state/slot_picture.h"
 
 namespace veltra {
 
-inline constexpr int kMaxE1Boards = 4;
-inline constexpr int kE1Channels = 30;
 inline constexpr Colour kE1BoardColour = Rgb(0, 128, 0);
 enum E1Firmware { kIsdn = 0, kCasR2 = 1 };
 
@@ -50,8 +49,5 @@ void ARFlatBttn2_Click(App& app);
 void CloseWindow(E1TrunkDialog& dialog);
 
 void SlotCalculate(const App& app, E1TrunkDialog& dialog, Count boards);
-
-// The E1TrunkText caption for a board count: "0", or "2 (60)".
-std::string E1TrunkText(Count boards);
 
 }  // namespace veltra

@@ -7,21 +7,12 @@
 #include <optional>
 #include <string>
 
+#include "calculation/fecu_modules.h"
 #include "state/app.h"
 #include "state/controls.h"
 #include "state/entry_box.h"
 
 namespace veltra {
-
-inline constexpr int kFecuModules = 8;  // option 0: no module
-inline constexpr int kMaxHandsets = 210;
-
-struct FecuModuleOption {
-    const char* caption;
-    int firstHandset, lastHandset;  // the closed range that selects it
-    const char* item;               // nullptr for option 0
-};
-extern const std::array<FecuModuleOption, kFecuModules> kFecuModuleOptions;
 
 // A wish of the dialog that its window fulfils: open the input calculator
 // for dt288, `below` twips under the box, then call InputCalcClosed.

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "proposal_rules.h"
 #include "state/app.h"
 #include "state/controls.h"
+#include "state/proposal_rules.h"
 
 namespace veltra {
 

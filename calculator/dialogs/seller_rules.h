@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "proposal_rules.h"
+#include "state/proposal_rules.h"
 
 namespace veltra {
 

@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "calculation/variant_family.h"
 #include "state/app.h"
 #include "state/controls.h"
 #include "state/slot_picture.h"
-#include "variant_family.h"
 
 namespace veltra {
 

@@ -10,11 +10,11 @@
 #include <ctime>
 #include <system_error>
 
+#include "calculation/chosen_items.h"
 #include "calculation/recalculate.h"
 #include "catalogue/printable_text.h"
 #include "catalogue/recording_platform.h"
 #include "catalogue/staged_file.h"
-#include "dialogs/chosen_items.h"
 #include "revisions.h"
 #include "saved_items.h"
 

@@ -5,14 +5,13 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "calculation/cordless_boards.h"
 #include "calculation/line_counts.h"
 #include "calculation/recalculate.h"
+#include "calculation/variant_family.h"
+#include "catalogue/limits.h"
 #include "catalogue/number_text.h"
 #include "catalogue/printable_text.h"
-#include "dialogs/base_station.h"
-#include "dialogs/e1_trunk.h"
-#include "dialogs/mobile.h"
-#include "dialogs/variant_family.h"
 #include "proposal_json.h"
 #include "revision_json.h"
 #include "saved_calculation.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "catalogue/printable_text.h"
-#include "dialogs/proposal_rules.h"
 #include "saved_calculation.h"
 #include "state/calendar_date_input.h"
+#include "state/proposal_rules.h"
 
 namespace veltra {
 

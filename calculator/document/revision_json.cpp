@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "catalogue/printable_text.h"
-#include "dialogs/proposal_rules.h"
+#include "state/proposal_rules.h"
 
 namespace veltra {
 

@@ -4,8 +4,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "calculation/chosen_items.h"
 #include "catalogue/printable_text.h"
-#include "dialogs/chosen_items.h"
 
 namespace veltra {
 

@@ -151,6 +151,8 @@ void ScenarioRunner::EnsureStarted() {
     if (started_) return;
     started_ = true;
     app_ = std::make_unique<App>(platform_, decimal_);
+    // A calculation started inside another ends the run.
+    app_->calculations.reentryFatal = true;
     try {
         RunEvent(*app_, [&] { StartUp(*app_, priceList_); });
     } catch (const PriceListError& error) {
@@ -175,9 +177,18 @@ int ScenarioRunner::Run(std::istream& script) {
         const size_t blank = view.find(' ');
         const std::string command(view.substr(0, blank));
         const std::string arguments(blank == std::string_view::npos ? "" : view.substr(blank + 1));
+        const long before = app_ ? app_->calculations.count : 0;
         Execute(command, arguments);
+        const long ran = (app_ ? app_->calculations.count : 0) - before;
+        if (counts_ && ran > 0)
+            *counts_ << countsPrefix_ << line_ << ' ' << command << ' ' << ran << '\n';
     }
     return errors_;
+}
+
+void ScenarioRunner::CountCalculations(std::ostream* counts, std::string prefix) {
+    counts_ = counts;
+    countsPrefix_ = std::move(prefix);
 }
 
 void ScenarioRunner::Execute(const std::string& command, const std::string& arguments) {

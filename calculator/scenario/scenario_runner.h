@@ -35,6 +35,9 @@ class ScenarioRunner {
 
     // Runs every line; returns the number of error lines printed.
     int Run(std::istream& script);
+    // While set, every line that ran the calculation prints "PREFIXLINE COMMAND
+    // N" there: N calculations, start-up's included in the first line's.
+    void CountCalculations(std::ostream* counts, std::string prefix);
 
     // Whether start-up has run and succeeded, so that app() holds a program.
     bool running() const { return app_ && !startFailed_; }
@@ -90,6 +93,8 @@ class ScenarioRunner {
     const std::filesystem::path& WorkFolder();
 
     std::ostream& out_;
+    std::ostream* counts_ = nullptr;
+    std::string countsPrefix_;
     std::filesystem::path base_;
     std::filesystem::path work_;
     bool ownWork_ = false;

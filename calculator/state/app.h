@@ -18,6 +18,15 @@
 
 namespace veltra {
 
+// How often the calculation ran, and whether it is running: it never starts
+// inside itself. Tests make a start inside another fatal.
+struct CalculationRuns {
+    long count = 0;
+    long reentered = 0;
+    bool running = false;
+    bool reentryFatal = false;
+};
+
 struct App {
     explicit App(Platform& services, char separator = ',')
         : platform(services), decimalSeparator(separator) {}
@@ -29,12 +38,14 @@ struct App {
     Catalogue catalogue;
     PriceListFile priceList;  // what the catalogue was read from
     ConfigState state;
-    MainWindowModel main;  // the inputs: count fields, options, status panels
-    MainFormModel form;    // pages, tree and list selection, added-items rows
-    Document document;     // the file the calculation is kept in
+    MainWindowModel main;      // the inputs: count fields, options, status panels
+    MainFormModel form;        // pages, tree and list selection, added-items rows
+    Document document;         // the file the calculation is kept in
     ProposalDetails proposal;  // kept in the file with the calculation
     SellerDetails seller;      // kept with the program's settings
     int interfaceScale = 100;  // percent, for this run
+
+    CalculationRuns calculations;
 
     void SetItemQty(std::string_view code, Count qty) {
         veltra::SetItemQty(catalogue, platform, code, qty);

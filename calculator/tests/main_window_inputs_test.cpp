@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "calculation/line_counts.h"
 #include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
 #include "test_app.h"
@@ -87,7 +88,7 @@ TEST(AutoCount, RunsOnEveryChangeOfTheDigitalExtensions) {
     SelectCombo1(t.app, 1);
     t.app.state.DigitalExt16Boards = 1;
     t.app.state.DigitalExt8Boards = 1;
-    RecalculateAll(t.app);  // writes DigitalExtText = 24
+    UpdateDigitalExtLines(t.app);  // writes DigitalExtText = 24
     EXPECT_EQ(t.Text(FieldId::DigitalExtText), "24");
     const AutoCount a = AutoCountScheme(1, 24);
     EXPECT_EQ(t.Text(FieldId::BasicText), std::to_string(a.basic));

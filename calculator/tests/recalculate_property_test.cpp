@@ -11,12 +11,12 @@
 #include <iterator>
 #include <random>
 
+#include "calculation/chosen_items.h"
 #include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
 #include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
 #include "dialogs/base_station.h"
-#include "dialogs/chosen_items.h"
 #include "dialogs/e1_trunk.h"
 #include "dialogs/fecu_form.h"
 #include "dialogs/ipu_form.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A freshly started application on the shipped price list, with a recording
-// platform.
+// platform; a calculation started inside another throws.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,8 @@ namespace veltra::testing {
 
 struct TestApp {
     explicit TestApp(char separator = ',') : app(platform, separator) {
+        // A calculation started inside another fails the test.
+        app.calculations.reentryFatal = true;
         StartUp(app, VELTRA_PRICE_LIST);
     }
     Count Qty(std::string_view code) const {

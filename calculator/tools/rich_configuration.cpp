@@ -3,10 +3,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "calculation/chosen_items.h"
 #include "calculation/main_window_inputs.h"
 #include "calculation/recalculate.h"
 #include "dialogs/board_dialog.h"
-#include "dialogs/chosen_items.h"
 #include "state/app.h"
 
 namespace veltra {

@@ -1,8 +1,8 @@
 #include "variant_family.h"
 
-#include "calculation/line_counts.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
+#include "line_counts.h"
+#include "main_window_inputs.h"
+#include "recalculate.h"
 
 namespace veltra {
 
@@ -24,9 +24,11 @@ BoardCounts SingleVariant(int i) {
     return {Count(i), 0, 0};
 }
 
+// A new line count runs the auto-count scheme through its field; the scheme
+// then applies once more, on the count the field shows.
 void AfterDigitalExt(App& app) {
-    Combo1_Click(app);
     UpdateDigitalExtLines(app);
+    Combo1_Click(app);
 }
 
 void AfterAnalogExt(App& app) {

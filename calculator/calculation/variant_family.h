@@ -6,16 +6,12 @@
 #include <array>
 #include <string_view>
 
+#include "catalogue/limits.h"
 #include "state/app.h"
 
 namespace veltra {
 
 enum class VariantDialogKind { DigExt, AnExt, AnTr, BriTrunk };
-
-inline constexpr int kVariantCount = 43;
-inline constexpr int kMaxBoardKinds = 3;
-// At most this many BRI boards of both kinds together.
-inline constexpr int kMaxBriBoards = 3;
 
 struct BoardKind {
     const char* legend;  // caption in the dialog's legend

@@ -1,7 +1,7 @@
 #include "proposal_rules.h"
 
+#include "calendar_date_input.h"
 #include "catalogue/number_text.h"
-#include "state/calendar_date_input.h"
 
 namespace veltra {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "calculation/recalculate.h"
 #include "catalogue/number_text.h"
 #include "catalogue/recording_platform.h"
-#include "mobile.h"
+#include "fecu_modules.h"
+#include "recalculate.h"
 #include "variant_family.h"
 
 namespace veltra {
