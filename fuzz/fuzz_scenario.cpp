@@ -114,7 +114,11 @@ bool Refused(Line line, std::string_view top) {
     if (command == "open" || command == "check" || command == "select" || command == "newcalc" ||
         command == "export" || command == "save" || command == "load")
         return true;
-    if (command == "discount" || command == "proposal" || command == "undo" || command == "redo")
+    if (command == "discount" || command == "proposal" || command == "undo" || command == "redo" ||
+        command == "export-pdf")
+        return true;
+    if (command == "issue" || command == "open-revision" || command == "compare" ||
+        command == "compare-revision")
         return true;
     if (command == "print") return arguments == "config" || arguments == "cabinet";
     if (command == "click") {
