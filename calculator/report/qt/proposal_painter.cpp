@@ -123,6 +123,8 @@ class Flow {
         Paragraph(document_.words, Font(9, true), Mm(2));
         Paragraph(document_.validity, Font(9), Mm(6));
         for (const std::string& term : document_.terms) Paragraph(term, Font(9), Mm(2));
+        // A signature alone on a page signs nothing: it goes with the last term.
+        blocks_.back().keepWithNext = true;
         Signature();
         if (document_.cabinet) Cabinet();
     }
