@@ -67,16 +67,18 @@ void CheckReopens(Program& program, const std::string& savedText, const std::str
 
 void CheckLimits(const App& app) {
     const ConfigState& s = app.state;
-    FUZZ_CHECK(CountBoards(app) <= s.MaxBoards);
-    FUZZ_CHECK(CountAllLines(app) <= s.MaxLines);
-    FUZZ_CHECK(CountTrunkLines(app) <= s.MaxTrunkLines);
+    FUZZ_CHECK(CountBoards(app) <= s.limits.MaxBoards);
+    FUZZ_CHECK(CountAllLines(app) <= s.limits.MaxLines);
+    FUZZ_CHECK(CountTrunkLines(app) <= s.limits.MaxTrunkLines);
     for (const Count count :
-         {s.AnalogExt8Boards,   s.AnalogExt16Boards, s.DigitalExt8Boards, s.DigitalExt16Boards,
-          s.DigitalExt32Boards, s.IccuBoards,        s.IcluBoards,        s.BaseStationCount,
-          s.HandsetCount,       s.AnalogTrunkBoards, s.E1Boards,          s.E1PriLinks,
-          s.E1CasLinks,         s.Bri8Boards,        s.Bri16Boards,       s.Ipu4Present,
-          s.Ipu8Present,        s.FecuRequiredLevel, s.FecuChosenLevel,   s.FecuModule,
-          s.CabinetCount,       s.PowerConsumption,  s.PowerUnitCount})
+         {s.config.AnalogExt8Boards,   s.config.AnalogExt16Boards,  s.config.DigitalExt8Boards,
+          s.config.DigitalExt16Boards, s.config.DigitalExt32Boards, s.config.IccuBoards,
+          s.config.IcluBoards,         s.config.BaseStationCount,   s.config.HandsetCount,
+          s.config.AnalogTrunkBoards,  s.config.E1Boards,           s.config.E1PriLinks,
+          s.config.E1CasLinks,         s.config.Bri8Boards,         s.config.Bri16Boards,
+          s.config.Ipu4Present,        s.config.Ipu8Present,        s.results.FecuRequiredLevel,
+          s.config.FecuChosenLevel,    s.config.FecuModule,         s.results.CabinetCount,
+          s.results.PowerConsumption,  s.results.PowerUnitCount})
         FUZZ_CHECK(count >= 0);
     for (const CatalogueItem& item : app.catalogue) {
         FUZZ_CHECK(item.ItemCalcQty >= 0);

@@ -44,8 +44,8 @@ Snapshot Take(ScenarioRunner& runner) {
     s.panels =
         st.costLine + "|" + st.powerLine + "|" + st.lineSummary + (st.overloadVisible ? "!" : "");
     const ConfigState& c = app.state;
-    s.state = {c.CabinetCount,    c.PowerConsumption,  c.PowerUnitCount,
-               c.PowerTypeForced, c.PowerWarningShown, c.FecuRequiredLevel};
+    s.state = {c.results.CabinetCount,    c.results.PowerConsumption, c.results.PowerUnitCount,
+               c.results.PowerTypeForced, c.config.PowerWarningShown, c.results.FecuRequiredLevel};
     s.messages = runner.platform().messages.size();
     s.powerMessages = runner.platform().powerMessages;
     return s;
@@ -58,9 +58,9 @@ Snapshot Take(ScenarioRunner& runner) {
 void CheckInvariants(ScenarioRunner& runner, bool overflowed) {
     App& app = runner.app();
     const ConfigState& s = app.state;
-    FUZZ_CHECK(CountBoards(app) <= s.MaxBoards);
-    FUZZ_CHECK(CountAllLines(app) <= s.MaxLines);
-    FUZZ_CHECK(CountTrunkLines(app) <= s.MaxTrunkLines);
+    FUZZ_CHECK(CountBoards(app) <= s.limits.MaxBoards);
+    FUZZ_CHECK(CountAllLines(app) <= s.limits.MaxLines);
+    FUZZ_CHECK(CountTrunkLines(app) <= s.limits.MaxTrunkLines);
     try {
         if (overflowed) RecalculateAll(app);
         const Snapshot first = Take(runner);

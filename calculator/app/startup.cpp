@@ -33,11 +33,11 @@ void RejectForeignList(const Catalogue& catalogue, const std::filesystem::path& 
 
 void StartUp(App& app, const std::filesystem::path& priceList) {
     ConfigState& s = app.state;
-    s.MaxBoards = 27;
-    s.MaxTrunkLines = 120;
-    s.MaxLines = 340;
-    s.FixedBoards = 1;
-    s.DialogHighlightColour =
+    s.limits.MaxBoards = 27;
+    s.limits.MaxTrunkLines = 120;
+    s.limits.MaxLines = 340;
+    s.limits.FixedBoards = 1;
+    s.window.DialogHighlightColour =
         BlendColour(app.platform.GetSystemColour(SystemColour::ButtonFace),
                     app.platform.GetSystemColour(SystemColour::ButtonShadow), 3, 1);
 

@@ -48,7 +48,7 @@ void BM_OpenCalculation(benchmark::State& state) {
             ApplyCalculation(started.app, ReadCalculation(text, started.app));
         benchmark::DoNotOptimize(outcome);
     }
-    if (started.app.state.CalcTotal != rich.app.state.CalcTotal)
+    if (started.app.state.results.CalcTotal != rich.app.state.results.CalcTotal)
         state.SkipWithError("the opened calculation differs from the saved one");
 }
 BENCHMARK(BM_OpenCalculation)->Unit(benchmark::kMicrosecond);
@@ -57,7 +57,7 @@ BENCHMARK(BM_OpenCalculation)->Unit(benchmark::kMicrosecond);
 std::string FiftyRevisions(App& app) {
     app.proposal.number = "КП-2026-0042";
     for (int n = 0; n < 50; ++n) {
-        app.state.QuotationDiscountPercent = n;
+        app.state.config.QuotationDiscountPercent = n;
         app.document.revisions.push_back({n + 1,
                                           RevisionNumber(app.proposal, n + 1),
                                           kDate,
@@ -67,9 +67,9 @@ std::string FiftyRevisions(App& app) {
                                           {},
                                           VatMode::Included,
                                           kDefaultVatRate,
-                                          app.state.CalcTotal,
+                                          app.state.results.CalcTotal,
                                           {},
-                                          app.state.CalcTotal,
+                                          app.state.results.CalcTotal,
                                           app.priceList,
                                           std::string(64, 'a'),
                                           FrozenCalculationText(TakeSnapshot(app, kDate))});

@@ -16,7 +16,7 @@ void CalculateCabinets(App& app) {
     // A cabinet holds 9 boards; totals outside 1..27 leave everything as it is.
     if (boards < 1 || boards > 27) return;
     const Count cabinets = (int(boards) + 8) / 9;
-    app.state.CabinetCount = cabinets;
+    app.state.results.CabinetCount = cabinets;
     SetCabinetItems(app, cabinets);
 }
 

@@ -25,26 +25,26 @@ void SetChosenItems(Catalogue& catalogue, Platform& platform, const ConfigState&
         const VariantFamily& family = FamilyOf(kind);
         for (int k = 0; k < family.kindCount; ++k) {
             const BoardKind& board = family.kinds[size_t(k)];
-            set(board.itemCode, s.*(board.count));
+            set(board.itemCode, s.config.*(board.count));
         }
     }
 
     // The E1 dialog: the boards and the firmware of each.
-    set("ROF 157 5112/1", s.E1Boards);
-    set("LZY 203 2212/1", s.E1CasLinks);
-    set("LZY 203 2213/1", s.E1PriLinks);
+    set("ROF 157 5112/1", s.config.E1Boards);
+    set("LZY 203 2212/1", s.config.E1CasLinks);
+    set("LZY 203 2213/1", s.config.E1PriLinks);
 
     // The base station dialog: the control boards, the stations and the
     // central board's feed.
-    set("ROF 157 5131/1", s.IccuBoards);
-    set("ROF 157 5129/1", s.IcluBoards);
-    set("NTM/KRCNB 301 03/1", s.BaseStationCount);
-    set("EN/LZTNB 101 52/1", s.IccuBoards);
+    set("ROF 157 5131/1", s.config.IccuBoards);
+    set("ROF 157 5129/1", s.config.IcluBoards);
+    set("NTM/KRCNB 301 03/1", s.config.BaseStationCount);
+    set("EN/LZTNB 101 52/1", s.config.IccuBoards);
 
     // The handset dialog: the handsets and the one FECU module chosen.
-    set("NTM/DPANB 301 04/1", s.HandsetCount);
+    set("NTM/DPANB 301 04/1", s.config.HandsetCount);
     for (int k = 1; k < kFecuModules; ++k)
-        set(kFecuModuleOptions[size_t(k)].item, Count(k == s.FecuModule));
+        set(kFecuModuleOptions[size_t(k)].item, Count(k == s.config.FecuModule));
 
     // The telephone fields, each its count as the field's change handling
     // reads it.

@@ -10,8 +10,8 @@ void CalculateTotals(App& app, CalculationResults& results) {
         calc += item.ItemPrice * item.ItemCalcQty;
         added += item.ItemPrice * item.ItemAddQty;
     }
-    app.state.CalcTotal = calc;
-    app.state.AddTotal = added;
+    app.state.results.CalcTotal = calc;
+    app.state.results.AddTotal = added;
     results.calcTotal = calc;
     results.addTotal = added;
 
@@ -20,7 +20,7 @@ void CalculateTotals(App& app, CalculationResults& results) {
     results.ext = results.digitalExt + results.analogExt + CordlessLines(app);
     results.briChannels = BriChannels(app);
     results.analogTrunk = AnalogTrunkLines(app);
-    results.trunk = results.briChannels + results.analogTrunk + 30 * app.state.E1Boards;
+    results.trunk = results.briChannels + results.analogTrunk + 30 * app.state.config.E1Boards;
     results.totalsDone = true;
 }
 

@@ -6,10 +6,11 @@ namespace veltra {
 
 Count FrameCableCount(const App& app) {
     const ConfigState& s = app.state;
-    return s.AnalogExt8Boards + 2 * s.AnalogExt16Boards + s.DigitalExt8Boards +
-           2 * s.DigitalExt16Boards + 4 * s.DigitalExt32Boards + 3 * Count(app.mfu()) +
-           s.AnalogTrunkBoards + s.Bri8Boards + 2 * s.Bri16Boards + s.E1Boards + s.IccuBoards +
-           2 * s.IcluBoards;
+    return s.config.AnalogExt8Boards + 2 * s.config.AnalogExt16Boards + s.config.DigitalExt8Boards +
+           2 * s.config.DigitalExt16Boards + 4 * s.config.DigitalExt32Boards +
+           3 * Count(app.mfu()) + s.config.AnalogTrunkBoards + s.config.Bri8Boards +
+           2 * s.config.Bri16Boards + s.config.E1Boards + s.config.IccuBoards +
+           2 * s.config.IcluBoards;
 }
 
 Count FrameModulesFor(Count cables) {
@@ -47,8 +48,8 @@ void CalculateFrame(App& app) {
     }
 
     if (w.Arrestor.IsSelected(1)) {
-        app.SetItemQty("MDF_CASSETE_1", app.state.AnalogTrunkBoards);
-        app.SetItemQty("MDF_ARRESTORS", 8 * app.state.AnalogTrunkBoards);
+        app.SetItemQty("MDF_CASSETE_1", app.state.config.AnalogTrunkBoards);
+        app.SetItemQty("MDF_ARRESTORS", 8 * app.state.config.AnalogTrunkBoards);
     } else {
         app.SetItemQty("MDF_CASSETE_1", 0);
         app.SetItemQty("MDF_ARRESTORS", 0);

@@ -5,25 +5,25 @@
 
 namespace veltra {
 
-Count AnalogExtLines(const ConfigState& s, bool mfu) {
-    return 16 * s.AnalogExt16Boards + 8 * s.AnalogExt8Boards + 4 * Count(mfu);
+Count AnalogExtLines(const Configuration& c, bool mfu) {
+    return 16 * c.AnalogExt16Boards + 8 * c.AnalogExt8Boards + 4 * Count(mfu);
 }
 
-Count DigitalExtLines(const ConfigState& s, bool mfu) {
-    return 16 * s.DigitalExt16Boards + 8 * s.DigitalExt8Boards + 32 * s.DigitalExt32Boards +
+Count DigitalExtLines(const Configuration& c, bool mfu) {
+    return 16 * c.DigitalExt16Boards + 8 * c.DigitalExt8Boards + 32 * c.DigitalExt32Boards +
            8 * Count(mfu);
 }
 
 Count CordlessLines(const App& app) {
-    return app.state.HandsetCount;
+    return app.state.config.HandsetCount;
 }
 
-Count AnalogTrunkLines(const ConfigState& s) {
-    return 8 * s.AnalogTrunkBoards;
+Count AnalogTrunkLines(const Configuration& c) {
+    return 8 * c.AnalogTrunkBoards;
 }
 
-Count BriChannels(const ConfigState& s, bool mfu) {
-    return 8 * s.Bri8Boards + 16 * s.Bri16Boards + 8 * Count(mfu);
+Count BriChannels(const Configuration& c, bool mfu) {
+    return 8 * c.Bri8Boards + 16 * c.Bri16Boards + 8 * Count(mfu);
 }
 
 std::string BriChannelsText(Count channels) {

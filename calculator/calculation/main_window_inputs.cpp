@@ -55,9 +55,9 @@ std::string WholeText(double value) {
 void MFUCheckClicked(App& app) {
     MainWindowModel& w = app.main;
     // The board's 8 trunk lines count against the trunk limit as well.
-    if (w.MFUCheck.checked &&
-        (CountBoards(app) > app.state.MaxBoards || CountAllLines(app) > app.state.MaxLines ||
-         CountTrunkLines(app) > app.state.MaxTrunkLines)) {
+    if (w.MFUCheck.checked && (CountBoards(app) > app.state.limits.MaxBoards ||
+                               CountAllLines(app) > app.state.limits.MaxLines ||
+                               CountTrunkLines(app) > app.state.limits.MaxTrunkLines)) {
         SetMFUCheck(app, false);
         app.platform.ShowMessage("Предельная конфигурация", kAppTitle, MessageIcon::None);
         return;

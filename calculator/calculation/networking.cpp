@@ -24,7 +24,7 @@ std::string FecuPackageCode(int level) {
 void CalculateIpUnit(App& app, CalculationResults& results) {
     const ConfigState& s = app.state;
     results.unitsDone = true;
-    results.ipuPresent = s.Ipu4Present + s.Ipu8Present >= 1;
+    results.ipuPresent = s.config.Ipu4Present + s.config.Ipu8Present >= 1;
     if (!results.ipuPresent) {
         results.ipuChannels = 0;
         app.SetItemQty("TSRBS 902 0007/1", 0);
@@ -34,11 +34,11 @@ void CalculateIpUnit(App& app, CalculationResults& results) {
         app.SetItemQty("ROF 157 5133/1", 0);
         return;
     }
-    results.ipuChannels = 8 * s.Ipu8Present + 4 * s.Ipu4Present;
+    results.ipuChannels = 8 * s.config.Ipu8Present + 4 * s.config.Ipu4Present;
     app.SetItemQty("ROF 157 5133/1", 1);
     app.SetItemQty("TSRBS 902 0007/1", 1);
     app.SetItemQty("ROA 219 5114/1", 1);
-    if (s.Ipu4Present < 1) {
+    if (s.config.Ipu4Present < 1) {
         app.SetItemQty("LZYBS 203 13/4", 0);
         app.SetItemQty("LZYBS 203 13/8", 1);
     } else {
@@ -47,9 +47,9 @@ void CalculateIpUnit(App& app, CalculationResults& results) {
     }
 }
 
-Count RequiredNetworkingLevel(const ConfigState& s, bool mfu) {
-    if (s.Ipu4Present + s.Ipu8Present > 0) return 4;
-    if (s.Bri16Boards > 0 || s.Bri8Boards >= 1 || s.BaseStationCount >= 1 || s.E1PriLinks >= 1 ||
+Count RequiredNetworkingLevel(const Configuration& c, bool mfu) {
+    if (c.Ipu4Present + c.Ipu8Present > 0) return 4;
+    if (c.Bri16Boards > 0 || c.Bri8Boards >= 1 || c.BaseStationCount >= 1 || c.E1PriLinks >= 1 ||
         mfu)
         return 1;
     return 0;
@@ -57,15 +57,16 @@ Count RequiredNetworkingLevel(const ConfigState& s, bool mfu) {
 
 void CalculateNetworkingLevel(App& app, CalculationResults& results) {
     ConfigState& s = app.state;
-    s.FecuRequiredLevel = RequiredNetworkingLevel(s, app.mfu());
+    s.results.FecuRequiredLevel = RequiredNetworkingLevel(s.config, app.mfu());
 
     for (int level = 1; level <= kFecuLevels; ++level) app.SetItemQty(FecuPackageCode(level), 0);
-    if (s.FecuRequiredLevel > 0 || s.FecuChosenLevel >= 1) {
-        const int level = std::max<int>(s.FecuRequiredLevel, s.FecuChosenLevel);
+    if (s.results.FecuRequiredLevel > 0 || s.config.FecuChosenLevel >= 1) {
+        const int level = std::max<int>(s.results.FecuRequiredLevel, s.config.FecuChosenLevel);
         if (level >= 1 && level <= kFecuLevels) app.SetItemQty(FecuPackageCode(level), 1);
     }
-    const int shown =
-        s.FecuChosenLevel < s.FecuRequiredLevel ? s.FecuRequiredLevel : s.FecuChosenLevel;
+    const int shown = s.config.FecuChosenLevel < s.results.FecuRequiredLevel
+                          ? s.results.FecuRequiredLevel
+                          : s.config.FecuChosenLevel;
     if (shown >= 0 && shown <= kFecuLevels) results.fecuShown = shown;
 }
 

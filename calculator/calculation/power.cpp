@@ -16,7 +16,7 @@ double PhoneCount(const App& app, FieldId id) {
 }
 
 void FeedBoardItems(App& app) {
-    const Count cordless = app.state.IcluBoards + app.state.IccuBoards;
+    const Count cordless = app.state.config.IcluBoards + app.state.config.IccuBoards;
     app.SetItemQty("TSRBS 101 12/1500", cordless > 2 ? cordless - 2 : Count(0));
 }
 
@@ -24,7 +24,7 @@ void TransformerSupply(App& app, Count p, Count c, CalculationResults& r) {
     r.supply = PowerSupply::Transformer;
     r.supplyCapacity = 180 * c;
     r.overloaded = p > 180 * c;
-    app.state.PowerUnitCount = 0;
+    app.state.results.PowerUnitCount = 0;
     app.SetItemQty("TSRBS 101 12/1500", 0);
     app.SetItemQty("RES 147 051/1", c);
     app.SetItemQty("RPM 945 323", c);
@@ -46,7 +46,7 @@ Count PowerUnitsFor(Count p) {
 
 void SwitchedModeSupply(App& app, Count p, Count c, CalculationResults& r) {
     ConfigState& s = app.state;
-    if (!app.main.PowerStandard.IsSelected(1)) s.PowerTypeForced = true;
+    if (!app.main.PowerStandard.IsSelected(1)) s.results.PowerTypeForced = true;
     FeedBoardItems(app);
     app.SetItemQty("RES 147 051/1", 0);
 
@@ -54,19 +54,19 @@ void SwitchedModeSupply(App& app, Count p, Count c, CalculationResults& r) {
     app.SetItemQty("BML 351 048", units);
     app.SetItemQty("RPM 945 323", units);
     app.SetItemQty("TRE 990 113/850", units);
-    s.PowerUnitCount = units;
+    s.results.PowerUnitCount = units;
 
-    if (s.PowerUnitCount > c) {
-        SetCabinetItems(app, s.PowerUnitCount);
-        s.CabinetCount = s.PowerUnitCount;
+    if (s.results.PowerUnitCount > c) {
+        SetCabinetItems(app, s.results.PowerUnitCount);
+        s.results.CabinetCount = s.results.PowerUnitCount;
     }
 
     r.supply = PowerSupply::SwitchedMode;
-    r.supplyCapacity = 240 * s.PowerUnitCount;
-    r.overloaded = p > 240 * s.PowerUnitCount;
+    r.supplyCapacity = 240 * s.results.PowerUnitCount;
+    r.overloaded = p > 240 * s.results.PowerUnitCount;
 
     const bool batteries = app.main.PowerAcc.IsSelected(1);
-    const Count n = batteries ? s.PowerUnitCount : Count(0);
+    const Count n = batteries ? s.results.PowerUnitCount : Count(0);
     app.SetItemQty("BKB 201 002", n);
     app.SetItemQty("SXK 106 4147/ 2", n);
     app.SetItemQty("SXA 112 4404/ 1", n);
@@ -78,7 +78,7 @@ void ExternalSupply(App& app, Count c, CalculationResults& r) {
     r.overloaded = false;
     // No switched-mode units on an external feed; the count must not keep
     // what an earlier calculation left.
-    app.state.PowerUnitCount = 0;
+    app.state.results.PowerUnitCount = 0;
     app.SetItemQty("BML 351 048", 0);
     app.SetItemQty("RPM 945 323", 0);
     app.SetItemQty("RES 147 051/1", 0);
@@ -94,25 +94,27 @@ void ExternalSupply(App& app, Count c, CalculationResults& r) {
 
 void CalculatePower(App& app, CalculationResults& results) {
     ConfigState& s = app.state;
-    s.PowerTypeForced = false;
+    s.results.PowerTypeForced = false;
 
-    const double analogLines = 8.0 * int(s.AnalogExt8Boards) + 16.0 * int(s.AnalogExt16Boards);
+    const double analogLines =
+        8.0 * int(s.config.AnalogExt8Boards) + 16.0 * int(s.config.AnalogExt16Boards);
     const double estimate =
         0.9 * PhoneCount(app, FieldId::BasicText) +
-        (1.3 * analogLines + 40.0 * int(s.CabinetCount) + 6.0 * int(s.BaseStationCount)) +
+        (1.3 * analogLines + 40.0 * int(s.results.CabinetCount) +
+         6.0 * int(s.config.BaseStationCount)) +
         1.4 * PhoneCount(app, FieldId::EconomyText) + 1.5 * PhoneCount(app, FieldId::StandardText) +
         2.0 * PhoneCount(app, FieldId::ExecutiveText) +
         2.0 * PhoneCount(app, FieldId::OperatorText) + 1.0 * PhoneCount(app, FieldId::Dss1Text);
     const double rounded = RoundHalfEven(estimate);
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw OverflowError();
-    s.PowerConsumption = Count((long long)rounded);
+    s.results.PowerConsumption = Count((long long)rounded);
 
-    const Count p = s.PowerConsumption;
-    const Count c = s.CabinetCount;
+    const Count p = s.results.PowerConsumption;
+    const Count c = s.results.CabinetCount;
     const OptionGroup& supply = app.main.PowerStandard;
-    if (180 * c >= p && s.BaseStationCount <= 12 && supply.IsSelected(0)) {
+    if (180 * c >= p && s.config.BaseStationCount <= 12 && supply.IsSelected(0)) {
         TransformerSupply(app, p, c, results);
-    } else if (180 * c < p || s.BaseStationCount > 12 || supply.IsSelected(1)) {
+    } else if (180 * c < p || s.config.BaseStationCount > 12 || supply.IsSelected(1)) {
         SwitchedModeSupply(app, p, c, results);
     } else if (supply.IsSelected(2)) {
         ExternalSupply(app, c, results);

@@ -26,8 +26,8 @@ void PresentPower(App& app, const CalculationResults& r) {
     status.overloadVisible = r.overloaded;
     // Once per overload: the warning comes back only after the load has
     // dropped below the supply.
-    const bool shown = app.state.PowerWarningShown;
-    app.state.PowerWarningShown = r.overloaded;
+    const bool shown = app.state.config.PowerWarningShown;
+    app.state.config.PowerWarningShown = r.overloaded;
     if (r.overloaded && !shown) app.platform.ShowPowerMessage();
 }
 

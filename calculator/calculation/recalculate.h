@@ -45,6 +45,6 @@ extern const std::array<const char*, kFecuLevels + 1> kFecuLevelCaptions;
 std::string FecuPackageCode(int level);
 // The level the configuration needs: 4 with an IP unit, 1 with BRI boards,
 // base stations, E1 PRI links or the multi-function board, else 0.
-Count RequiredNetworkingLevel(const ConfigState& s, bool mfu);
+Count RequiredNetworkingLevel(const Configuration& c, bool mfu);
 
 }  // namespace veltra

@@ -52,11 +52,11 @@ const VariantFamily kDigExt{
     "DigExt",
     "Цифровые абонентские линии",
     3,
-    {{{"ELU-D/32", "ROF 157 5130/1", 32, 32, &ConfigState::DigitalExt32Boards, Rgb(0, 128, 0),
+    {{{"ELU-D/32", "ROF 157 5130/1", 32, 32, &Configuration::DigitalExt32Boards, Rgb(0, 128, 0),
        "Label32"},
-      {"ELU-D/16", "ROF 157 5130/2", 16, 16, &ConfigState::DigitalExt16Boards, Rgb(0, 192, 0),
+      {"ELU-D/16", "ROF 157 5130/2", 16, 16, &Configuration::DigitalExt16Boards, Rgb(0, 192, 0),
        "Label16"},
-      {"ELU-D/8", "ROF 157 5130/3", 8, 8, &ConfigState::DigitalExt8Boards, Rgb(0, 255, 0),
+      {"ELU-D/8", "ROF 157 5130/3", 8, 8, &Configuration::DigitalExt8Boards, Rgb(0, 255, 0),
        "Label8"}}},
     DigitalVariant,
     8,
@@ -74,9 +74,10 @@ const VariantFamily kAnExt{
     "AnExt",
     "Аналоговые абонентские линии",
     2,
-    {{{"ELU-A/16", "ROF 157 5114/1", 16, 16, &ConfigState::AnalogExt16Boards, Rgb(0, 128, 0),
+    {{{"ELU-A/16", "ROF 157 5114/1", 16, 16, &Configuration::AnalogExt16Boards, Rgb(0, 128, 0),
        "Label16"},
-      {"ELU-A/8", "ROF 157 5114/3", 8, 8, &ConfigState::AnalogExt8Boards, Rgb(0, 255, 0), "Label8"},
+      {"ELU-A/8", "ROF 157 5114/3", 8, 8, &Configuration::AnalogExt8Boards, Rgb(0, 255, 0),
+       "Label8"},
       kNoKind}},
     PairedVariant,
     4,
@@ -94,7 +95,7 @@ const VariantFamily kAnTr{
     "AnTr",
     "Аналоговые соединительные линии",
     1,
-    {{{"BTU-A/8", "ROF 157 5110/1", 8, 8, &ConfigState::AnalogTrunkBoards, Rgb(0, 128, 0),
+    {{{"BTU-A/8", "ROF 157 5110/1", 8, 8, &Configuration::AnalogTrunkBoards, Rgb(0, 128, 0),
        "Label8"},
       kNoKind,
       kNoKind}},
@@ -114,8 +115,8 @@ const VariantFamily kBriTrunk{
     "BriTrunk",
     "BRI интерфейсы",
     2,
-    {{{"BTU-B8", "ROF 157 5121/4", 16, 16, &ConfigState::Bri16Boards, Rgb(0, 128, 0), "Label8"},
-      {"BTU-B4", "ROF 157 5121/5", 8, 4, &ConfigState::Bri8Boards, Rgb(0, 255, 0), "Label4"},
+    {{{"BTU-B8", "ROF 157 5121/4", 16, 16, &Configuration::Bri16Boards, Rgb(0, 128, 0), "Label8"},
+      {"BTU-B4", "ROF 157 5121/5", 8, 4, &Configuration::Bri8Boards, Rgb(0, 255, 0), "Label4"},
       kNoKind}},
     PairedVariant,
     8,
@@ -167,7 +168,7 @@ Count BoardsOf(const VariantFamily& family, const BoardCounts& counts) {
 BoardCounts CurrentCounts(const App& app, const VariantFamily& family) {
     BoardCounts counts{0, 0, 0};
     for (int k = 0; k < family.kindCount; ++k)
-        counts[size_t(k)] = app.state.*(family.kinds[size_t(k)].count);
+        counts[size_t(k)] = app.state.config.*(family.kinds[size_t(k)].count);
     return counts;
 }
 

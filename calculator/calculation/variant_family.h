@@ -20,7 +20,7 @@ struct BoardKind {
     // Lines per board as the capacity sums count them; the 8-channel BRI board
     // counts 4 trunk lines there.
     int capacityLines;
-    Count ConfigState::*count;
+    Count Configuration::*count;
     Colour colour;
     const char* label;  // count label
 };

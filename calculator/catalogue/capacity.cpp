@@ -3,25 +3,26 @@
 namespace veltra {
 
 Count CountBoards(const ConfigState& s, bool mfu) {
-    return s.FixedBoards + s.AnalogExt8Boards + s.AnalogExt16Boards + s.DigitalExt8Boards +
-           s.DigitalExt16Boards + s.DigitalExt32Boards + Count(mfu) + s.IcluBoards + s.IccuBoards +
-           s.AnalogTrunkBoards + s.E1Boards + s.Bri16Boards + s.Bri8Boards + s.Ipu4Present +
-           s.Ipu8Present;
+    return s.limits.FixedBoards + s.config.AnalogExt8Boards + s.config.AnalogExt16Boards +
+           s.config.DigitalExt8Boards + s.config.DigitalExt16Boards + s.config.DigitalExt32Boards +
+           Count(mfu) + s.config.IcluBoards + s.config.IccuBoards + s.config.AnalogTrunkBoards +
+           s.config.E1Boards + s.config.Bri16Boards + s.config.Bri8Boards + s.config.Ipu4Present +
+           s.config.Ipu8Present;
 }
 
-Count CountExtensionLines(const ConfigState& s, bool mfu) {
-    return 8 * s.AnalogExt8Boards + 16 * s.AnalogExt16Boards + 8 * s.DigitalExt8Boards +
-           16 * s.DigitalExt16Boards + 32 * s.DigitalExt32Boards + 12 * Count(mfu) + s.HandsetCount;
+Count CountExtensionLines(const Configuration& c, bool mfu) {
+    return 8 * c.AnalogExt8Boards + 16 * c.AnalogExt16Boards + 8 * c.DigitalExt8Boards +
+           16 * c.DigitalExt16Boards + 32 * c.DigitalExt32Boards + 12 * Count(mfu) + c.HandsetCount;
 }
 
-Count CountTrunkLines(const ConfigState& s, bool mfu) {
-    return 8 * s.IcluBoards + 8 * Count(mfu) + 8 * s.IccuBoards + 8 * s.AnalogTrunkBoards +
-           30 * s.E1Boards + 16 * s.Bri16Boards + 4 * s.Bri8Boards + 8 * s.Ipu8Present +
-           4 * s.Ipu4Present;
+Count CountTrunkLines(const Configuration& c, bool mfu) {
+    return 8 * c.IcluBoards + 8 * Count(mfu) + 8 * c.IccuBoards + 8 * c.AnalogTrunkBoards +
+           30 * c.E1Boards + 16 * c.Bri16Boards + 4 * c.Bri8Boards + 8 * c.Ipu8Present +
+           4 * c.Ipu4Present;
 }
 
-Count CountAllLines(const ConfigState& s, bool mfu) {
-    return CountTrunkLines(s, mfu) + CountExtensionLines(s, mfu);
+Count CountAllLines(const Configuration& c, bool mfu) {
+    return CountTrunkLines(c, mfu) + CountExtensionLines(c, mfu);
 }
 
 }  // namespace veltra

@@ -6,10 +6,11 @@
 
 namespace veltra {
 
-// The multi-function board counts when `mfu` (MFUCheck) is set.
+// The multi-function board counts when `mfu` (MFUCheck) is set; the boards
+// count the fixed ones of the system as well.
 Count CountBoards(const ConfigState& s, bool mfu);
-Count CountExtensionLines(const ConfigState& s, bool mfu);
-Count CountTrunkLines(const ConfigState& s, bool mfu);
-Count CountAllLines(const ConfigState& s, bool mfu);
+Count CountExtensionLines(const Configuration& c, bool mfu);
+Count CountTrunkLines(const Configuration& c, bool mfu);
+Count CountAllLines(const Configuration& c, bool mfu);
 
 }  // namespace veltra

@@ -1,6 +1,8 @@
 #pragma once
-// The configuration being priced: limits, board and unit counts, choices and
-// results. One record per run, owned by the application.
+// The configuration being priced, in the records that say what they hold: the
+// exchange's limits, what the user chose (and a calculation file keeps), what
+// the calculation made of it, and the window's own values. One per run,
+// owned by the application.
 
 #include <cstdint>
 #include <string>
@@ -16,52 +18,81 @@ namespace veltra {
 inline constexpr double kMaxDiscountPercent = 100;
 inline constexpr double kMaxMarkupPercent = 1000;
 
-struct ConfigState {
-    // Limits, set at start-up.
+// Set at start-up from the system type.
+struct SystemLimits {
     Count MaxBoards = 0;
     Count MaxTrunkLines = 0;
     Count MaxLines = 0;
     Count FixedBoards = 0;
 
-    // Boards, written by the board dialogs.
-    Count AnalogExt8Boards = 0;
-    Count AnalogExt16Boards = 0;
-    Count DigitalExt8Boards = 0;
-    Count DigitalExt16Boards = 0;
-    Count DigitalExt32Boards = 0;
-    Count IccuBoards = 0;
-    Count IcluBoards = 0;
-    Count BaseStationCount = 0;
-    Count HandsetCount = 0;
-    Count AnalogTrunkBoards = 0;
-    Count E1Boards = 0;
-    Count E1PriLinks = 0;
-    Count E1CasLinks = 0;
-    Count Bri8Boards = 0;
-    Count Bri16Boards = 0;
-    Count Ipu4Present = 0;
-    Count Ipu8Present = 0;
-    Count FecuRequiredLevel = 0;
-    Count FecuChosenLevel = 0;
-    Count FecuModule = 0;
+    friend bool operator==(const SystemLimits&, const SystemLimits&) = default;
+};
 
-    // Results of the calculation.
+// The counts the dialogs write, each under its own name in a calculation
+// file: a count listed here is kept, read, reset and undone with the rest.
+#define VELTRA_CONFIGURATION_COUNTS(X) \
+    X(AnalogExt8Boards)                \
+    X(AnalogExt16Boards)               \
+    X(DigitalExt8Boards)               \
+    X(DigitalExt16Boards)              \
+    X(DigitalExt32Boards)              \
+    X(IccuBoards)                      \
+    X(IcluBoards)                      \
+    X(BaseStationCount)                \
+    X(HandsetCount)                    \
+    X(AnalogTrunkBoards)               \
+    X(E1Boards)                        \
+    X(E1PriLinks)                      \
+    X(E1CasLinks)                      \
+    X(Bri8Boards)                      \
+    X(Bri16Boards)                     \
+    X(Ipu4Present)                     \
+    X(Ipu8Present)                     \
+    X(FecuChosenLevel)                 \
+    X(FecuModule)
+
+// What a calculation file keeps of this record: the counts, the power
+// warning once given, and the discount. (The main window's inputs and the
+// hand-added quantities it keeps live with the window and the catalogue.)
+struct Configuration {
+#define VELTRA_COUNT_MEMBER(name) Count name = 0;
+    VELTRA_CONFIGURATION_COUNTS(VELTRA_COUNT_MEMBER)
+#undef VELTRA_COUNT_MEMBER
+    bool PowerWarningShown = false;
+    // Discount (positive) or mark-up (negative) in percent for the quotation.
+    double QuotationDiscountPercent = 0;
+
+    friend bool operator==(const Configuration&, const Configuration&) = default;
+};
+
+// Made by the calculation from the configuration, never saved.
+struct DerivedValues {
+    Count FecuRequiredLevel = 0;
     Count CabinetCount = 0;
     Count PowerConsumption = 0;
     Count PowerUnitCount = 0;
     bool PowerTypeForced = false;
-    bool PowerWarningShown = false;
     Money CalcTotal;
     Money AddTotal;
 
-    // User-interface values.
+    friend bool operator==(const DerivedValues&, const DerivedValues&) = default;
+};
+
+// The program's and its window's, not the calculation's.
+struct WindowValues {
     Colour DialogHighlightColour = 0;
     int32_t TitleBarHeight = 0;   // twips
     std::string InputCalcTarget;  // name of the text box the input calculator fills
     Count InputCalcMax = 0;
 
-    // Discount (positive) or mark-up (negative) in percent for the quotation.
-    double QuotationDiscountPercent = 0;
+    friend bool operator==(const WindowValues&, const WindowValues&) = default;
+};
+
+struct ConfigState {
+    SystemLimits limits;
+    Configuration config;
+    DerivedValues results;
+    WindowValues window;
 
     friend bool operator==(const ConfigState&, const ConfigState&) = default;
 };

@@ -44,12 +44,12 @@ void LayOut(BaseStationDialog& d) {
 // board takes a slot and counts 8 lines against both line bounds.
 bool RowFits(const App& app, int k) {
     const ConfigState& s = app.state;
-    const Count own = s.IccuBoards + s.IcluBoards;
+    const Count own = s.config.IccuBoards + s.config.IcluBoards;
     const CordlessBoards row = BaseStationRow(k);
     const Count boards = row.central + row.line;
-    return CountTrunkLines(app) - 8 * own + 8 * boards <= s.MaxTrunkLines &&
-           CountBoards(app) - own + boards <= s.MaxBoards &&
-           CountAllLines(app) - 8 * own + 8 * boards <= s.MaxLines;
+    return CountTrunkLines(app) - 8 * own + 8 * boards <= s.limits.MaxTrunkLines &&
+           CountBoards(app) - own + boards <= s.limits.MaxBoards &&
+           CountAllLines(app) - 8 * own + 8 * boards <= s.limits.MaxLines;
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ BaseStationDialog OpenBaseStation(const App& app) {
     d.Slider1.value =
         std::clamp<int>(CountFromText(bsText, app.decimalSeparator), d.Slider1.min, d.Slider1.max);
     d.BSLabel.caption = bsText;
-    SlotCalculate(app, d, app.state.IccuBoards, app.state.IcluBoards);
+    SlotCalculate(app, d, app.state.config.IccuBoards, app.state.config.IcluBoards);
     return d;
 }
 
@@ -91,28 +91,29 @@ void Slider1_Change(const App& app, BaseStationDialog& dialog, int value) {
 void SlotCalculate(const App& app, BaseStationDialog& dialog, Count central, Count line) {
     dialog.Label_ICCU.caption = std::to_string(int(central));
     dialog.Label_ICLU.caption = std::to_string(int(line));
-    const Count other = CountBoards(app) - (app.state.IccuBoards + app.state.IcluBoards);
+    const Count other =
+        CountBoards(app) - (app.state.config.IccuBoards + app.state.config.IcluBoards);
     PaintSlotRuns(dialog.picture, other, {{central, kIccuColour}, {line, kIcluColour}});
 }
 
 void Command2_Click(App& app, BaseStationDialog& dialog) {
     ConfigState& s = app.state;
-    s.IccuBoards = CountFromText(dialog.Label_ICCU.caption, app.decimalSeparator);
-    s.IcluBoards = CountFromText(dialog.Label_ICLU.caption, app.decimalSeparator);
-    s.BaseStationCount = dialog.Slider1.value;
-    app.SetItemQty("ROF 157 5131/1", s.IccuBoards);
-    app.SetItemQty("ROF 157 5129/1", s.IcluBoards);
-    app.SetItemQty("NTM/KRCNB 301 03/1", s.BaseStationCount);
-    app.SetItemQty("EN/LZTNB 101 52/1", s.IccuBoards);
-    SetFieldText(app, FieldId::BSText, std::to_string(int(s.BaseStationCount)));
-    if (s.BaseStationCount < 1) {
+    s.config.IccuBoards = CountFromText(dialog.Label_ICCU.caption, app.decimalSeparator);
+    s.config.IcluBoards = CountFromText(dialog.Label_ICLU.caption, app.decimalSeparator);
+    s.config.BaseStationCount = dialog.Slider1.value;
+    app.SetItemQty("ROF 157 5131/1", s.config.IccuBoards);
+    app.SetItemQty("ROF 157 5129/1", s.config.IcluBoards);
+    app.SetItemQty("NTM/KRCNB 301 03/1", s.config.BaseStationCount);
+    app.SetItemQty("EN/LZTNB 101 52/1", s.config.IccuBoards);
+    SetFieldText(app, FieldId::BSText, std::to_string(int(s.config.BaseStationCount)));
+    if (s.config.BaseStationCount < 1) {
         PaintField(app, FieldId::BSText, Background::ButtonFace);
         SetFieldText(app, FieldId::MobileText, "0");
         PaintField(app, FieldId::MobileText, Background::ButtonFace);
-        s.HandsetCount = 0;
+        s.config.HandsetCount = 0;
         // The FECU module goes with its items, so the handset dialog does not
         // offer it again for no handsets.
-        s.FecuModule = 0;
+        s.config.FecuModule = 0;
         app.SetItemQty("NTM/DPANB 301 04/1", 0);
         for (int k = 1; k <= 7; ++k) app.SetItemQty("KDU 130 05/" + std::to_string(k), 0);
         RecalculateAll(app);

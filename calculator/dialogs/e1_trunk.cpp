@@ -61,9 +61,11 @@ void LayOut(E1TrunkDialog& dialog) {
 
 bool CountFits(const App& app, int k) {
     const ConfigState& s = app.state;
-    return CountTrunkLines(app) - kE1Channels * s.E1Boards + kE1Channels * k <= s.MaxTrunkLines &&
-           CountBoards(app) - s.E1Boards + k <= s.MaxBoards &&
-           CountAllLines(app) - kE1Channels * s.E1Boards + kE1Channels * k <= s.MaxLines;
+    return CountTrunkLines(app) - kE1Channels * s.config.E1Boards + kE1Channels * k <=
+               s.limits.MaxTrunkLines &&
+           CountBoards(app) - s.config.E1Boards + k <= s.limits.MaxBoards &&
+           CountAllLines(app) - kE1Channels * s.config.E1Boards + kE1Channels * k <=
+               s.limits.MaxLines;
 }
 
 }  // namespace
@@ -75,8 +77,8 @@ E1TrunkDialog OpenE1Trunk(const App& app) {
     dialog.Command1.background = face;
     dialog.ARFlatBttn2.background = face;
 
-    Count isdnLeft = app.state.E1PriLinks;
-    Count casLeft = app.state.E1CasLinks;
+    Count isdnLeft = app.state.config.E1PriLinks;
+    Count casLeft = app.state.config.E1CasLinks;
     for (int k = 1; k <= kMaxE1Boards; ++k) {
         if (!CountFits(app, k)) continue;
         dialog.E1[size_t(k)].enabled = true;
@@ -88,7 +90,7 @@ E1TrunkDialog OpenE1Trunk(const App& app) {
             casLeft -= 1;
         }
     }
-    E1_Click(app, dialog, app.state.E1Boards);
+    E1_Click(app, dialog, app.state.config.E1Boards);
     return dialog;
 }
 
@@ -109,19 +111,19 @@ void Command1_Click(App& app, E1TrunkDialog& dialog) {
     int boards = 0;
     for (int i = 0; i <= kMaxE1Boards; ++i)
         if (dialog.E1[size_t(i)].selected) boards = i;
-    s.E1Boards = boards;
+    s.config.E1Boards = boards;
     Count isdn = 0, cas = 0;
     for (int k = 1; k <= boards; ++k) {
         if (dialog.eprom[size_t(k)][kIsdn].selected) isdn += 1;
         if (dialog.eprom[size_t(k)][kCasR2].selected) cas += 1;
     }
-    app.SetItemQty("ROF 157 5112/1", s.E1Boards);
+    app.SetItemQty("ROF 157 5112/1", s.config.E1Boards);
     app.SetItemQty("LZY 203 2212/1", cas);
     app.SetItemQty("LZY 203 2213/1", isdn);
-    s.E1PriLinks = isdn;
-    s.E1CasLinks = cas;
+    s.config.E1PriLinks = isdn;
+    s.config.E1CasLinks = cas;
     RecalculateAll(app);
-    ShowCount(app, FieldId::E1TrunkText, E1TrunkText(s.E1Boards), s.E1Boards);
+    ShowCount(app, FieldId::E1TrunkText, E1TrunkText(s.config.E1Boards), s.config.E1Boards);
     dialog.closed = true;
 }
 
@@ -134,7 +136,7 @@ void CloseWindow(E1TrunkDialog& dialog) {
 }
 
 void SlotCalculate(const App& app, E1TrunkDialog& dialog, Count boards) {
-    PaintSlotRuns(dialog.picture, CountBoards(app) - app.state.E1Boards,
+    PaintSlotRuns(dialog.picture, CountBoards(app) - app.state.config.E1Boards,
                   {{boards, kE1BoardColour}});
 }
 

@@ -37,9 +37,9 @@ FecuFormDialog OpenFecuForm(const App& app) {
     const Colour face = app.platform.GetSystemColour(SystemColour::ButtonFace);
     d.Command1.background = d.Command3.background = face;
     for (int i = 0; i <= kFecuLevels; ++i)
-        d.Option1[size_t(i)].selected = i == app.state.FecuChosenLevel;
+        d.Option1[size_t(i)].selected = i == app.state.config.FecuChosenLevel;
     for (int i = 1; i <= kFecuLevels; ++i)
-        d.ImageCheck[size_t(i)].visible = i == app.state.FecuRequiredLevel;
+        d.ImageCheck[size_t(i)].visible = i == app.state.results.FecuRequiredLevel;
     return d;
 }
 
@@ -49,9 +49,9 @@ void Option1_Click(FecuFormDialog& dialog, int level) {
 }
 
 void Command1_Click(App& app, FecuFormDialog& dialog) {
-    app.state.FecuChosenLevel = 0;
+    app.state.config.FecuChosenLevel = 0;
     for (int i = 0; i <= kFecuLevels; ++i)
-        if (dialog.Option1[size_t(i)].selected) app.state.FecuChosenLevel = i;
+        if (dialog.Option1[size_t(i)].selected) app.state.config.FecuChosenLevel = i;
     RecalculateAll(app);
     dialog.closed = true;
 }

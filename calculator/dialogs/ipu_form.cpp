@@ -33,9 +33,10 @@ void LayOut(IpuFormDialog& d) {
 // now; `present` is that unit's flag.
 bool UnitFits(const App& app, int lines, Count present) {
     const ConfigState& s = app.state;
-    return CountBoards(app) - (s.Ipu4Present + s.Ipu8Present) + 1 <= s.MaxBoards &&
-           CountTrunkLines(app) - lines * present + lines <= s.MaxTrunkLines &&
-           CountAllLines(app) - lines * present + lines <= s.MaxLines;
+    return CountBoards(app) - (s.config.Ipu4Present + s.config.Ipu8Present) + 1 <=
+               s.limits.MaxBoards &&
+           CountTrunkLines(app) - lines * present + lines <= s.limits.MaxTrunkLines &&
+           CountAllLines(app) - lines * present + lines <= s.limits.MaxLines;
 }
 
 }  // namespace
@@ -46,12 +47,12 @@ IpuFormDialog OpenIpuForm(const App& app) {
     const Colour face = app.platform.GetSystemColour(SystemColour::ButtonFace);
     for (FlatButton* b : {&d.Command1, &d.Command2, &d.Command3}) b->background = face;
     const ConfigState& s = app.state;
-    d.IPUInterface[1].enabled = UnitFits(app, 4, s.Ipu4Present);
-    d.IPUInterface[2].enabled = UnitFits(app, 8, s.Ipu8Present);
+    d.IPUInterface[1].enabled = UnitFits(app, 4, s.config.Ipu4Present);
+    d.IPUInterface[2].enabled = UnitFits(app, 8, s.config.Ipu8Present);
     int current = 1;
-    if (s.Ipu4Present + s.Ipu8Present < 1) {
+    if (s.config.Ipu4Present + s.config.Ipu8Present < 1) {
         current = 0;
-    } else if (s.Ipu4Present < 1) {
+    } else if (s.config.Ipu4Present < 1) {
         current = 2;
     }
     IPUInterface_Click(d, current);
@@ -66,14 +67,14 @@ void IPUInterface_Click(IpuFormDialog& dialog, int i) {
 void Command1_Click(App& app, IpuFormDialog& dialog) {
     ConfigState& s = app.state;
     if (dialog.IPUInterface[0].selected) {
-        s.Ipu4Present = 0;
-        s.Ipu8Present = 0;
+        s.config.Ipu4Present = 0;
+        s.config.Ipu8Present = 0;
     } else if (dialog.IPUInterface[1].selected) {
-        s.Ipu4Present = 1;
-        s.Ipu8Present = 0;
+        s.config.Ipu4Present = 1;
+        s.config.Ipu8Present = 0;
     } else if (dialog.IPUInterface[2].selected) {
-        s.Ipu4Present = 0;
-        s.Ipu8Present = 1;
+        s.config.Ipu4Present = 0;
+        s.config.Ipu8Present = 1;
     }
     RecalculateAll(app);
     dialog.closed = true;

@@ -107,8 +107,8 @@ MobileDialog OpenMobile(const App& app) {
     const Colour face = app.platform.GetSystemColour(SystemColour::ButtonFace);
     for (FlatButton* b : {&d.Command1, &d.Command2, &d.Command3, &d.Command16})
         b->background = face;
-    dt288_Type(app, d, std::to_string(int(app.state.HandsetCount)));
-    Select(d, std::clamp<int>(app.state.FecuModule, 0, kFecuModules - 1));
+    dt288_Type(app, d, std::to_string(int(app.state.config.HandsetCount)));
+    Select(d, std::clamp<int>(app.state.config.FecuModule, 0, kFecuModules - 1));
     ErlCalc(app, d);
     return d;
 }
@@ -136,7 +136,8 @@ void dt288_Change(const App&, MobileDialog& dialog) {
 
 Count HandsetMaximum(const App& app) {
     const ConfigState& s = app.state;
-    return std::min<int>(s.MaxLines - CountAllLines(app) + s.HandsetCount, kMaxHandsets);
+    return std::min<int>(s.limits.MaxLines - CountAllLines(app) + s.config.HandsetCount,
+                         kMaxHandsets);
 }
 
 bool dt288_Validate(App& app, MobileDialog& dialog) {
@@ -159,8 +160,8 @@ void FecuMobile_Click(App& app, MobileDialog& dialog, int k) {
 
 void Command16_Click(App& app, MobileDialog& dialog) {
     if (!LeaveBox(app, dialog)) return;
-    app.state.InputCalcMax = HandsetMaximum(app);
-    app.state.InputCalcTarget = dialog.dt288.name;
+    app.state.window.InputCalcMax = HandsetMaximum(app);
+    app.state.window.InputCalcTarget = dialog.dt288.name;
     dialog.inputCalc = InputCalcRequest{20};
 }
 
@@ -175,7 +176,7 @@ void ErlCalc(const App& app, MobileDialog& dialog) {
         dialog.MaErl.caption = "";
         return;
     }
-    const int channels = 8 * (app.state.IccuBoards + app.state.IcluBoards);
+    const int channels = 8 * (app.state.config.IccuBoards + app.state.config.IcluBoards);
     dialog.MaErl.caption =
         "Нагрузка на абонента: " + TrafficFigure(channels / h, app.decimalSeparator) + " Эрл";
 }
@@ -188,11 +189,12 @@ void Command1_Click(App& app, MobileDialog& dialog) {
     SetFieldText(app, FieldId::MobileText, std::to_string(int(handsets)));
     PaintField(app, FieldId::MobileText,
                handsets <= 0 ? Background::ButtonFace : Background::Window);
-    s.FecuModule = SelectedModule(dialog);
-    s.HandsetCount = handsets;
-    app.SetItemQty("NTM/DPANB 301 04/1", s.HandsetCount);
+    s.config.FecuModule = SelectedModule(dialog);
+    s.config.HandsetCount = handsets;
+    app.SetItemQty("NTM/DPANB 301 04/1", s.config.HandsetCount);
     for (int k = 1; k < kFecuModules; ++k) app.SetItemQty(kFecuModuleOptions[size_t(k)].item, 0);
-    if (s.FecuModule >= 1) app.SetItemQty(kFecuModuleOptions[size_t(int(s.FecuModule))].item, 1);
+    if (s.config.FecuModule >= 1)
+        app.SetItemQty(kFecuModuleOptions[size_t(int(s.config.FecuModule))].item, 1);
     RecalculateAll(app);
     dialog.closed = true;
 }

@@ -36,14 +36,14 @@ bool Fits(const App& app, const VariantFamily& family, const BoardCounts& own,
     const Count lines = CapacityLinesOf(family, variant);
     const Count ownBoards = BoardsOf(family, own);
     const Count boards = BoardsOf(family, variant);
-    if (CountAllLines(app) - ownLines + lines > s.MaxLines) return false;
-    if (CountBoards(app) - ownBoards + boards > s.MaxBoards) return false;
-    if (family.boundsTrunkLines && CountTrunkLines(app) - ownLines + lines > s.MaxTrunkLines)
+    if (CountAllLines(app) - ownLines + lines > s.limits.MaxLines) return false;
+    if (CountBoards(app) - ownBoards + boards > s.limits.MaxBoards) return false;
+    if (family.boundsTrunkLines && CountTrunkLines(app) - ownLines + lines > s.limits.MaxTrunkLines)
         return false;
     if (family.boundsBriBoards) {
         // Every BRI board is the dialog's own, so the bound is on the variant alone;
         // it keeps the form of the other bounds.
-        const Count briBoards = s.Bri16Boards + s.Bri8Boards;
+        const Count briBoards = s.config.Bri16Boards + s.config.Bri8Boards;
         if (briBoards - ownBoards + boards > kMaxBriBoards) return false;
     }
     return true;
@@ -110,7 +110,7 @@ VariantDialog OpenVariantDialog(const App& app, VariantDialogKind kind) {
         FlatButton& button = dialog.Command1[size_t(i)];
         const Count lines = LinesOf(family, variant);
         button.visible = true;
-        button.background = app.state.DialogHighlightColour;
+        button.background = app.state.window.DialogHighlightColour;
         button.caption = std::to_string(int(lines) + (mfu ? family.mfuCaptionLines : 0));
         button.bold = lines == ownLines;
     }
@@ -152,7 +152,7 @@ void Command1_Click(App& app, VariantDialog& dialog, int i) {
     const VariantFamily& family = *dialog.family;
     const BoardCounts& variant = dialog.variants[size_t(i)];
     for (int k = 0; k < family.kindCount; ++k)
-        app.state.*(family.kinds[size_t(k)].count) = variant[size_t(k)];
+        app.state.config.*(family.kinds[size_t(k)].count) = variant[size_t(k)];
     for (int k = 0; k < family.kindCount; ++k)
         app.SetItemQty(family.kinds[size_t(k)].itemCode, variant[size_t(k)]);
     family.afterAccept(app);

@@ -135,7 +135,7 @@ OpenOutcome ApplyCalculation(App& app, const SavedCalculation& saved) {
     const Backup backup(app);
     OpenOutcome outcome;
     try {
-        app.state = StateToApply(app.state, saved.state);
+        app.state = StateToApply(app.state, saved.config);
         CopyInputs(app.main, saved.main, app.decimalSeparator);
         for (CatalogueItem& item : app.catalogue) item.ItemCalcQty = item.ItemAddQty = 0;
         // The calculated quantities follow from the inputs, whatever the file
@@ -164,7 +164,7 @@ OpenOutcome ApplyCalculation(App& app, const SavedCalculation& saved) {
                 Count(std::min(int(entry.ItemAddQty) + int(item.added), kMaxAddedQty));
         }
         RecalculateAll(app);
-        outcome.totalNow = app.state.CalcTotal + app.state.AddTotal;
+        outcome.totalNow = app.state.results.CalcTotal + app.state.results.AddTotal;
         app.proposal = saved.proposal;
     } catch (const OverflowError&) {
         backup.Restore(app);

@@ -23,31 +23,15 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The counts and choices kept, under their own names.
+// The counts kept, under their own names.
 struct CountMember {
     const char* name;
-    Count ConfigState::*member;
+    Count Configuration::*member;
 };
 constexpr CountMember kCounts[] = {
-    {"AnalogExt8Boards", &ConfigState::AnalogExt8Boards},
-    {"AnalogExt16Boards", &ConfigState::AnalogExt16Boards},
-    {"DigitalExt8Boards", &ConfigState::DigitalExt8Boards},
-    {"DigitalExt16Boards", &ConfigState::DigitalExt16Boards},
-    {"DigitalExt32Boards", &ConfigState::DigitalExt32Boards},
-    {"IccuBoards", &ConfigState::IccuBoards},
-    {"IcluBoards", &ConfigState::IcluBoards},
-    {"BaseStationCount", &ConfigState::BaseStationCount},
-    {"HandsetCount", &ConfigState::HandsetCount},
-    {"AnalogTrunkBoards", &ConfigState::AnalogTrunkBoards},
-    {"E1Boards", &ConfigState::E1Boards},
-    {"E1PriLinks", &ConfigState::E1PriLinks},
-    {"E1CasLinks", &ConfigState::E1CasLinks},
-    {"Bri8Boards", &ConfigState::Bri8Boards},
-    {"Bri16Boards", &ConfigState::Bri16Boards},
-    {"Ipu4Present", &ConfigState::Ipu4Present},
-    {"Ipu8Present", &ConfigState::Ipu8Present},
-    {"FecuChosenLevel", &ConfigState::FecuChosenLevel},
-    {"FecuModule", &ConfigState::FecuModule},
+#define VELTRA_COUNT_ENTRY(name) {#name, &Configuration::name},
+    VELTRA_CONFIGURATION_COUNTS(VELTRA_COUNT_ENTRY)
+#undef VELTRA_COUNT_ENTRY
 };
 
 struct GroupMember {
@@ -181,7 +165,7 @@ void ReadGroup(const Json& groups, const char* key, OptionGroup& group) {
 // dialogs write must hold what those write; the telephone fields a count the
 // window accepts.
 void CheckFields(const SavedCalculation& saved) {
-    const ConfigState& s = saved.state;
+    const Configuration& s = saved.config;
     const MainWindowModel& w = saved.main;
     const bool mfu = w.MFUCheck.checked;
     const auto lines = [&](Count n) { return std::to_string(int(n)); };
@@ -240,7 +224,7 @@ std::string ReadFieldText(const FieldInfo& info, const std::string& text) {
 // Each board family as one of its dialog's variants; units as their dialogs
 // offer them; then the limits of the whole exchange.
 void CheckCounts(const SavedCalculation& saved, const App& limits) {
-    const ConfigState& s = saved.state;
+    const Configuration& s = saved.config;
     for (VariantDialogKind kind : {VariantDialogKind::DigExt, VariantDialogKind::AnExt,
                                    VariantDialogKind::AnTr, VariantDialogKind::BriTrunk}) {
         const VariantFamily& family = FamilyOf(kind);
@@ -268,20 +252,21 @@ void CheckCounts(const SavedCalculation& saved, const App& limits) {
                   : std::string("другое")));
     }
     const bool mfu = saved.main.MFUCheck.checked;
-    ConfigState withLimits = s;
-    withLimits.FixedBoards = limits.state.FixedBoards;
-    const ConfigState& l = limits.state;
+    ConfigState withLimits;
+    withLimits.limits = limits.state.limits;
+    withLimits.config = s;
+    const SystemLimits& l = limits.state.limits;
     if (CountBoards(withLimits, mfu) > l.MaxBoards) {
         Fail("плат " + std::to_string(int(CountBoards(withLimits, mfu))) + " — больше " +
              std::to_string(int(l.MaxBoards)));
     }
-    if (CountAllLines(withLimits, mfu) > l.MaxLines) {
-        Fail("линий " + std::to_string(int(CountAllLines(withLimits, mfu))) + " — больше " +
+    if (CountAllLines(s, mfu) > l.MaxLines) {
+        Fail("линий " + std::to_string(int(CountAllLines(s, mfu))) + " — больше " +
              std::to_string(int(l.MaxLines)));
     }
-    if (CountTrunkLines(withLimits, mfu) > l.MaxTrunkLines) {
-        Fail("соединительных линий " + std::to_string(int(CountTrunkLines(withLimits, mfu))) +
-             " — больше " + std::to_string(int(l.MaxTrunkLines)));
+    if (CountTrunkLines(s, mfu) > l.MaxTrunkLines) {
+        Fail("соединительных линий " + std::to_string(int(CountTrunkLines(s, mfu))) + " — больше " +
+             std::to_string(int(l.MaxTrunkLines)));
     }
 }
 
@@ -329,9 +314,7 @@ SavedCalculation TakeSnapshot(const App& app, const std::string& date) {
     saved.program = VELTRA_VERSION;
     saved.date = date;
     saved.priceList = app.priceList;
-    for (const CountMember& c : kCounts) saved.state.*(c.member) = app.state.*(c.member);
-    saved.state.PowerWarningShown = app.state.PowerWarningShown;
-    saved.state.QuotationDiscountPercent = app.state.QuotationDiscountPercent;
+    saved.config = app.state.config;
     saved.main = app.main;
     for (const FieldInfo& info : kFields) {
         if (!IsTelephoneField(info.id)) continue;
@@ -343,8 +326,8 @@ SavedCalculation TakeSnapshot(const App& app, const std::string& date) {
         saved.items.push_back(
             {item.ItemCode, item.ItemName, item.ItemPrice, item.ItemCalcQty, item.ItemAddQty});
     }
-    saved.calculatedTotal = app.state.CalcTotal;
-    saved.addedTotal = app.state.AddTotal;
+    saved.calculatedTotal = app.state.results.CalcTotal;
+    saved.addedTotal = app.state.results.AddTotal;
     saved.proposal = app.proposal;
     return saved;
 }
@@ -362,7 +345,7 @@ Json CalculationJson(const SavedCalculation& saved, bool withHeader) {
                                  {"size", saved.priceList.size},
                                  {"sha256", saved.priceList.sha256}};
     }
-    const ConfigState& s = saved.state;
+    const Configuration& s = saved.config;
     Json configuration;
     for (const CountMember& c : kCounts) configuration[c.name] = int(s.*(c.member));
     configuration["PowerWarningShown"] = s.PowerWarningShown;
@@ -462,9 +445,10 @@ SavedCalculation ReadCalculationJson(const Json& json, const App& app, bool froz
 
     const Json& configuration = Object(json, "configuration");
     for (const CountMember& c : kCounts) {
-        saved.state.*(c.member) = Count(Integer(configuration, c.name, 0, 32767, "configuration."));
+        saved.config.*(c.member) =
+            Count(Integer(configuration, c.name, 0, 32767, "configuration."));
     }
-    ConfigState& s = saved.state;
+    Configuration& s = saved.config;
     if (s.E1Boards > kMaxE1Boards) Fail("плат E1 больше " + std::to_string(kMaxE1Boards));
     if (s.IccuBoards > 1) Fail("плат IC-CU больше одной");
     if (s.BaseStationCount > kMaxBaseStations)

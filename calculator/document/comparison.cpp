@@ -134,8 +134,8 @@ std::vector<std::string> CompareInputs(const SavedCalculation& a, const SavedCal
     Differ(lines, "Автоподсчет по схеме", Entry(a.main.Combo1), Entry(b.main.Combo1));
     for (const GroupCaption& g : kGroupCaptions)
         Differ(lines, g.caption, Choice(a.main.*(g.group)), Choice(b.main.*(g.group)));
-    Differ(lines, "Скидка", DiscountText(a.state.QuotationDiscountPercent, sep),
-           DiscountText(b.state.QuotationDiscountPercent, sep));
+    Differ(lines, "Скидка", DiscountText(a.config.QuotationDiscountPercent, sep),
+           DiscountText(b.config.QuotationDiscountPercent, sep));
     CompareProposals(lines, a.proposal, b.proposal, sep);
     return lines;
 }

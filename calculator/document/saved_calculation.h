@@ -29,9 +29,9 @@ struct SavedCalculation {
     std::string program;  // the version that wrote it
     std::string date;     // "2026-12-08T14:05:09", local time
     PriceListFile priceList;
-    // Only the counts and choices are kept; limits and results are left at
-    // their defaults, the calculation makes them again.
-    ConfigState state;
+    // Limits, derived values and the window's own values are not kept: the
+    // program has its own, the calculation makes the rest again.
+    Configuration config;
     // Only the inputs are kept: fields, check boxes, drop-downs, option
     // groups and their frames. The telephone fields' numbers are written
     // with a full stop (FieldTextForFile).

@@ -73,7 +73,7 @@ void CheckCalculatedQuantities(const SavedCalculation& saved, const App& app) {
     }
     const Catalogue& scratch = extended.empty() ? app.catalogue : extended;
     const std::vector<Count> derived =
-        DerivedQuantities(scratch, StateToApply(app.state, saved.state), saved.main, '.');
+        DerivedQuantities(scratch, StateToApply(app.state, saved.config), saved.main, '.');
     std::unordered_map<std::string_view, std::pair<long, long>> sums;  // file, derived
     for (const SavedItem& item : saved.items) sums[item.code].first += item.calculated;
     for (size_t i = 0; i < scratch.size(); ++i)
@@ -121,16 +121,10 @@ std::vector<int> MatchSavedItems(const Catalogue& catalogue, const std::vector<S
     return match;
 }
 
-ConfigState StateToApply(const ConfigState& now, const ConfigState& saved) {
-    ConfigState s = saved;
-    s.MaxBoards = now.MaxBoards;
-    s.MaxTrunkLines = now.MaxTrunkLines;
-    s.MaxLines = now.MaxLines;
-    s.FixedBoards = now.FixedBoards;
-    s.DialogHighlightColour = now.DialogHighlightColour;
-    s.TitleBarHeight = now.TitleBarHeight;
-    s.InputCalcTarget = now.InputCalcTarget;
-    s.InputCalcMax = now.InputCalcMax;
+ConfigState StateToApply(const ConfigState& now, const Configuration& saved) {
+    ConfigState s = now;
+    s.config = saved;
+    s.results = {};
     return s;
 }
 

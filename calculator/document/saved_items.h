@@ -19,7 +19,7 @@ inline constexpr int kMaxAddedQty = 9999;
 std::vector<int> MatchSavedItems(const Catalogue& catalogue, const std::vector<SavedItem>& items);
 
 // The saved counts and choices with the limits and values of this run.
-ConfigState StateToApply(const ConfigState& now, const ConfigState& saved);
+ConfigState StateToApply(const ConfigState& now, const Configuration& saved);
 
 // Throws CalculationFileError when the items contradict the rest of the
 // file: totals other than the items' prices times their quantities; a

@@ -19,7 +19,7 @@ AddQtyPad OpenPad(const App& app, AddPadKind kind, std::string key) {
                  {kKeypadMarginTwips, kKeypadMarginTwips,
                   kKeypadWidthTwips - 2 * kKeypadMarginTwips, kKeypadKeyHeightTwips}};
     LayOutKeys(pad.Command3, pad.Command2, pad.Command1, "Command3", "Command2", "Command1",
-               kKeysTop, app.state.DialogHighlightColour);
+               kKeysTop, app.state.window.DialogHighlightColour);
     pad.heightTwips = KeypadHeightTwips(kKeysTop);
     return pad;
 }

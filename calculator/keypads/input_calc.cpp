@@ -49,7 +49,7 @@ void MainFieldBox::Paint(Background background) {
 }
 
 std::unique_ptr<InputCalcBox> MainFieldBoxFor(App& app) {
-    const FieldInfo* field = FindField(app.state.InputCalcTarget);
+    const FieldInfo* field = FindField(app.state.window.InputCalcTarget);
     if (!field) return nullptr;
     return std::make_unique<MainFieldBox>(app, field->id);
 }
@@ -61,7 +61,7 @@ std::string MaxLabel(Count max) {
 InputCalc LoadInputCalc(const App& app) {
     InputCalc calc;
     calc.title = "Калькулятор";
-    calc.max = app.state.InputCalcMax;
+    calc.max = app.state.window.InputCalcMax;
     calc.decimalSeparator = app.decimalSeparator;
     calc.Label1 = {
         "Label1",
@@ -70,7 +70,7 @@ InputCalc LoadInputCalc(const App& app) {
     calc.Text1Box = {kKeypadMarginTwips, kDisplayTop, kKeypadWidthTwips - 2 * kKeypadMarginTwips,
                      kKeypadKeyHeightTwips};
     LayOutKeys(calc.Command1, calc.Command3, calc.Command2, "Command1", "Command3", "Command2",
-               kKeysTop, app.state.DialogHighlightColour);
+               kKeysTop, app.state.window.DialogHighlightColour);
     calc.heightTwips = KeypadHeightTwips(kKeysTop);
     RecalcButton(calc);
     return calc;

@@ -45,7 +45,7 @@ void TreeView1_MouseDown(MainFormModel& form, float y) {
 std::optional<TwipsPoint> TreeView1_DblClick(const App& app, const MainFormModel& form,
                                              TwipsPoint window) {
     if (!Priced(EntryOf(app, form.SelectNode))) return std::nullopt;
-    return TreeKeypadPosition(window, app.state.TitleBarHeight, form.FrameTabs[5].rect,
+    return TreeKeypadPosition(window, app.state.window.TitleBarHeight, form.FrameTabs[5].rect,
                               form.Frame2.rect, PlaceOf("TreeView1").rect, form.SelectNodeY);
 }
 
@@ -60,7 +60,7 @@ void ListView1_MouseDown(MainFormModel& form, float y) {
 std::optional<TwipsPoint> ListView1_DblClick(const App& app, const MainFormModel& form,
                                              TwipsPoint window) {
     if (!Priced(EntryOf(app, form.SelectList))) return std::nullopt;
-    return ListKeypadPosition(window, app.state.TitleBarHeight, form.FrameTabs[5].rect,
+    return ListKeypadPosition(window, app.state.window.TitleBarHeight, form.FrameTabs[5].rect,
                               form.Frame2.rect, PlaceOf("ListView1").rect, form.SelectListY);
 }
 
@@ -90,7 +90,7 @@ void Command4_Click(App& app) {
         app.platform.ShowMessage(kDiscountRangeMessage, kAppTitle, MessageIcon::Exclamation);
         return;
     }
-    app.state.QuotationDiscountPercent = *percent;
+    app.state.config.QuotationDiscountPercent = *percent;
 }
 
 std::string DiscountText(double percent, char decimalSeparator) {

@@ -52,15 +52,15 @@ std::optional<TwipsPoint> DialogButton_Click(App& app, const MainFormModel& form
     const TwipsRect& page = form.FrameTabs[0].rect;
     const TwipsRect& field = PlaceOf(button.field).rect;
     if (button.above)
-        return DialogAboveField(window, app.state.TitleBarHeight, page, field, dialogHeight);
-    return DialogBelowField(window, app.state.TitleBarHeight, page, field);
+        return DialogAboveField(window, app.state.window.TitleBarHeight, page, field, dialogHeight);
+    return DialogBelowField(window, app.state.window.TitleBarHeight, page, field);
 }
 
 TwipsPoint InputCalcButton_Click(App& app, const FieldButton& button, TwipsPoint window) {
-    app.state.InputCalcMax = 300;
-    app.state.InputCalcTarget = button.field;
+    app.state.window.InputCalcMax = 300;
+    app.state.window.InputCalcTarget = button.field;
     return InputCalcPosition(PlaceOf(button.field).rect, ContainersOf(button.field), window, 0,
-                             app.state.TitleBarHeight);
+                             app.state.window.TitleBarHeight);
 }
 
 }  // namespace veltra

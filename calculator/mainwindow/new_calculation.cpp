@@ -9,9 +9,14 @@
 namespace veltra {
 
 void NewCalculation(App& app) {
-    ConfigState& s = app.state;
-    s.AnalogExt8Boards = s.AnalogExt16Boards = 0;
-    s.DigitalExt8Boards = s.DigitalExt16Boards = s.DigitalExt32Boards = 0;
+    // Every count starts again, the FECU module with the handsets (kept, it
+    // would come back unordered with the next stations); the discount and a
+    // power warning once given stay.
+    Configuration fresh;
+    fresh.PowerWarningShown = app.state.config.PowerWarningShown;
+    fresh.QuotationDiscountPercent = app.state.config.QuotationDiscountPercent;
+    app.state.config = fresh;
+    app.state.results.FecuRequiredLevel = 0;
 
     SetMFUCheck(app, false);
     for (FieldId id :
@@ -20,19 +25,8 @@ void NewCalculation(App& app) {
         SetFieldText(app, id, "0");
     }
 
-    s.AnalogTrunkBoards = s.Bri8Boards = s.Bri16Boards = 0;
-    s.FecuRequiredLevel = s.FecuChosenLevel = 0;
     SetFieldText(app, FieldId::FecuText, "Нет");
-
-    s.E1Boards = s.E1PriLinks = s.E1CasLinks = 0;
     ShowCount(app, FieldId::E1TrunkText, "0", 0);
-
-    s.Ipu4Present = s.Ipu8Present = 0;
-    s.IcluBoards = s.IccuBoards = 0;
-    s.BaseStationCount = s.HandsetCount = 0;
-    // The FECU module goes with the handsets, as when the base stations are
-    // removed: kept, it would come back unordered with the next stations.
-    s.FecuModule = 0;
     ShowCount(app, FieldId::BSText, "0", 0);
     ShowCount(app, FieldId::MobileText, "0", 0);
 

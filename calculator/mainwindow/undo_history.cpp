@@ -9,19 +9,6 @@ namespace {
 
 constexpr int kCatalogueTab = 6;
 
-// The values that belong to the program and its window, not to the
-// calculation: the limits, the title bar, the input calculator's target.
-void CopyWindowValues(ConfigState& to, const ConfigState& from) {
-    to.MaxBoards = from.MaxBoards;
-    to.MaxTrunkLines = from.MaxTrunkLines;
-    to.MaxLines = from.MaxLines;
-    to.FixedBoards = from.FixedBoards;
-    to.DialogHighlightColour = from.DialogHighlightColour;
-    to.TitleBarHeight = from.TitleBarHeight;
-    to.InputCalcTarget = from.InputCalcTarget;
-    to.InputCalcMax = from.InputCalcMax;
-}
-
 // The pages made when chosen are made again while on screen; a total that
 // overflowed when the page was chosen keeps what was put back.
 void RemakeShownPages(App& app) {
@@ -51,8 +38,8 @@ bool SameDocument(const Document& a, const Document& b) {
 
 UndoState CaptureUndoState(const App& app) {
     UndoState s;
-    s.state = app.state;
-    CopyWindowValues(s.state, ConfigState{});
+    s.config = app.state.config;
+    s.results = app.state.results;
     s.main = app.main;
     s.reportText = std::move(s.main.ReportTxtLabel);
     s.main.ReportTxtLabel.clear();
@@ -72,9 +59,8 @@ UndoState CaptureUndoState(const App& app) {
 }
 
 void RestoreUndoState(App& app, const UndoState& s, bool withDocument) {
-    ConfigState state = s.state;
-    CopyWindowValues(state, app.state);
-    app.state = state;
+    app.state.config = s.config;
+    app.state.results = s.results;
     app.main = s.main;
     app.main.ReportTxtLabel = s.reportText;
     app.main.cabinet = s.cabinet;
@@ -97,8 +83,8 @@ void RestoreUndoState(App& app, const UndoState& s, bool withDocument) {
 }
 
 bool SameCalculation(const UndoState& a, const UndoState& b) {
-    return a.state == b.state && a.main == b.main && a.quantities == b.quantities &&
-           a.proposal == b.proposal;
+    return a.config == b.config && a.results == b.results && a.main == b.main &&
+           a.quantities == b.quantities && a.proposal == b.proposal;
 }
 
 void UndoHistory::Begin(const App& app) {

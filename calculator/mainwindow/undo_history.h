@@ -19,7 +19,10 @@
 namespace veltra {
 
 struct UndoState {
-    ConfigState state;     // the window's own values (limits, title bar, calculator) left out
+    // The limits and the window's own values (title bar, calculator) are the
+    // program's: left out.
+    Configuration config;
+    DerivedValues results;
     MainWindowModel main;  // the report text and the picture left out: below
     std::vector<std::pair<Count, Count>> quantities;  // calculated, added; catalogue order
     ProposalDetails proposal;

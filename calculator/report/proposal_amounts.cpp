@@ -83,10 +83,10 @@ Money VatOnTop(Money total, int ratePercent) {
 
 ProposalAmounts ComputeProposalAmounts(const App& app) {
     ProposalAmounts a;
-    const double k = app.state.QuotationDiscountPercent / 100;
+    const double k = app.state.config.QuotationDiscountPercent / 100;
     a.calculated = Table(app, k, [](const CatalogueItem& item) { return item.ItemCalcQty; });
     // The workbook writes its second table only when the hand-added items cost something.
-    a.hasAddedTable = app.state.AddTotal > Money();
+    a.hasAddedTable = app.state.results.AddTotal > Money();
     if (a.hasAddedTable)
         a.added = Table(app, k, [](const CatalogueItem& item) { return item.ItemAddQty; });
     a.total = a.calculated.total + a.added.total;

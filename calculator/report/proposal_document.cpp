@@ -187,9 +187,9 @@ ProposalDocument BuildProposalDocument(const App& app) {
     if (amounts.hasAddedTable)
         d.tables.push_back(Table(app, amounts.added, "Дополнительные позиции"));
     // A mark-up is a negative discount, and never named.
-    if (app.state.QuotationDiscountPercent > 0)
+    if (app.state.config.QuotationDiscountPercent > 0)
         d.discount = "Цены указаны с учетом скидки " +
-                     PercentText(app.state.QuotationDiscountPercent) + " %";
+                     PercentText(app.state.config.QuotationDiscountPercent) + " %";
     d.totals = TotalsLines(p, amounts, unit);
     d.words = AmountInWords(amounts.grandTotal, p.currency);
     if (p.validUntil.year != 0)

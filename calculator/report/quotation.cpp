@@ -127,7 +127,7 @@ int TopGroupOf(const Catalogue& catalogue, int i) {
 
 Sheet BuildQuotation(const App& app) {
     Layout q;
-    q.k = app.state.QuotationDiscountPercent / 100;
+    q.k = app.state.config.QuotationDiscountPercent / 100;
 
     for (const std::string& line : ConfigurationSheetLines(ReadConfiguration(app)))
         AddSheetLine(q, line);
@@ -149,7 +149,7 @@ Sheet BuildQuotation(const App& app) {
     q.sheet.SetFormula(1, kH, "=E" + std::to_string(q.row), calculated);
     DrawTableBorders(q, header);
 
-    if (app.state.AddTotal > Money()) {
+    if (app.state.results.AddTotal > Money()) {
         q.row += 2;
         WriteHeaderRow(q);
         const int secondHeader = q.row;

@@ -14,13 +14,13 @@ void ShowPower(App& app) {
 
 void ShowPower(const App& app, CabinetPicture& picture) {
     const MainWindowModel& w = app.main;
-    const bool switched = app.state.PowerTypeForced || w.PowerStandard.IsSelected(1);
+    const bool switched = app.state.results.PowerTypeForced || w.PowerStandard.IsSelected(1);
     const bool external = !switched && w.PowerStandard.IsSelected(2);
     const bool transformer = !switched && !external && w.PowerStandard.IsSelected(0);
     if (!switched && !external && !transformer) return;
     for (int c = 0; c < 3; ++c) {
         CabinetPower& p = picture.power[size_t(c)];
-        const bool exists = c + 1 <= app.state.CabinetCount;
+        const bool exists = c + 1 <= app.state.results.CabinetCount;
         p.imageVisible = exists;
         p.PowOut = exists ? (transformer ? "~36V" : "=48V") : "";
         if (external) {
@@ -49,14 +49,21 @@ void ShowCabinet(const App& app, CabinetPicture& picture) {
         Colour colour;
         Count divisor;
     } runs[] = {
-        {s.FixedBoards, 0x404040, 1},        {s.AnalogExt16Boards, 0x00C000, 1},
-        {s.AnalogExt8Boards, 0x00C000, 2},   {s.DigitalExt32Boards, 0x00C0C0, 1},
-        {s.DigitalExt16Boards, 0x00C0C0, 2}, {s.DigitalExt8Boards, 0x00C0C0, 4},
-        {Count(app.mfu()), 0xFF0000, 1},     {s.AnalogTrunkBoards, 0x8080FF, 1},
-        {s.Bri16Boards, 0x0040C0, 1},        {s.Bri8Boards, 0x0040C0, 2},
-        {s.E1Boards, 0xFF8080, 1},           {s.Ipu8Present, 0xFFDDDD, 1},
-        {s.Ipu4Present, 0xFFDDDD, 2},        {s.IccuBoards, 0xFF80FF, 1},
-        {s.IcluBoards, 0xC000C0, 1},
+        {s.limits.FixedBoards, 0x404040, 1},
+        {s.config.AnalogExt16Boards, 0x00C000, 1},
+        {s.config.AnalogExt8Boards, 0x00C000, 2},
+        {s.config.DigitalExt32Boards, 0x00C0C0, 1},
+        {s.config.DigitalExt16Boards, 0x00C0C0, 2},
+        {s.config.DigitalExt8Boards, 0x00C0C0, 4},
+        {Count(app.mfu()), 0xFF0000, 1},
+        {s.config.AnalogTrunkBoards, 0x8080FF, 1},
+        {s.config.Bri16Boards, 0x0040C0, 1},
+        {s.config.Bri8Boards, 0x0040C0, 2},
+        {s.config.E1Boards, 0xFF8080, 1},
+        {s.config.Ipu8Present, 0xFFDDDD, 1},
+        {s.config.Ipu4Present, 0xFFDDDD, 2},
+        {s.config.IccuBoards, 0xFF80FF, 1},
+        {s.config.IcluBoards, 0xC000C0, 1},
     };
     Count next = 0;
     for (const auto& run : runs)

@@ -275,7 +275,7 @@ InputCalcOpener RegisterKeypadCommands(ScenarioRunner& runner) {
                            });
 
     return [stack, &runner](std::unique_ptr<InputCalcBox> box, std::function<void()> closed) {
-        runner.app().state.InputCalcTarget = box->Name();
+        runner.app().state.window.InputCalcTarget = box->Name();
         stack->push_back(
             CalcSession{LoadInputCalc(runner.app()), std::move(box), std::move(closed)});
     };

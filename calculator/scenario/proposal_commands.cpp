@@ -143,7 +143,7 @@ void PrintProposalDetails(ScenarioRunner& r) {
     line("warranty", Escaped(d.warranty));
     line("note", Escaped(d.note));
     line("cabinet-page", d.cabinetPage ? "1" : "0");
-    line("discount", DiscountText(app.state.QuotationDiscountPercent, sep));
+    line("discount", DiscountText(app.state.config.QuotationDiscountPercent, sep));
     r.out() << "seller next-number " << app.seller.nextNumber << '\n';
 }
 

@@ -58,13 +58,13 @@ inline Count CountBoards(const App& app) {
     return CountBoards(app.state, app.mfu());
 }
 inline Count CountExtensionLines(const App& app) {
-    return CountExtensionLines(app.state, app.mfu());
+    return CountExtensionLines(app.state.config, app.mfu());
 }
 inline Count CountTrunkLines(const App& app) {
-    return CountTrunkLines(app.state, app.mfu());
+    return CountTrunkLines(app.state.config, app.mfu());
 }
 inline Count CountAllLines(const App& app) {
-    return CountAllLines(app.state, app.mfu());
+    return CountAllLines(app.state.config, app.mfu());
 }
 inline AddedItemsList RefreshAddedItemsList(const App& app) {
     return RefreshAddedItemsList(app.catalogue, app.decimalSeparator);

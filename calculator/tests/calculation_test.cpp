@@ -23,7 +23,7 @@ TEST(Frame, ModulesFollowTheFirstDigitOfTheCableCount) {
 
 TEST(Frame, SizesCablesModulesStripsAndArrestors) {
     TestApp t;
-    t.app.state.AnalogExt16Boards = 1;
+    t.app.state.config.AnalogExt16Boards = 1;
     SelectOption(t.app, OptionGroupId::MDFBox, 0);
     EXPECT_EQ(int(t.Qty("TSR 901 0472/3")), 2);
     EXPECT_EQ(int(t.Qty("MDF_OPEN_10")), 1);
@@ -37,7 +37,7 @@ TEST(Frame, SizesCablesModulesStripsAndArrestors) {
     EXPECT_EQ(int(t.Qty("TSR 901 0472/3")), 0);
     EXPECT_EQ(int(t.Qty("TSR 901 0472/2")), 2);
 
-    t.app.state.AnalogTrunkBoards = 3;
+    t.app.state.config.AnalogTrunkBoards = 3;
     SelectOption(t.app, OptionGroupId::Arrestor, 1);
     EXPECT_EQ(int(t.Qty("MDF_CASSETE_1")), 3);
     EXPECT_EQ(int(t.Qty("MDF_ARRESTORS")), 24);
@@ -52,55 +52,55 @@ TEST(Frame, SizesCablesModulesStripsAndArrestors) {
 
 TEST(Cabinets, NineBoardsPerCabinet) {
     TestApp t;
-    t.app.state.AnalogExt8Boards = 8;  // 9 boards with the fixed one
+    t.app.state.config.AnalogExt8Boards = 8;  // 9 boards with the fixed one
     RecalculateAll(t.app);
-    EXPECT_EQ(int(t.app.state.CabinetCount), 1);
+    EXPECT_EQ(int(t.app.state.results.CabinetCount), 1);
     EXPECT_EQ(int(t.Qty("591685/2")), 0);
-    t.app.state.AnalogExt8Boards = 9;
+    t.app.state.config.AnalogExt8Boards = 9;
     RecalculateAll(t.app);
-    EXPECT_EQ(int(t.app.state.CabinetCount), 2);
+    EXPECT_EQ(int(t.app.state.results.CabinetCount), 2);
     EXPECT_EQ(int(t.Qty("BDV 113 08")), 2);
     EXPECT_EQ(int(t.Qty("591685/2")), 1);
     EXPECT_EQ(int(t.Qty("NTM 144 60")), 1);
-    t.app.state.AnalogExt8Boards = 26;
+    t.app.state.config.AnalogExt8Boards = 26;
     RecalculateAll(t.app);
-    EXPECT_EQ(int(t.app.state.CabinetCount), 3);
+    EXPECT_EQ(int(t.app.state.results.CabinetCount), 3);
     EXPECT_EQ(int(t.Qty("SXA 112 4404/1")), 3);
     // Totals beyond the limit leave the cabinets as they were.
-    t.app.state.AnalogExt8Boards = 30;
+    t.app.state.config.AnalogExt8Boards = 30;
     RecalculateAll(t.app);
-    EXPECT_EQ(int(t.app.state.CabinetCount), 3);
+    EXPECT_EQ(int(t.app.state.results.CabinetCount), 3);
 }
 
 TEST(Power, TransformerWhileItCarriesTheLoad) {
     TestApp t;
     SetFieldText(t.app, FieldId::BasicText, "100");
-    EXPECT_EQ(int(t.app.state.PowerConsumption), 130);
+    EXPECT_EQ(int(t.app.state.results.PowerConsumption), 130);
     EXPECT_EQ(t.app.main.status.powerLine, "P = 130 / 180 Вт (Тр)");
     EXPECT_EQ(int(t.Qty("RES 147 051/1")), 1);
-    EXPECT_EQ(int(t.app.state.PowerUnitCount), 0);
+    EXPECT_EQ(int(t.app.state.results.PowerUnitCount), 0);
 }
 
 TEST(Power, SwitchedModeIsForcedByLoadOrBaseStations) {
     TestApp t;
     SetFieldText(t.app, FieldId::Dss1Text, "141");
-    EXPECT_TRUE(t.app.state.PowerTypeForced);
+    EXPECT_TRUE(t.app.state.results.PowerTypeForced);
     EXPECT_EQ(t.app.main.status.powerLine, "P = 181 / 240 Вт (Имп)");
     EXPECT_EQ(t.platform.powerMessages, 0);
     EXPECT_EQ(int(t.Qty("RES 147 051/1")), 0);
     EXPECT_EQ(int(t.Qty("BML 351 048")), 1);
 
     TestApp stations;
-    stations.app.state.BaseStationCount = 13;
-    stations.app.state.IccuBoards = 1;
-    stations.app.state.IcluBoards = 2;
+    stations.app.state.config.BaseStationCount = 13;
+    stations.app.state.config.IccuBoards = 1;
+    stations.app.state.config.IcluBoards = 2;
     RecalculateAll(stations.app);
-    EXPECT_TRUE(stations.app.state.PowerTypeForced);
-    EXPECT_EQ(int(stations.app.state.PowerConsumption), 40 + 78);
+    EXPECT_TRUE(stations.app.state.results.PowerTypeForced);
+    EXPECT_EQ(int(stations.app.state.results.PowerConsumption), 40 + 78);
     EXPECT_EQ(int(stations.Qty("TSRBS 101 12/1500")), 1);
-    stations.app.state.BaseStationCount = 12;
+    stations.app.state.config.BaseStationCount = 12;
     RecalculateAll(stations.app);
-    EXPECT_FALSE(stations.app.state.PowerTypeForced);
+    EXPECT_FALSE(stations.app.state.results.PowerTypeForced);
 }
 
 TEST(Power, UnitsAddCabinetsAndBatteries) {
@@ -108,13 +108,13 @@ TEST(Power, UnitsAddCabinetsAndBatteries) {
     SelectOption(t.app, OptionGroupId::PowerStandard, 1);
     SelectOption(t.app, OptionGroupId::PowerAcc, 1);
     SetFieldText(t.app, FieldId::Dss1Text, "210");  // P = 250
-    EXPECT_EQ(int(t.app.state.PowerUnitCount), 2);
-    EXPECT_EQ(int(t.app.state.CabinetCount), 2);
+    EXPECT_EQ(int(t.app.state.results.PowerUnitCount), 2);
+    EXPECT_EQ(int(t.app.state.results.CabinetCount), 2);
     EXPECT_EQ(int(t.Qty("BDV 113 08")), 2);
     EXPECT_EQ(int(t.Qty("NTM 144 60")), 1);
     EXPECT_EQ(int(t.Qty("BKB 201 002")), 2);
     EXPECT_EQ(int(t.Qty("BKC 851 003")), 8);
-    EXPECT_FALSE(t.app.state.PowerTypeForced);
+    EXPECT_FALSE(t.app.state.results.PowerTypeForced);
 }
 
 TEST(Power, AboveSevenHundredTwentyWattsOrdersThreeUnitsAndWarnsOnce) {
@@ -123,9 +123,9 @@ TEST(Power, AboveSevenHundredTwentyWattsOrdersThreeUnitsAndWarnsOnce) {
     SetFieldText(t.app, FieldId::ExecutiveText, "300");  // P = 910
     EXPECT_EQ(t.platform.powerMessages, 1);
     EXPECT_TRUE(t.app.main.status.overloadVisible);
-    EXPECT_EQ(int(t.app.state.PowerUnitCount), 3);
+    EXPECT_EQ(int(t.app.state.results.PowerUnitCount), 3);
     EXPECT_EQ(int(t.Qty("BML 351 048")), 3);
-    EXPECT_EQ(int(t.app.state.CabinetCount), 3);
+    EXPECT_EQ(int(t.app.state.results.CabinetCount), 3);
 
     // The same result whatever the previous calculation left behind.
     TestApp direct;
@@ -142,15 +142,15 @@ TEST(Power, AboveSevenHundredTwentyWattsOrdersThreeUnitsAndWarnsOnce) {
 
     NewCalculation(t.app);
     EXPECT_FALSE(t.app.main.status.overloadVisible);
-    EXPECT_FALSE(t.app.state.PowerWarningShown);
+    EXPECT_FALSE(t.app.state.config.PowerWarningShown);
 }
 
 TEST(Power, ExternalFeedOrdersFeedCablesOnly) {
     TestApp t;
     SelectOption(t.app, OptionGroupId::PowerStandard, 1);
-    EXPECT_EQ(int(t.app.state.PowerUnitCount), 1);
+    EXPECT_EQ(int(t.app.state.results.PowerUnitCount), 1);
     SelectOption(t.app, OptionGroupId::PowerStandard, 2);
-    EXPECT_EQ(int(t.app.state.PowerUnitCount), 0);
+    EXPECT_EQ(int(t.app.state.results.PowerUnitCount), 0);
     EXPECT_EQ(t.app.main.status.powerLine, "P = 40 Вт");
     EXPECT_EQ(int(t.Qty("TRE 990 113/850")), 1);
     EXPECT_EQ(int(t.Qty("RPM 945 323")), 0);
@@ -162,10 +162,10 @@ TEST(Power, TelephoneBoxesThatAreNotNumbersCountAsZero) {
     t.app.main.field(FieldId::BasicText).text = "abc";
     t.app.main.field(FieldId::EconomyText).text = "";
     EXPECT_NO_THROW(RecalculateAll(t.app));
-    EXPECT_EQ(int(t.app.state.PowerConsumption), 40);
+    EXPECT_EQ(int(t.app.state.results.PowerConsumption), 40);
     t.app.main.field(FieldId::StandardText).text = "2,5";  // 3.75 rounds to 4
     RecalculateAll(t.app);
-    EXPECT_EQ(int(t.app.state.PowerConsumption), 44);
+    EXPECT_EQ(int(t.app.state.results.PowerConsumption), 44);
 }
 
 TEST(IpUnitAndNetworking, RequiredLevelWinsOverALowerChoice) {
@@ -173,13 +173,13 @@ TEST(IpUnitAndNetworking, RequiredLevelWinsOverALowerChoice) {
     EXPECT_EQ(t.Text(FieldId::FecuText), "Нет");
     for (int level = 1; level <= 10; ++level) EXPECT_EQ(int(t.Qty(FecuPackageCode(level))), 0);
 
-    t.app.state.BaseStationCount = 1;
+    t.app.state.config.BaseStationCount = 1;
     RecalculateAll(t.app);
     EXPECT_EQ(int(t.Qty("KDUBS 130 12/1")), 1);
     EXPECT_EQ(t.Text(FieldId::FecuText), "V5 Basic Full networking for max 2 int");
 
-    t.app.state.Ipu8Present = 1;
-    t.app.state.FecuChosenLevel = 2;
+    t.app.state.config.Ipu8Present = 1;
+    t.app.state.config.FecuChosenLevel = 2;
     RecalculateAll(t.app);
     EXPECT_EQ(int(t.Qty("KDUBS 130 12/4")), 1);
     EXPECT_EQ(int(t.Qty("KDUBS 130 12/2")), 0);
@@ -189,18 +189,18 @@ TEST(IpUnitAndNetworking, RequiredLevelWinsOverALowerChoice) {
     EXPECT_EQ(int(t.Qty("LZYBS 203 13/8")), 1);
     EXPECT_EQ(int(t.Qty("ROF 157 5133/1")), 1);
 
-    t.app.state.FecuChosenLevel = 7;
+    t.app.state.config.FecuChosenLevel = 7;
     RecalculateAll(t.app);
     EXPECT_EQ(int(t.Qty("KDUBS 130 12/7")), 1);
     EXPECT_EQ(int(t.Qty("KDUBS 130 12/4")), 0);
     EXPECT_EQ(t.Text(FieldId::FecuText), "Standard Networking for max 32 int + CTI");
 
-    t.app.state.Ipu8Present = 0;
-    t.app.state.FecuChosenLevel = 0;
-    t.app.state.BaseStationCount = 0;
-    t.app.state.E1CasLinks = 2;  // channel-associated signalling needs no package
+    t.app.state.config.Ipu8Present = 0;
+    t.app.state.config.FecuChosenLevel = 0;
+    t.app.state.config.BaseStationCount = 0;
+    t.app.state.config.E1CasLinks = 2;  // channel-associated signalling needs no package
     RecalculateAll(t.app);
-    EXPECT_EQ(int(t.app.state.FecuRequiredLevel), 0);
+    EXPECT_EQ(int(t.app.state.results.FecuRequiredLevel), 0);
     EXPECT_EQ(t.Text(FieldId::IPUText), "0");
     EXPECT_EQ(int(t.Qty("ROF 157 5133/1")), 0);
 }
@@ -211,10 +211,10 @@ TEST(CostLine, TotalsAndCapacitySummary) {
     auto& item = t.app.catalogue[size_t(FindItem(t.app.catalogue, "NTM 144 60"))];
     item.ItemPrice = Money::FromUnits(100);
     item.ItemAddQty = 1;
-    t.app.state.DigitalExt16Boards = 2;
-    t.app.state.AnalogTrunkBoards = 1;
-    t.app.state.E1Boards = 1;
-    t.app.state.AnalogExt8Boards = 9;  // two cabinets: NTM 144 60 = 1 calculated
+    t.app.state.config.DigitalExt16Boards = 2;
+    t.app.state.config.AnalogTrunkBoards = 1;
+    t.app.state.config.E1Boards = 1;
+    t.app.state.config.AnalogExt8Boards = 9;  // two cabinets: NTM 144 60 = 1 calculated
     RecalculateAll(t.app);
     EXPECT_EQ(t.app.main.status.costLine, "Стоимость: 100 / 100 USD");
     EXPECT_EQ(t.app.main.status.lineSummary, "P/T/E=142/38/104");
@@ -223,11 +223,11 @@ TEST(CostLine, TotalsAndCapacitySummary) {
 TEST(LineCounts, WriteTheirFieldsWithTheMultiFunctionBoard) {
     TestApp t;
     EXPECT_EQ(t.Text(FieldId::BRITrunkText), "0 (0 BRI)");
-    t.app.state.Bri16Boards = 1;
+    t.app.state.config.Bri16Boards = 1;
     EXPECT_EQ(int(UpdateBriChannels(t.app)), 16);
     EXPECT_EQ(t.Text(FieldId::BRITrunkText), "16 (8 BRI)");
     EXPECT_EQ(t.app.main.field(FieldId::BRITrunkText).background, Background::Window);
-    t.app.state.Bri16Boards = 0;
+    t.app.state.config.Bri16Boards = 0;
     SetMFUCheck(t.app, true);
     EXPECT_EQ(t.Text(FieldId::AnalogExtText), "4");
     EXPECT_EQ(t.Text(FieldId::DigitalExtText), "8");
@@ -239,13 +239,13 @@ TEST(NewCalculation, LeavesExactlyTheSevenStartItems) {
     SelectCombo1(t.app, 3);
     SetMFUCheck(t.app, true);
     SelectMFUFlash(t.app, 4);
-    t.app.state.DigitalExt32Boards = 3;
-    t.app.state.BaseStationCount = 20;
-    t.app.state.IccuBoards = 1;
-    t.app.state.IcluBoards = 2;
-    t.app.state.HandsetCount = 30;
-    t.app.state.FecuModule = 3;
-    t.app.state.Ipu4Present = 1;
+    t.app.state.config.DigitalExt32Boards = 3;
+    t.app.state.config.BaseStationCount = 20;
+    t.app.state.config.IccuBoards = 1;
+    t.app.state.config.IcluBoards = 2;
+    t.app.state.config.HandsetCount = 30;
+    t.app.state.config.FecuModule = 3;
+    t.app.state.config.Ipu4Present = 1;
     SelectOption(t.app, OptionGroupId::PowerStandard, 1);
     SelectOption(t.app, OptionGroupId::PowerAcc, 1);
     SelectOption(t.app, OptionGroupId::MDFBox, 2);
@@ -268,7 +268,7 @@ TEST(NewCalculation, LeavesExactlyTheSevenStartItems) {
                                                 "SXK 106 4147/2"}));
     // Goes with the handsets: kept, the next base stations would bring it
     // back chosen but not ordered.
-    EXPECT_EQ(int(t.app.state.FecuModule), 0);
+    EXPECT_EQ(int(t.app.state.config.FecuModule), 0);
     EXPECT_TRUE(t.app.main.OnlyStationMDFCheck.checked);
     EXPECT_TRUE(t.app.main.MDFBox.IsSelected(1));
     EXPECT_TRUE(t.app.main.Arrestor.IsSelected(2));

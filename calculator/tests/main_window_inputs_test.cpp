@@ -52,10 +52,10 @@ TEST(TelephoneFields, AHugeCountIsRefusedEvenWhenItOverflowsThePowerEstimate) {
     EXPECT_EQ(t.platform.messages[0].title, "Диапазон значений 0...300");
     EXPECT_EQ(t.Text(FieldId::ExecutiveText), "0");
     EXPECT_EQ(int(t.Qty("DBC 213 01/01021")), 0);
-    EXPECT_EQ(int(t.app.state.PowerConsumption), 40);
+    EXPECT_EQ(int(t.app.state.results.PowerConsumption), 40);
     // The next calculation works again.
     RunEvent(t.app, [&] { SetFieldText(t.app, FieldId::BasicText, "10"); });
-    EXPECT_EQ(int(t.app.state.PowerConsumption), 49);
+    EXPECT_EQ(int(t.app.state.results.PowerConsumption), 49);
     EXPECT_EQ(t.platform.messages.size(), 1u);
 }
 
@@ -86,8 +86,8 @@ TEST(AutoCount, SchemesAtSeventeenAndThreeHundredThirtyThree) {
 TEST(AutoCount, RunsOnEveryChangeOfTheDigitalExtensions) {
     TestApp t;
     SelectCombo1(t.app, 1);
-    t.app.state.DigitalExt16Boards = 1;
-    t.app.state.DigitalExt8Boards = 1;
+    t.app.state.config.DigitalExt16Boards = 1;
+    t.app.state.config.DigitalExt8Boards = 1;
     UpdateDigitalExtLines(t.app);  // writes DigitalExtText = 24
     EXPECT_EQ(t.Text(FieldId::DigitalExtText), "24");
     const AutoCount a = AutoCountScheme(1, 24);
@@ -106,7 +106,7 @@ TEST(AutoCount, RunsOnEveryChangeOfTheDigitalExtensions) {
 
 TEST(MultiFunctionBoard, IsRefusedOnAFullExchangeWithOneMessage) {
     TestApp t;
-    t.app.state.AnalogExt8Boards = 26;
+    t.app.state.config.AnalogExt8Boards = 26;
     RecalculateAll(t.app);
     SetMFUCheck(t.app, true);
     EXPECT_FALSE(t.app.main.MFUCheck.checked);
@@ -117,15 +117,15 @@ TEST(MultiFunctionBoard, IsRefusedOnAFullExchangeWithOneMessage) {
     EXPECT_FALSE(t.app.main.MFU_Flash.visible);
 
     TestApp lines;
-    lines.app.state.DigitalExt32Boards = 10;
-    lines.app.state.AnalogExt8Boards = 1;  // 328 lines; the board's 20 exceed 340
+    lines.app.state.config.DigitalExt32Boards = 10;
+    lines.app.state.config.AnalogExt8Boards = 1;  // 328 lines; the board's 20 exceed 340
     RecalculateAll(lines.app);
     SetMFUCheck(lines.app, true);
     EXPECT_FALSE(lines.app.main.MFUCheck.checked);
     EXPECT_EQ(lines.platform.messages.size(), 1u);
 
     TestApp trunks;
-    trunks.app.state.E1Boards = 4;  // 120 trunk lines; the board's 8 would make 128
+    trunks.app.state.config.E1Boards = 4;  // 120 trunk lines; the board's 8 would make 128
     RecalculateAll(trunks.app);
     SetMFUCheck(trunks.app, true);
     EXPECT_FALSE(trunks.app.main.MFUCheck.checked);
@@ -170,11 +170,11 @@ TEST(Options, FrameAndPowerChoicesEnableTheirDependents) {
 
 TEST(Events, AnOverflowIsReportedAndTheProgramGoesOn) {
     TestApp t;
-    t.app.state.AnalogExt16Boards = 3000;  // 48000 lines do not fit 16 bits
+    t.app.state.config.AnalogExt16Boards = 3000;  // 48000 lines do not fit 16 bits
     RunEvent(t.app, [&] { RecalculateAll(t.app); });
     ASSERT_EQ(t.platform.messages.size(), 1u);
     EXPECT_EQ(t.platform.messages[0].text, "Переполнение");
-    t.app.state.AnalogExt16Boards = 1;
+    t.app.state.config.AnalogExt16Boards = 1;
     RunEvent(t.app, [&] { RecalculateAll(t.app); });
     EXPECT_EQ(t.Text(FieldId::AnalogExtText), "16");
     EXPECT_EQ(t.platform.messages.size(), 1u);

@@ -56,8 +56,8 @@ Snapshot Take(const App& app) {
     const auto& st = app.main.status;
     s.panels = st.costLine + st.powerLine + st.lineSummary + (st.overloadVisible ? "!" : "");
     const ConfigState& c = app.state;
-    s.state = {c.CabinetCount,    c.PowerConsumption,  c.PowerUnitCount,
-               c.PowerTypeForced, c.PowerWarningShown, c.FecuRequiredLevel};
+    s.state = {c.results.CabinetCount,    c.results.PowerConsumption, c.results.PowerUnitCount,
+               c.results.PowerTypeForced, c.config.PowerWarningShown, c.results.FecuRequiredLevel};
     return s;
 }
 
@@ -176,50 +176,50 @@ TEST(RecalculateAll, IsIdempotentOnRandomValidConfigurations) {
             ConfigState before = s;
             switch (Pick(rng, 0, 11)) {
                 case 0:
-                    s.AnalogExt8Boards += 1;
+                    s.config.AnalogExt8Boards += 1;
                     break;
                 case 1:
-                    s.AnalogExt16Boards += 1;
+                    s.config.AnalogExt16Boards += 1;
                     break;
                 case 2:
-                    s.DigitalExt8Boards += 1;
+                    s.config.DigitalExt8Boards += 1;
                     break;
                 case 3:
-                    s.DigitalExt16Boards += 1;
+                    s.config.DigitalExt16Boards += 1;
                     break;
                 case 4:
-                    s.DigitalExt32Boards += 1;
+                    s.config.DigitalExt32Boards += 1;
                     break;
                 case 5:
-                    s.AnalogTrunkBoards += 1;
+                    s.config.AnalogTrunkBoards += 1;
                     break;
                 case 6:
-                    s.E1Boards += 1;
-                    s.E1PriLinks += Pick(rng, 0, 1);
+                    s.config.E1Boards += 1;
+                    s.config.E1PriLinks += Pick(rng, 0, 1);
                     break;
                 case 7:
-                    s.Bri8Boards += 1;
+                    s.config.Bri8Boards += 1;
                     break;
                 case 8:
-                    s.Bri16Boards += 1;
+                    s.config.Bri16Boards += 1;
                     break;
                 case 9:
-                    s.BaseStationCount += Pick(rng, 1, 8);
-                    s.IccuBoards = 1;
+                    s.config.BaseStationCount += Pick(rng, 1, 8);
+                    s.config.IccuBoards = 1;
                     break;
                 case 10:
-                    s.Ipu8Present = s.Ipu4Present == 0 ? 1 : 0;
+                    s.config.Ipu8Present = s.config.Ipu4Present == 0 ? 1 : 0;
                     break;
                 case 11:
-                    s.HandsetCount += Pick(rng, 1, 10);
+                    s.config.HandsetCount += Pick(rng, 1, 10);
                     break;
             }
-            if (CountBoards(app) > s.MaxBoards || CountAllLines(app) > s.MaxLines ||
-                CountTrunkLines(app) > s.MaxTrunkLines) {
+            if (CountBoards(app) > s.limits.MaxBoards || CountAllLines(app) > s.limits.MaxLines ||
+                CountTrunkLines(app) > s.limits.MaxTrunkLines) {
                 s = before;
             }
         }
-        s.FecuChosenLevel = Pick(rng, 0, 10);
+        s.config.FecuChosenLevel = Pick(rng, 0, 10);
         if (Pick(rng, 0, 1)) SetMFUCheck(app, true);
         SelectCombo1(app, Pick(rng, 0, 3));
         SelectOption(app, OptionGroupId::PowerStandard, Pick(rng, 0, 2));
@@ -401,13 +401,16 @@ TEST(RecalculateAll, RandomDialogSequencesKeepTheLimitsAndAreIdempotent) {
                 }
             }
             ASSERT_TRUE(FollowTheInputs(app)) << "round " << round << " step " << step;
-            ASSERT_LE(CountBoards(app), s.MaxBoards) << "round " << round << " step " << step;
-            ASSERT_LE(CountAllLines(app), s.MaxLines) << "round " << round << " step " << step;
-            ASSERT_LE(CountTrunkLines(app), s.MaxTrunkLines)
+            ASSERT_LE(CountBoards(app), s.limits.MaxBoards)
                 << "round " << round << " step " << step;
-            ASSERT_FALSE(s.Ipu4Present == 1 && s.Ipu8Present == 1) << "round " << round;
-            ASSERT_LE(s.HandsetCount, 210);
-            ASSERT_LE(s.BaseStationCount, 4 * s.IccuBoards + 8 * s.IcluBoards);
+            ASSERT_LE(CountAllLines(app), s.limits.MaxLines)
+                << "round " << round << " step " << step;
+            ASSERT_LE(CountTrunkLines(app), s.limits.MaxTrunkLines)
+                << "round " << round << " step " << step;
+            ASSERT_FALSE(s.config.Ipu4Present == 1 && s.config.Ipu8Present == 1)
+                << "round " << round;
+            ASSERT_LE(s.config.HandsetCount, 210);
+            ASSERT_LE(s.config.BaseStationCount, 4 * s.config.IccuBoards + 8 * s.config.IcluBoards);
         }
         RecalculateAll(app);
         const Snapshot first = Take(app);
@@ -511,10 +514,10 @@ TEST(RecalculateAll, KeypadsKeepTotalsCurrentAndLimitsHeld) {
             UpdateCostLine(app);
             EXPECT_TRUE(shown == Take(app)) << "round " << round << " step " << step;
         }
-        EXPECT_LE(CountBoards(app), app.state.MaxBoards);
-        EXPECT_LE(CountAllLines(app), app.state.MaxLines);
-        EXPECT_LE(CountTrunkLines(app), app.state.MaxTrunkLines);
-        EXPECT_FALSE(app.state.Ipu4Present == 1 && app.state.Ipu8Present == 1);
+        EXPECT_LE(CountBoards(app), app.state.limits.MaxBoards);
+        EXPECT_LE(CountAllLines(app), app.state.limits.MaxLines);
+        EXPECT_LE(CountTrunkLines(app), app.state.limits.MaxTrunkLines);
+        EXPECT_FALSE(app.state.config.Ipu4Present == 1 && app.state.config.Ipu8Present == 1);
         ExpectRoundTripChangesNothing(t, "round " + std::to_string(round));
         RecalculateAll(app);
         const Snapshot first = Take(app);

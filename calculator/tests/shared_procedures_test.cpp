@@ -26,16 +26,16 @@ TEST(CapacitySums, CountTheMultiFunctionBoardWhenTicked) {
 TEST(CapacitySums, WeighEveryBoardKind) {
     TestApp t;
     ConfigState& s = t.app.state;
-    s.AnalogExt8Boards = 1;
-    s.AnalogExt16Boards = 1;
-    s.DigitalExt32Boards = 2;
-    s.HandsetCount = 5;
-    s.Bri8Boards = 1;
-    s.Bri16Boards = 1;
-    s.E1Boards = 1;
-    s.Ipu4Present = 1;
-    s.IccuBoards = 1;
-    s.IcluBoards = 2;
+    s.config.AnalogExt8Boards = 1;
+    s.config.AnalogExt16Boards = 1;
+    s.config.DigitalExt32Boards = 2;
+    s.config.HandsetCount = 5;
+    s.config.Bri8Boards = 1;
+    s.config.Bri16Boards = 1;
+    s.config.E1Boards = 1;
+    s.config.Ipu4Present = 1;
+    s.config.IccuBoards = 1;
+    s.config.IcluBoards = 2;
     EXPECT_EQ(int(CountBoards(t.app)), 1 + 1 + 1 + 2 + 1 + 1 + 1 + 1 + 1 + 2);
     EXPECT_EQ(int(CountExtensionLines(t.app)), 8 + 16 + 64 + 5);
     // The smaller BRI board counts 4 trunk lines here.
@@ -94,11 +94,11 @@ TEST(InputCalcPosition, OpensJustBelowTheBox) {
 TEST(StartUp, LeavesOneCabinetAndTheAlwaysPresentItems) {
     TestApp t;
     EXPECT_TRUE(t.platform.messages.empty());
-    EXPECT_EQ(int(t.app.state.MaxBoards), 27);
-    EXPECT_EQ(int(t.app.state.MaxLines), 340);
-    EXPECT_EQ(int(t.app.state.MaxTrunkLines), 120);
-    EXPECT_EQ(int(t.app.state.CabinetCount), 1);
-    EXPECT_EQ(t.app.state.DialogHighlightColour, Rgb(176, 176, 176));
+    EXPECT_EQ(int(t.app.state.limits.MaxBoards), 27);
+    EXPECT_EQ(int(t.app.state.limits.MaxLines), 340);
+    EXPECT_EQ(int(t.app.state.limits.MaxTrunkLines), 120);
+    EXPECT_EQ(int(t.app.state.results.CabinetCount), 1);
+    EXPECT_EQ(t.app.state.window.DialogHighlightColour, Rgb(176, 176, 176));
     EXPECT_EQ(int(t.Qty("ROF 157 5124/1")), 1);
     EXPECT_EQ(int(t.Qty("LZY 203 2232/1")), 1);
     EXPECT_EQ(t.app.main.status.powerLine, "P = 40 / 180 Вт (Тр)");

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     veltra::App app(platform, ',');
     veltra::StartUp(app, VELTRA_PRICE_LIST);
     veltra::BuildRichConfiguration(app);
-    if (argc > 2) app.state.QuotationDiscountPercent = std::atof(argv[2]);
+    if (argc > 2) app.state.config.QuotationDiscountPercent = std::atof(argv[2]);
     // Saving an unchanged calculation keeps the date it was saved with.
     app.document.savedContent = veltra::CurrentContent(app);
     app.document.savedDate = "2026-01-15T10:00:00";

@@ -63,7 +63,7 @@ void StoreStations(App& app, int stations) {
 
 void ShootUnitDialogs(const QDir& out) {
     // Two free slots: IC-CU and one IC-LU, at most 12 base stations.
-    WithApp([](App& app) { app.state.AnalogExt8Boards = 24; },
+    WithApp([](App& app) { app.state.config.AnalogExt8Boards = 24; },
             [&](App& app) {
                 BaseStationDialog model = OpenBaseStation(app);
                 Slider1_Change(app, model, 9);
@@ -80,8 +80,8 @@ void ShootUnitDialogs(const QDir& out) {
             });
     WithApp(
         [](App& app) {
-            app.state.Ipu4Present = 1;
-            app.state.FecuChosenLevel = 7;
+            app.state.config.Ipu4Present = 1;
+            app.state.config.FecuChosenLevel = 7;
             RecalculateAll(app);
         },
         [&](App& app) {
@@ -92,9 +92,9 @@ void ShootUnitDialogs(const QDir& out) {
     // An 8-call unit with three trunk lines free: the 4-call unit stays off.
     WithApp(
         [](App& app) {
-            app.state.Ipu8Present = 1;
-            app.state.AnalogTrunkBoards = 13;
-            app.state.MaxTrunkLines = 115;
+            app.state.config.Ipu8Present = 1;
+            app.state.config.AnalogTrunkBoards = 13;
+            app.state.limits.MaxTrunkLines = 115;
             RecalculateAll(app);
         },
         [&](App& app) {
@@ -122,30 +122,31 @@ int main(int argc, char** argv) {
         {"digext_preview.png", "DigExt",
          [](App& app) {
              SetMFUCheck(app, true);
-             app.state.DigitalExt16Boards = 2;
-             app.state.AnalogTrunkBoards = 3;
+             app.state.config.DigitalExt16Boards = 2;
+             app.state.config.AnalogTrunkBoards = 3;
          },
          6},
-        {"digext_full.png", "DigExt", [](App& app) { app.state.AnalogTrunkBoards = 27; }, -1},
+        {"digext_full.png", "DigExt", [](App& app) { app.state.config.AnalogTrunkBoards = 27; },
+         -1},
         {"anext.png", "AnExt",
          [](App& app) {
-             app.state.AnalogExt16Boards = 2;
-             app.state.AnalogExt8Boards = 1;
+             app.state.config.AnalogExt16Boards = 2;
+             app.state.config.AnalogExt8Boards = 1;
          },
          -1},
-        {"antr.png", "AnTr", [](App& app) { app.state.E1Boards = 2; }, 4},
+        {"antr.png", "AnTr", [](App& app) { app.state.config.E1Boards = 2; }, 4},
         {"britrunk.png", "BriTrunk",
          [](App& app) {
              SetMFUCheck(app, true);
-             app.state.Bri16Boards = 1;
+             app.state.config.Bri16Boards = 1;
          },
          3},
         {"e1trunk.png", "E1Trunk",
          [](App& app) {
-             app.state.AnalogTrunkBoards = 3;
-             app.state.E1Boards = 3;
-             app.state.E1PriLinks = 1;
-             app.state.E1CasLinks = 2;
+             app.state.config.AnalogTrunkBoards = 3;
+             app.state.config.E1Boards = 3;
+             app.state.config.E1PriLinks = 1;
+             app.state.config.E1CasLinks = 2;
          },
          -1},
     };

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
                                                     : veltra::VatMode::Included;
             if (mode == "none") app.proposal.vatExemptReason = "УСН";
         } else if (arg == "--discount" && more) {
-            app.state.QuotationDiscountPercent = std::atof(argv[++i]);
+            app.state.config.QuotationDiscountPercent = std::atof(argv[++i]);
         } else if (arg == "--added" && more) {
             veltra::AddManyItemsByHand(app, std::atoi(argv[++i]));
         } else if (arg == "--cabinet") {

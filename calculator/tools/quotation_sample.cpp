@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     fans.ItemPrice = veltra::Money::FromUnits(250);
     fans.ItemAddQty = 2;
     veltra::RecalculateAll(app);
-    if (argc > 2) app.state.QuotationDiscountPercent = std::atof(argv[2]);
+    if (argc > 2) app.state.config.QuotationDiscountPercent = std::atof(argv[2]);
     if (!veltra::ExportQuotationTo(app, argv[1])) {
         for (const auto& message : platform.messages) std::cerr << message.text << '\n';
         return 1;

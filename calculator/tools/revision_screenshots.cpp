@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     IssuePdf(app, dir, "kp-1.pdf");
     // The customer wants more telephones and a discount: revision 2.
     window.findChild<QLineEdit*>("BasicText")->setText("15");
-    app.state.QuotationDiscountPercent = 5;
+    app.state.config.QuotationDiscountPercent = 5;
     IssuePdf(app, dir, "kp-2.pdf");
     veltra::SaveCalculation(app, dir.filePath("kp.veltra").toStdString());
     window.Render();

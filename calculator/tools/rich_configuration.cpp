@@ -41,11 +41,11 @@ void BuildRichConfiguration(App& app) {
     SelectOption(app, OptionGroupId::PowerAcc, 1);
 
     ConfigState& s = app.state;
-    s.BaseStationCount = 4;
-    s.IccuBoards = 1;
-    s.IcluBoards = 0;
-    s.HandsetCount = 12;
-    s.Ipu8Present = 1;
+    s.config.BaseStationCount = 4;
+    s.config.IccuBoards = 1;
+    s.config.IcluBoards = 0;
+    s.config.HandsetCount = 12;
+    s.config.Ipu8Present = 1;
     // The cordless units as their dialogs would store them: their items and
     // fields follow the counts.
     SetChosenItems(app);

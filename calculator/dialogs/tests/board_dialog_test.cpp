@@ -38,7 +38,7 @@ TEST(BoardDialogByName, HiddenDisabledAndUnknownControlsAreRefused) {
     EXPECT_EQ(ClickControl(t.app, tr, "Command3"), ControlResult::Done);
     EXPECT_TRUE(IsClosed(tr));
 
-    t.app.state.AnalogTrunkBoards = 7;
+    t.app.state.config.AnalogTrunkBoards = 7;
     auto e1 = *OpenBoardDialog(t.app, "E1Trunk");
     EXPECT_EQ(ClickControl(t.app, e1, "E1(3)"), ControlResult::Disabled);
     EXPECT_EQ(ClickControl(t.app, e1, "eprom1(0)"), ControlResult::Hidden);
@@ -47,7 +47,7 @@ TEST(BoardDialogByName, HiddenDisabledAndUnknownControlsAreRefused) {
     EXPECT_EQ(ClickControl(t.app, e1, "eprom5(1)"), ControlResult::Unknown);
     EXPECT_EQ(ClickControl(t.app, e1, "eprom1(2)"), ControlResult::Unknown);
     EXPECT_EQ(ClickControl(t.app, e1, "Command1"), ControlResult::Done);
-    EXPECT_EQ(t.app.state.E1CasLinks, 1);
+    EXPECT_EQ(t.app.state.config.E1CasLinks, 1);
 }
 
 TEST(BoardDialogByName, HoverAndClickReachTheVariantButtons) {
@@ -57,13 +57,13 @@ TEST(BoardDialogByName, HoverAndClickReachTheVariantButtons) {
     EXPECT_EQ(std::get<VariantDialog>(an).PreviewIndex, 3);
     EXPECT_EQ(ClickControl(t.app, an, "Command1(3)"), ControlResult::Done);
     EXPECT_TRUE(IsClosed(an));
-    EXPECT_EQ(t.app.state.AnalogExt16Boards, 1);
-    EXPECT_EQ(t.app.state.AnalogExt8Boards, 1);
+    EXPECT_EQ(t.app.state.config.AnalogExt16Boards, 1);
+    EXPECT_EQ(t.app.state.config.AnalogExt8Boards, 1);
 }
 
 TEST(BoardDialogPrint, VariantDialogLinesDescribeEveryControl) {
     TestApp t;
-    t.app.state.DigitalExt16Boards = 1;
+    t.app.state.config.DigitalExt16Boards = 1;
     const auto lines = Lines(t.app, "DigExt");
     ASSERT_EQ(lines.size(), 43u + 2 + 4 + 2);
     EXPECT_EQ(lines[0], "button Command1(0) | 0 | normal | visible | enabled");
@@ -80,8 +80,8 @@ TEST(BoardDialogPrint, VariantDialogLinesDescribeEveryControl) {
 
 TEST(BoardDialogPrint, E1LinesShowOptionsFramesAndButtons) {
     TestApp t;
-    t.app.state.E1Boards = 1;
-    t.app.state.E1CasLinks = 1;
+    t.app.state.config.E1Boards = 1;
+    t.app.state.config.E1CasLinks = 1;
     const auto lines = Lines(t.app, "E1Trunk");
     ASSERT_EQ(lines.size(), 5u + 4 * 3 + 2 + 2);
     EXPECT_EQ(lines[0], "option E1(0) | off | enabled | visible");

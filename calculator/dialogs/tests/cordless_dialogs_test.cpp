@@ -59,26 +59,26 @@ TEST(BaseStationOpening, MaximumIsTheLastRowThatFits) {
     };
     const Case kCases[] = {
         // 25 boards: two slots free, so IC-CU + one IC-LU serve at most 12.
-        {"two free slots", [](App& a) { a.state.AnalogExt8Boards = 24; }, 12, true},
-        {"one free slot", [](App& a) { a.state.AnalogExt8Boards = 25; }, 4, true},
-        {"no free slot", [](App& a) { a.state.AnalogExt8Boards = 26; }, 0, false},
+        {"two free slots", [](App& a) { a.state.config.AnalogExt8Boards = 24; }, 12, true},
+        {"one free slot", [](App& a) { a.state.config.AnalogExt8Boards = 25; }, 4, true},
+        {"no free slot", [](App& a) { a.state.config.AnalogExt8Boards = 26; }, 0, false},
         // 112 trunk lines: one 8-line board still fits.
-        {"trunk lines", [](App& a) { a.state.AnalogTrunkBoards = 14; }, 4, true},
+        {"trunk lines", [](App& a) { a.state.config.AnalogTrunkBoards = 14; }, 4, true},
         // 312 of 340 lines: three boards fit.
         {"all lines",
          [](App& a) {
-             a.state.DigitalExt32Boards = 9;
-             a.state.AnalogExt16Boards = 1;
-             a.state.AnalogExt8Boards = 1;
+             a.state.config.DigitalExt32Boards = 9;
+             a.state.config.AnalogExt16Boards = 1;
+             a.state.config.AnalogExt8Boards = 1;
          },
          20, true},
         // The fitted boards are taken out first, so a full cordless set keeps 60.
         {"own boards",
          [](App& a) {
-             a.state.AnalogExt8Boards = 18;
-             a.state.IccuBoards = 1;
-             a.state.IcluBoards = 7;
-             a.state.BaseStationCount = 60;
+             a.state.config.AnalogExt8Boards = 18;
+             a.state.config.IccuBoards = 1;
+             a.state.config.IcluBoards = 7;
+             a.state.config.BaseStationCount = 60;
              ShowCount(a, FieldId::BSText, "60", 60);
          },
          60, true},
@@ -108,9 +108,9 @@ TEST(BaseStationOk, StoresBoardsItemsAndField) {
     TestApp t;
     StoreStations(t.app, 13);
     const ConfigState& s = t.app.state;
-    EXPECT_EQ(s.IccuBoards, 1);
-    EXPECT_EQ(s.IcluBoards, 2);
-    EXPECT_EQ(s.BaseStationCount, 13);
+    EXPECT_EQ(s.config.IccuBoards, 1);
+    EXPECT_EQ(s.config.IcluBoards, 2);
+    EXPECT_EQ(s.config.BaseStationCount, 13);
     EXPECT_EQ(t.Qty("ROF 157 5131/1"), 1);
     EXPECT_EQ(t.Qty("ROF 157 5129/1"), 2);
     EXPECT_EQ(t.Qty("NTM/KRCNB 301 03/1"), 13);
@@ -118,7 +118,7 @@ TEST(BaseStationOk, StoresBoardsItemsAndField) {
     EXPECT_EQ(t.Text(FieldId::BSText), "13");
     EXPECT_EQ(t.app.main.field(FieldId::BSText).background, Background::Window);
     // The field's change handling recalculated: the base stations need package 1.
-    EXPECT_EQ(s.FecuRequiredLevel, 1);
+    EXPECT_EQ(s.results.FecuRequiredLevel, 1);
     EXPECT_EQ(t.Qty("KDUBS 130 12/1"), 1);
     EXPECT_TRUE(t.platform.messages.empty());
 }
@@ -129,21 +129,21 @@ TEST(BaseStationOk, NoBaseStationsClearHandsetsAndFecuModule) {
     MobileDialog m = OpenMobile(t.app);
     dt288_Type(t.app, m, "30");
     Command1_Click(t.app, m);
-    ASSERT_EQ(t.app.state.HandsetCount, 30);
+    ASSERT_EQ(t.app.state.config.HandsetCount, 30);
     ASSERT_EQ(t.Qty("KDU 130 05/3"), 1);
 
     StoreStations(t.app, 0);
     const ConfigState& s = t.app.state;
-    EXPECT_EQ(s.HandsetCount, 0);
-    EXPECT_EQ(s.FecuModule, 0);
-    EXPECT_EQ(s.IccuBoards + s.IcluBoards, 0);
+    EXPECT_EQ(s.config.HandsetCount, 0);
+    EXPECT_EQ(s.config.FecuModule, 0);
+    EXPECT_EQ(s.config.IccuBoards + s.config.IcluBoards, 0);
     EXPECT_EQ(t.Text(FieldId::MobileText), "0");
     EXPECT_EQ(t.app.main.field(FieldId::MobileText).background, Background::ButtonFace);
     EXPECT_EQ(t.app.main.field(FieldId::BSText).background, Background::ButtonFace);
     EXPECT_EQ(t.Qty("NTM/DPANB 301 04/1"), 0);
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(t.Qty("KDU 130 05/" + std::to_string(k)), 0) << k;
     EXPECT_EQ(t.Qty("ROF 157 5131/1"), 0);
-    EXPECT_EQ(s.FecuRequiredLevel, 0);  // recalculated without handsets or stations
+    EXPECT_EQ(s.results.FecuRequiredLevel, 0);  // recalculated without handsets or stations
     EXPECT_TRUE(OpenMobile(t.app).FecuMobile[0].selected);
 }
 
@@ -154,7 +154,7 @@ TEST(BaseStationClose, ChangesNothingAndHelpOpensTheTopic) {
     Command1_Click(t.app, d);
     Command3_Click(d);
     EXPECT_TRUE(d.closed);
-    EXPECT_EQ(t.app.state.BaseStationCount, 0);
+    EXPECT_EQ(t.app.state.config.BaseStationCount, 0);
     EXPECT_EQ(t.Text(FieldId::BSText), "0");
     EXPECT_EQ(t.platform.helpTargets,
               std::vector<std::string>{"v4_overview.chm::/applications\\applications_8.htm"});
@@ -219,7 +219,7 @@ TEST(MobileEntry, RefusedEntriesRestoreTheLastAcceptedValue) {
     dt288_Type(t.app, d, "300");
     Command1_Click(t.app, d);
     EXPECT_FALSE(d.closed);
-    EXPECT_EQ(t.app.state.HandsetCount, 12);
+    EXPECT_EQ(t.app.state.config.HandsetCount, 12);
 }
 
 TEST(MobileEntry, OnlyAWholeNumberIsACountAndOkWritesItEverywhere) {
@@ -236,29 +236,29 @@ TEST(MobileEntry, OnlyAWholeNumberIsACountAndOkWritesItEverywhere) {
         EXPECT_EQ(SelectedModule(d), 2) << refused;
     }
     EXPECT_EQ(t.platform.messages.size(), 8u);
-    EXPECT_EQ(t.app.state.HandsetCount, 0);
+    EXPECT_EQ(t.app.state.config.HandsetCount, 0);
 
     dt288_Type(t.app, d, " 0100 ");
     Command1_Click(t.app, d);
     ASSERT_TRUE(d.closed);
     EXPECT_EQ(t.Text(FieldId::MobileText), "100");
-    EXPECT_EQ(t.app.state.HandsetCount, 100);
-    EXPECT_EQ(t.app.state.FecuModule, 6);
+    EXPECT_EQ(t.app.state.config.HandsetCount, 100);
+    EXPECT_EQ(t.app.state.config.FecuModule, 6);
     EXPECT_EQ(t.Qty("NTM/DPANB 301 04/1"), 100);
     EXPECT_EQ(t.Qty("KDU 130 05/6"), 1);
 }
 
 TEST(MobileEntry, TypedCountsAreBoundByTheFreeLines) {
     TestApp t;
-    StoreStations(t.app, 4);              // 8 trunk lines
-    t.app.state.DigitalExt32Boards = 10;  // 320 lines: 12 of 340 free
+    StoreStations(t.app, 4);                     // 8 trunk lines
+    t.app.state.config.DigitalExt32Boards = 10;  // 320 lines: 12 of 340 free
     MobileDialog d = OpenMobile(t.app);
     dt288_Type(t.app, d, "13");
     EXPECT_FALSE(dt288_Validate(t.app, d));
     dt288_Type(t.app, d, "12");
     EXPECT_TRUE(dt288_Validate(t.app, d));
     Command16_Click(t.app, d);
-    EXPECT_EQ(t.app.state.InputCalcMax, 12);
+    EXPECT_EQ(t.app.state.window.InputCalcMax, 12);
 }
 
 TEST(MobileCalculator, AsksForTheCalculatorWithinTheFreeLines) {
@@ -266,8 +266,8 @@ TEST(MobileCalculator, AsksForTheCalculatorWithinTheFreeLines) {
     StoreStations(t.app, 4);
     MobileDialog d = OpenMobile(t.app);
     Command16_Click(t.app, d);
-    EXPECT_EQ(t.app.state.InputCalcMax, 210);
-    EXPECT_EQ(t.app.state.InputCalcTarget, "dt288");
+    EXPECT_EQ(t.app.state.window.InputCalcMax, 210);
+    EXPECT_EQ(t.app.state.window.InputCalcTarget, "dt288");
     ASSERT_TRUE(d.inputCalc.has_value());
     EXPECT_EQ(d.inputCalc->below, 20);
 
@@ -280,11 +280,11 @@ TEST(MobileCalculator, AsksForTheCalculatorWithinTheFreeLines) {
 
     // 300 of 340 lines taken with 10 handsets: 50 may be built.
     Command1_Click(t.app, d);
-    t.app.state.DigitalExt32Boards = 9;  // 288 + 8 + 10 = 306
-    t.app.state.AnalogExt8Boards = 1;    // 314
+    t.app.state.config.DigitalExt32Boards = 9;  // 288 + 8 + 10 = 306
+    t.app.state.config.AnalogExt8Boards = 1;    // 314
     MobileDialog again = OpenMobile(t.app);
     Command16_Click(t.app, again);
-    EXPECT_EQ(t.app.state.InputCalcMax, 340 - 314 + 10);
+    EXPECT_EQ(t.app.state.window.InputCalcMax, 340 - 314 + 10);
 }
 
 TEST(MobileTraffic, ErlCalcTruncatesToFourCharacters) {
@@ -322,8 +322,8 @@ TEST(MobileOk, StoresHandsetsModuleAndItems) {
     Command1_Click(t.app, d);
     EXPECT_TRUE(d.closed);
     const ConfigState& s = t.app.state;
-    EXPECT_EQ(s.HandsetCount, 20);
-    EXPECT_EQ(s.FecuModule, 2);
+    EXPECT_EQ(s.config.HandsetCount, 20);
+    EXPECT_EQ(s.config.FecuModule, 2);
     EXPECT_EQ(t.Text(FieldId::MobileText), "20");
     EXPECT_EQ(t.app.main.field(FieldId::MobileText).background, Background::Window);
     EXPECT_EQ(t.Qty("NTM/DPANB 301 04/1"), 20);
@@ -337,13 +337,13 @@ TEST(MobileOk, StoresHandsetsModuleAndItems) {
     FecuMobile_Click(t.app, again, 0);
     Command1_Click(t.app, again);
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(t.Qty("KDU 130 05/" + std::to_string(k)), 0) << k;
-    EXPECT_EQ(s.HandsetCount, 20);
+    EXPECT_EQ(s.config.HandsetCount, 20);
 
     MobileDialog closed = OpenMobile(t.app);
     dt288_Type(t.app, closed, "40");
     Command3_Click(closed);
     Command2_Click(t.app, closed);
-    EXPECT_EQ(s.HandsetCount, 20);
+    EXPECT_EQ(s.config.HandsetCount, 20);
     EXPECT_EQ(t.platform.helpTargets.size(), 1u);
 }
 

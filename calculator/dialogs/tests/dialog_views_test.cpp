@@ -44,7 +44,7 @@ QStringList LabelTexts(const QWidget& dialog) {
 
 TEST(VariantDialogViewTest, ShowsTheModelAndForwardsPointerAndClick) {
     TestApp t;
-    t.app.state.DigitalExt32Boards = 2;
+    t.app.state.config.DigitalExt32Boards = 2;
     VariantDialog model = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
     VariantDialogView view(t.app, model, nullptr);
     view.show();
@@ -65,7 +65,7 @@ TEST(VariantDialogViewTest, ShowsTheModelAndForwardsPointerAndClick) {
 
     view.VariantButton(3)->click();
     EXPECT_EQ(view.result(), QDialog::Accepted);
-    EXPECT_EQ(t.app.state.DigitalExt32Boards, 1);
+    EXPECT_EQ(t.app.state.config.DigitalExt32Boards, 1);
 }
 
 TEST(VariantDialogViewTest, TabAndArrowsPreviewAVariantSpacePressesItF1AsksForHelp) {
@@ -106,12 +106,12 @@ TEST(VariantDialogViewTest, HelpButtonOnlyWhereTheFamilyHasHelp) {
     trView.CloseButton()->click();
     EXPECT_TRUE(tr.closed);
     EXPECT_FALSE(trView.isVisible());
-    EXPECT_EQ(t.app.state.AnalogTrunkBoards, 0);
+    EXPECT_EQ(t.app.state.config.AnalogTrunkBoards, 0);
 }
 
 TEST(E1TrunkViewTest, OptionsFramesAndOk) {
     TestApp t;
-    t.app.state.AnalogTrunkBoards = 7;
+    t.app.state.config.AnalogTrunkBoards = 7;
     E1TrunkDialog model = OpenE1Trunk(t.app);
     E1TrunkView view(t.app, model, nullptr);
     view.show();
@@ -129,8 +129,8 @@ TEST(E1TrunkViewTest, OptionsFramesAndOk) {
 
     view.OkButton()->click();
     EXPECT_EQ(view.result(), QDialog::Accepted);
-    EXPECT_EQ(t.app.state.E1Boards, 2);
-    EXPECT_EQ(t.app.state.E1CasLinks, 1);
+    EXPECT_EQ(t.app.state.config.E1Boards, 2);
+    EXPECT_EQ(t.app.state.config.E1CasLinks, 1);
 }
 
 TEST(E1TrunkViewTest, ClosingTheWindowStoresNothing) {
@@ -141,7 +141,7 @@ TEST(E1TrunkViewTest, ClosingTheWindowStoresNothing) {
     view.E1(4)->click();
     view.close();
     EXPECT_TRUE(model.closed);
-    EXPECT_EQ(t.app.state.E1Boards, 0);
+    EXPECT_EQ(t.app.state.config.E1Boards, 0);
 }
 
 TEST(ProposalDialogViewTest, ShowsTheModelForwardsEditsAndSaysWhichButtonClosedIt) {
@@ -251,11 +251,11 @@ TEST(OpenDialogTest, ShowsTheFiveLineBoardDialogsModallyWhereAsked) {
     });
     EXPECT_TRUE(OpenDialog(DialogKind::BriTrunk, t.app, nullptr, QPoint(30, 40)));
     EXPECT_EQ(shownAt, QPoint(30, 40));
-    EXPECT_EQ(t.app.state.Bri16Boards, 1);
+    EXPECT_EQ(t.app.state.config.Bri16Boards, 1);
 
     QTimer::singleShot(0, CloseEveryDialog);
     EXPECT_TRUE(OpenDialog(DialogKind::E1Trunk, t.app, nullptr, QPoint(0, 0)));
-    EXPECT_EQ(t.app.state.E1Boards, 0);
+    EXPECT_EQ(t.app.state.config.E1Boards, 0);
 }
 
 }  // namespace

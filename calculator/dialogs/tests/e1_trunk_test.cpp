@@ -30,9 +30,9 @@ std::string Firmware(const E1TrunkDialog& d) {
 }
 
 void StoreE1(App& app, int boards, int isdn, int cas) {
-    app.state.E1Boards = boards;
-    app.state.E1PriLinks = isdn;
-    app.state.E1CasLinks = cas;
+    app.state.config.E1Boards = boards;
+    app.state.config.E1PriLinks = isdn;
+    app.state.config.E1CasLinks = cas;
 }
 
 TEST(E1TrunkOpening, FreshExchangeOffersEveryCountAndSelectsNone) {
@@ -47,12 +47,12 @@ TEST(E1TrunkOpening, FreshExchangeOffersEveryCountAndSelectsNone) {
 
 TEST(E1TrunkOpening, CountsBeyondTheTrunkCapacityStayDisabled) {
     TestApp t;
-    t.app.state.AnalogTrunkBoards = 7;  // 56 trunk lines: room for two E1 boards
+    t.app.state.config.AnalogTrunkBoards = 7;  // 56 trunk lines: room for two E1 boards
     const E1TrunkDialog d = OpenE1Trunk(t.app);
     EXPECT_EQ(Enabled(d), (std::vector<bool>{true, true, true, false, false}));
 
     TestApp boards;
-    boards.app.state.AnalogExt8Boards = 24;  // 25 boards: room for two
+    boards.app.state.config.AnalogExt8Boards = 24;  // 25 boards: room for two
     EXPECT_EQ(Enabled(OpenE1Trunk(boards.app)),
               (std::vector<bool>{true, true, true, false, false}));
 }
@@ -70,7 +70,7 @@ TEST(E1TrunkOpening, StoredFirmwareIsRestoredIsdnFirst) {
 TEST(E1TrunkOpening, StoredFirmwareOnlyGoesOntoFittingBoards) {
     TestApp t;
     StoreE1(t.app, 2, 2, 1);
-    t.app.state.AnalogTrunkBoards = 7;  // 56 + 60: board 3 does not fit
+    t.app.state.config.AnalogTrunkBoards = 7;  // 56 + 60: board 3 does not fit
     const E1TrunkDialog d = OpenE1Trunk(t.app);
     EXPECT_EQ(Firmware(d), "II--");
 }
@@ -105,9 +105,9 @@ TEST(E1TrunkOk, StoresBoardsFirmwareItemsAndTheField) {
     FindCasIsdn(d, 2, kCasR2);
     Command1_Click(t.app, d);
     EXPECT_TRUE(d.closed);
-    EXPECT_EQ(t.app.state.E1Boards, 2);
-    EXPECT_EQ(t.app.state.E1PriLinks, 1);
-    EXPECT_EQ(t.app.state.E1CasLinks, 1);
+    EXPECT_EQ(t.app.state.config.E1Boards, 2);
+    EXPECT_EQ(t.app.state.config.E1PriLinks, 1);
+    EXPECT_EQ(t.app.state.config.E1CasLinks, 1);
     EXPECT_EQ(t.Qty("ROF 157 5112/1"), 2);
     EXPECT_EQ(t.Qty("LZY 203 2212/1"), 1);
     EXPECT_EQ(t.Qty("LZY 203 2213/1"), 1);
@@ -121,7 +121,7 @@ TEST(E1TrunkOk, RaisingTheCountWithoutChoosingLeavesTheNewBoardWithoutFirmware) 
     E1TrunkDialog d = OpenE1Trunk(t.app);
     E1_Click(t.app, d, 3);
     Command1_Click(t.app, d);
-    EXPECT_EQ(t.app.state.E1Boards, 3);
+    EXPECT_EQ(t.app.state.config.E1Boards, 3);
     EXPECT_EQ(t.Qty("ROF 157 5112/1"), 3);
     EXPECT_EQ(t.Qty("LZY 203 2212/1") + t.Qty("LZY 203 2213/1"), 2);
 }
@@ -132,8 +132,8 @@ TEST(E1TrunkOk, LoweringTheCountDropsTheOtherBoardsChoices) {
     E1TrunkDialog d = OpenE1Trunk(t.app);
     E1_Click(t.app, d, 1);
     Command1_Click(t.app, d);
-    EXPECT_EQ(t.app.state.E1PriLinks, 1);
-    EXPECT_EQ(t.app.state.E1CasLinks, 0);
+    EXPECT_EQ(t.app.state.config.E1PriLinks, 1);
+    EXPECT_EQ(t.app.state.config.E1CasLinks, 0);
     EXPECT_EQ(t.Text(FieldId::E1TrunkText), "1 (30)");
 }
 
@@ -151,7 +151,7 @@ TEST(E1TrunkOk, NoBoardsGivesZeroItemsAndAButtonFaceField) {
     EXPECT_EQ(t.app.main.field(FieldId::E1TrunkText).background, Background::ButtonFace);
     for (const char* code : {"ROF 157 5112/1", "LZY 203 2212/1", "LZY 203 2213/1"})
         EXPECT_EQ(t.Qty(code), 0) << code;
-    EXPECT_EQ(t.app.state.E1PriLinks, 0);
+    EXPECT_EQ(t.app.state.config.E1PriLinks, 0);
 }
 
 TEST(E1TrunkOk, ItemsAreSetBoardThenCasThenIsdn) {
@@ -165,7 +165,7 @@ TEST(E1TrunkOk, ItemsAreSetBoardThenCasThenIsdn) {
               (std::vector<std::string>{"Несоответствие кода товара 'ROF 157 5112/1'",
                                         "Несоответствие кода товара 'LZY 203 2212/1'",
                                         "Несоответствие кода товара 'LZY 203 2213/1'"}));
-    EXPECT_EQ(t.app.state.E1Boards, 1);
+    EXPECT_EQ(t.app.state.config.E1Boards, 1);
     EXPECT_TRUE(d.closed);
 }
 
@@ -178,8 +178,8 @@ TEST(E1TrunkClose, ClosingWithoutOkChangesNothing) {
     ARFlatBttn2_Click(t.app);
     CloseWindow(d);
     EXPECT_TRUE(d.closed);
-    EXPECT_EQ(t.app.state.E1Boards, 1);
-    EXPECT_EQ(t.app.state.E1PriLinks, 1);
+    EXPECT_EQ(t.app.state.config.E1Boards, 1);
+    EXPECT_EQ(t.app.state.config.E1PriLinks, 1);
     EXPECT_EQ(t.Text(FieldId::E1TrunkText), "0");
     EXPECT_EQ(t.platform.helpTargets,
               std::vector<std::string>{"VeltraCalculator.chm::/source/e1_trunk.htm"});

@@ -52,7 +52,7 @@ TEST(FecuForm, OkStoresTheChoiceAndTheHigherLevelWins) {
     Option1_Click(d, 2);
     Command1_Click(t.app, d);
     EXPECT_TRUE(d.closed);
-    EXPECT_EQ(t.app.state.FecuChosenLevel, 2);
+    EXPECT_EQ(t.app.state.config.FecuChosenLevel, 2);
     EXPECT_EQ(t.Qty("KDUBS 130 12/4"), 1);
     EXPECT_EQ(t.Qty("KDUBS 130 12/2"), 0);
     EXPECT_EQ(t.Text(FieldId::FecuText), "Full Networking for max. 32 interfaces");
@@ -68,7 +68,7 @@ TEST(FecuForm, OkStoresTheChoiceAndTheHigherLevelWins) {
     d = OpenFecuForm(t.app);
     Option1_Click(d, 0);
     Command3_Click(d);
-    EXPECT_EQ(t.app.state.FecuChosenLevel, 9);
+    EXPECT_EQ(t.app.state.config.FecuChosenLevel, 9);
 }
 
 TEST(IpuForm, OptionsFollowTheThreeBounds) {
@@ -79,33 +79,33 @@ TEST(IpuForm, OptionsFollowTheThreeBounds) {
     };
     const Case kCases[] = {
         {"empty exchange", [](App&) {}, "E*EE"},
-        {"no free slot", [](App& a) { a.state.AnalogExt8Boards = 26; }, "E*--"},
-        {"4 trunk lines free", [](App& a) { a.state.MaxTrunkLines = 4; }, "E*E-"},
+        {"no free slot", [](App& a) { a.state.config.AnalogExt8Boards = 26; }, "E*--"},
+        {"4 trunk lines free", [](App& a) { a.state.limits.MaxTrunkLines = 4; }, "E*E-"},
         // With an 8-call unit and three trunk lines free the 4-call unit is
         // tested on top of it, so it stays disabled.
         {"8-call unit, 3 free",
          [](App& a) {
              StoreIpu(a, 2);
-             a.state.AnalogTrunkBoards = 13;
-             a.state.MaxTrunkLines = 115;
+             a.state.config.AnalogTrunkBoards = 13;
+             a.state.limits.MaxTrunkLines = 115;
          },
          "E-E*"},
         {"4-call unit, 4 free",
          [](App& a) {
              StoreIpu(a, 1);
-             a.state.MaxTrunkLines = 8;
+             a.state.limits.MaxTrunkLines = 8;
          },
          "EE*-"},
         {"all lines",
          [](App& a) {
-             a.state.DigitalExt32Boards = 10;
-             a.state.AnalogExt8Boards = 2;  // 336 of 340
+             a.state.config.DigitalExt32Boards = 10;
+             a.state.config.AnalogExt8Boards = 2;  // 336 of 340
          },
          "E*E-"},
         {"unit in the last slot",
          [](App& a) {
              StoreIpu(a, 1);
-             a.state.AnalogExt8Boards = 25;
+             a.state.config.AnalogExt8Boards = 25;
          },
          "EE*E"},
     };
@@ -119,25 +119,25 @@ TEST(IpuForm, OptionsFollowTheThreeBounds) {
 TEST(IpuForm, OkStoresTheChoiceAndPricesTheUnit) {
     TestApp t;
     StoreIpu(t.app, 2);
-    EXPECT_EQ(t.app.state.Ipu8Present, 1);
-    EXPECT_EQ(t.app.state.Ipu4Present, 0);
+    EXPECT_EQ(t.app.state.config.Ipu8Present, 1);
+    EXPECT_EQ(t.app.state.config.Ipu4Present, 0);
     EXPECT_EQ(t.Text(FieldId::IPUText), "8");
     EXPECT_EQ(t.Qty("LZYBS 203 13/8"), 1);
 
     StoreIpu(t.app, 1);
-    EXPECT_EQ(t.app.state.Ipu8Present, 0);
-    EXPECT_EQ(t.app.state.Ipu4Present, 1);
+    EXPECT_EQ(t.app.state.config.Ipu8Present, 0);
+    EXPECT_EQ(t.app.state.config.Ipu4Present, 1);
     EXPECT_EQ(t.Text(FieldId::IPUText), "4");
 
     IpuFormDialog d = OpenIpuForm(t.app);
     IPUInterface_Click(d, 0);
     Command2_Click(t.app, d);
     Command3_Click(d);
-    EXPECT_EQ(t.app.state.Ipu4Present, 1);
+    EXPECT_EQ(t.app.state.config.Ipu4Present, 1);
     EXPECT_EQ(t.platform.helpTargets, std::vector<std::string>{"366.chm"});
 
     StoreIpu(t.app, 0);
-    EXPECT_EQ(t.app.state.Ipu4Present + t.app.state.Ipu8Present, 0);
+    EXPECT_EQ(t.app.state.config.Ipu4Present + t.app.state.config.Ipu8Present, 0);
     EXPECT_EQ(t.Text(FieldId::IPUText), "0");
     EXPECT_EQ(t.Qty("ROF 157 5133/1"), 0);
 }

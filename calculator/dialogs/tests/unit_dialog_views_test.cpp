@@ -41,7 +41,7 @@ void CloseEveryDialog() {
 
 TEST(BaseStationViewTest, SliderMovesTheBoardsAndOkStoresThem) {
     TestApp t;
-    t.app.state.AnalogExt8Boards = 24;  // two free slots
+    t.app.state.config.AnalogExt8Boards = 24;  // two free slots
     BaseStationDialog model = OpenBaseStation(t.app);
     BaseStationView view(t.app, model, nullptr);
     view.show();
@@ -54,11 +54,11 @@ TEST(BaseStationViewTest, SliderMovesTheBoardsAndOkStoresThem) {
     EXPECT_TRUE(LabelTexts(view).contains("5"));
     view.OkButton()->click();
     EXPECT_EQ(view.result(), QDialog::Accepted);
-    EXPECT_EQ(t.app.state.BaseStationCount, 5);
+    EXPECT_EQ(t.app.state.config.BaseStationCount, 5);
     EXPECT_EQ(t.Text(FieldId::BSText), "5");
 
     TestApp full;
-    full.app.state.AnalogExt8Boards = 26;
+    full.app.state.config.AnalogExt8Boards = 26;
     BaseStationDialog none = OpenBaseStation(full.app);
     BaseStationView noneView(full.app, none, nullptr);
     EXPECT_FALSE(noneView.Slider()->isEnabled());
@@ -69,7 +69,7 @@ TEST(BaseStationViewTest, SliderMovesTheBoardsAndOkStoresThem) {
 
 TEST(MobileViewTest, TypingPicksTheModuleAndOkStoresIt) {
     TestApp t;
-    t.app.state.IccuBoards = 1;
+    t.app.state.config.IccuBoards = 1;
     MobileDialog model = OpenMobile(t.app);
     MobileView view(t.app, model, nullptr);
     view.show();
@@ -93,13 +93,13 @@ TEST(MobileViewTest, TypingPicksTheModuleAndOkStoresIt) {
     EXPECT_EQ(model.dt288.text, "20");
     EXPECT_FALSE(model.inputCalc.has_value());
     EXPECT_TRUE(LabelTexts(view).contains("Нагрузка на абонента: 0,4 Эрл"));
-    EXPECT_EQ(t.app.state.InputCalcTarget, "dt288");
+    EXPECT_EQ(t.app.state.window.InputCalcTarget, "dt288");
 
     view.Option(4)->click();
     view.OkButton()->click();
     EXPECT_EQ(view.result(), QDialog::Accepted);
-    EXPECT_EQ(t.app.state.HandsetCount, 20);
-    EXPECT_EQ(t.app.state.FecuModule, 4);
+    EXPECT_EQ(t.app.state.config.HandsetCount, 20);
+    EXPECT_EQ(t.app.state.config.FecuModule, 4);
 }
 
 TEST(MobileViewTest, EnterInTheBoxMeansOkAndEscapeCloses) {
@@ -114,7 +114,7 @@ TEST(MobileViewTest, EnterInTheBoxMeansOkAndEscapeCloses) {
     QApplication::sendEvent(view.Dt288(), &enter);
     EXPECT_FALSE(model.inputCalc.has_value());
     EXPECT_EQ(view.result(), QDialog::Accepted);
-    EXPECT_EQ(t.app.state.HandsetCount, 12);
+    EXPECT_EQ(t.app.state.config.HandsetCount, 12);
 
     MobileDialog again = OpenMobile(t.app);
     MobileView second(t.app, again, nullptr);
@@ -136,12 +136,12 @@ TEST(MobileViewTest, ARefusedEntryKeepsTheDialogOpen) {
     EXPECT_EQ(t.platform.messages.size(), 1u);
     EXPECT_EQ(view.Dt288()->text(), "0");
     EXPECT_TRUE(view.isVisible());
-    EXPECT_EQ(t.app.state.HandsetCount, 0);
+    EXPECT_EQ(t.app.state.config.HandsetCount, 0);
 }
 
 TEST(UnitFormViewTest, CheckMarkOptionsAndOk) {
     TestApp t;
-    t.app.state.FecuRequiredLevel = 4;
+    t.app.state.results.FecuRequiredLevel = 4;
     FecuFormDialog fecu = OpenFecuForm(t.app);
     FecuFormView fecuView(t.app, fecu, nullptr);
     fecuView.show();
@@ -151,9 +151,9 @@ TEST(UnitFormViewTest, CheckMarkOptionsAndOk) {
     fecuView.Option(7)->click();
     EXPECT_FALSE(fecuView.Option(0)->isChecked());
     fecuView.OkButton()->click();
-    EXPECT_EQ(t.app.state.FecuChosenLevel, 7);
+    EXPECT_EQ(t.app.state.config.FecuChosenLevel, 7);
 
-    t.app.state.AnalogExt8Boards = 26;
+    t.app.state.config.AnalogExt8Boards = 26;
     IpuFormDialog ipu = OpenIpuForm(t.app);
     IpuFormView ipuView(t.app, ipu, nullptr);
     ipuView.show();
@@ -177,14 +177,14 @@ TEST(OpenDialogTest, OpensTheUnitDialogsModallyWhereAsked) {
     });
     EXPECT_TRUE(OpenDialog(DialogKind::IPUForm, t.app, nullptr, QPoint(50, 60)));
     EXPECT_EQ(shownAt, QPoint(50, 60));
-    EXPECT_EQ(t.app.state.Ipu4Present, 1);
+    EXPECT_EQ(t.app.state.config.Ipu4Present, 1);
     EXPECT_EQ(t.Text(FieldId::IPUText), "4");
 
     for (DialogKind kind : {DialogKind::BaseStation, DialogKind::Mobile, DialogKind::FecuForm}) {
         QTimer::singleShot(0, CloseEveryDialog);
         EXPECT_TRUE(OpenDialog(kind, t.app, nullptr, QPoint(0, 0)));
     }
-    EXPECT_EQ(t.app.state.BaseStationCount, 0);
+    EXPECT_EQ(t.app.state.config.BaseStationCount, 0);
 }
 
 // Where the main window's buttons open the dialogs, and what OK leaves in

@@ -13,13 +13,14 @@ namespace {
 
 bool WithinLimits(const App& app) {
     const ConfigState& s = app.state;
-    return CountBoards(app) <= s.MaxBoards && CountAllLines(app) <= s.MaxLines &&
-           CountTrunkLines(app) <= s.MaxTrunkLines && s.Bri16Boards + s.Bri8Boards <= kMaxBriBoards;
+    return CountBoards(app) <= s.limits.MaxBoards && CountAllLines(app) <= s.limits.MaxLines &&
+           CountTrunkLines(app) <= s.limits.MaxTrunkLines &&
+           s.config.Bri16Boards + s.config.Bri8Boards <= kMaxBriBoards;
 }
 
 void SetFamily(App& app, const VariantFamily& family, const BoardCounts& counts) {
     for (int k = 0; k < family.kindCount; ++k)
-        app.state.*(family.kinds[size_t(k)].count) = counts[size_t(k)];
+        app.state.config.*(family.kinds[size_t(k)].count) = counts[size_t(k)];
 }
 
 // Every shown variant keeps the limits once accepted; the first hidden one breaks one.
@@ -37,8 +38,8 @@ void ExpectOfferMatchesLimits(App& app, VariantDialogKind kind) {
 TEST(VariantBounds, BriBoundIsOnTheVariantWhateverTheCurrentMix) {
     for (auto [bri16, bri8] : {std::pair{0, 0}, {3, 0}, {0, 3}, {2, 1}}) {
         TestApp t;
-        t.app.state.Bri16Boards = bri16;
-        t.app.state.Bri8Boards = bri8;
+        t.app.state.config.Bri16Boards = bri16;
+        t.app.state.config.Bri8Boards = bri8;
         const VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::BriTrunk);
         // Variants 0..6 have at most three boards; 7 would be four.
         EXPECT_EQ(d.shownVariants, 7) << bri16 << "+" << bri8;
@@ -50,9 +51,9 @@ TEST(VariantBounds, SmallBriBoardCountsItsFourTrunkLines) {
     // 3 E1 boards (90), the MFU (8) and one analog trunk board (8): 106 trunk lines.
     TestApp t;
     SetMFUCheck(t.app, true);
-    t.app.state.E1Boards = 3;
-    t.app.state.AnalogTrunkBoards = 1;
-    t.app.state.Bri8Boards = 1;  // 110
+    t.app.state.config.E1Boards = 3;
+    t.app.state.config.AnalogTrunkBoards = 1;
+    t.app.state.config.Bri8Boards = 1;  // 110
     VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::BriTrunk);
     // A 16-channel board would make 122.
     EXPECT_EQ(d.shownVariants, 2);
@@ -60,8 +61,8 @@ TEST(VariantBounds, SmallBriBoardCountsItsFourTrunkLines) {
     // 114 trunk lines: one small board still fits at 118.
     TestApp u;
     SetMFUCheck(u.app, true);
-    u.app.state.E1Boards = 3;
-    u.app.state.AnalogTrunkBoards = 2;
+    u.app.state.config.E1Boards = 3;
+    u.app.state.config.AnalogTrunkBoards = 2;
     EXPECT_EQ(OpenVariantDialog(u.app, VariantDialogKind::BriTrunk).shownVariants, 2);
 }
 
@@ -76,19 +77,19 @@ TEST(VariantBounds, RandomConfigurationsOfferExactlyWhatFits) {
     while (checked < 300) {
         // The bounds read the check box only; its click handling is not needed here.
         t.app.main.MFUCheck.checked = pick(3) == 0;
-        s.AnalogExt8Boards = pick(2);
-        s.AnalogExt16Boards = pick(8);
-        s.DigitalExt8Boards = pick(1);
-        s.DigitalExt16Boards = pick(2);
-        s.DigitalExt32Boards = pick(5);
-        s.AnalogTrunkBoards = pick(6);
-        s.E1Boards = pick(3);
-        s.Bri16Boards = pick(2);
-        s.Bri8Boards = pick(1);
-        s.IccuBoards = pick(1);
-        s.IcluBoards = s.IccuBoards * pick(3);
-        s.Ipu4Present = pick(1);
-        s.HandsetCount = pick(40);
+        s.config.AnalogExt8Boards = pick(2);
+        s.config.AnalogExt16Boards = pick(8);
+        s.config.DigitalExt8Boards = pick(1);
+        s.config.DigitalExt16Boards = pick(2);
+        s.config.DigitalExt32Boards = pick(5);
+        s.config.AnalogTrunkBoards = pick(6);
+        s.config.E1Boards = pick(3);
+        s.config.Bri16Boards = pick(2);
+        s.config.Bri8Boards = pick(1);
+        s.config.IccuBoards = pick(1);
+        s.config.IcluBoards = s.config.IccuBoards * pick(3);
+        s.config.Ipu4Present = pick(1);
+        s.config.HandsetCount = pick(40);
         if (!WithinLimits(t.app)) continue;
         for (VariantDialogKind kind : {VariantDialogKind::DigExt, VariantDialogKind::AnExt,
                                        VariantDialogKind::AnTr, VariantDialogKind::BriTrunk})

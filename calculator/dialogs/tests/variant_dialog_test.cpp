@@ -81,7 +81,7 @@ TEST(VariantDialogOpening, MfuLinesAreAddedToTheCaptionsButNotToTheBoldTest) {
 
 TEST(VariantDialogOpening, AFullExchangeLeavesOnlyABareButtonZero) {
     TestApp t;
-    t.app.state.AnalogTrunkBoards = 27;  // with the fixed board, one over the limit
+    t.app.state.config.AnalogTrunkBoards = 27;  // with the fixed board, one over the limit
     const VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
     EXPECT_EQ(d.shownVariants, 0);
     EXPECT_TRUE(d.Command1[0].visible);
@@ -95,8 +95,8 @@ TEST(VariantDialogOpening, AFullExchangeLeavesOnlyABareButtonZero) {
 TEST(VariantDialogOpening, ListIsCutAtTheFirstMisfit) {
     TestApp t;
     // 30 lines free: 8 fits, 16 fits, 32 does not, so nothing beyond 16 shows.
-    t.app.state.AnalogExt16Boards = 19;  // 304 lines
-    t.app.state.HandsetCount = 6;        // 310
+    t.app.state.config.AnalogExt16Boards = 19;  // 304 lines
+    t.app.state.config.HandsetCount = 6;        // 310
     const VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
     EXPECT_EQ(VisibleCaptions(d), (std::vector<std::string>{"0", "8", "16"}));
     EXPECT_EQ(d.heightTwips, kFullHeight - 5 * 300);
@@ -104,7 +104,7 @@ TEST(VariantDialogOpening, ListIsCutAtTheFirstMisfit) {
 
 TEST(VariantDialogOpening, BoldMarksTheVariantWithTheCurrentLinesEvenForOtherBoards) {
     TestApp t;
-    t.app.state.DigitalExt16Boards = 2;
+    t.app.state.config.DigitalExt16Boards = 2;
     const VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
     EXPECT_EQ(BoldButtons(d), std::vector<int>{3});
     EXPECT_EQ(d.Command1[3].caption, "32");
@@ -115,7 +115,7 @@ TEST(VariantDialogOpening, BoldMarksTheVariantWithTheCurrentLinesEvenForOtherBoa
 
 TEST(VariantDialogPreview, FirstPointerOverButtonZeroDoesNothing) {
     TestApp t;
-    t.app.state.DigitalExt32Boards = 2;
+    t.app.state.config.DigitalExt32Boards = 2;
     VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
     const std::string opened = Slots(d.picture);
     EXPECT_EQ(opened, SlotRow({{1, "404040"}, {2, "008000"}}));
@@ -134,14 +134,14 @@ TEST(VariantDialogPreview, FirstPointerOverButtonZeroDoesNothing) {
     EXPECT_EQ(Label(d, "Label32"), "0");
     EXPECT_EQ(Slots(d.picture), SlotRow({{1, "404040"}}));
     // Only accepting changes the state.
-    EXPECT_EQ(t.app.state.DigitalExt32Boards, 2);
+    EXPECT_EQ(t.app.state.config.DigitalExt32Boards, 2);
 }
 
 TEST(VariantDialogPreview, PreviewKeepsTheMfuLabelAndPlacesBoardsAfterTheOthers) {
     TestApp t;
     SetMFUCheck(t.app, true);
-    t.app.state.AnalogTrunkBoards = 2;
-    t.app.state.AnalogExt8Boards = 1;
+    t.app.state.config.AnalogTrunkBoards = 2;
+    t.app.state.config.AnalogExt8Boards = 1;
     VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::AnExt);
     EXPECT_EQ(Slots(d.picture), SlotRow({{3, "404040"}, {1, "0000FF"}, {1, "00FF00"}}));
     Command1_MouseMove(t.app, d, 5);  // two 16-line boards, one 8-line board
@@ -153,7 +153,7 @@ TEST(VariantDialogPreview, PreviewKeepsTheMfuLabelAndPlacesBoardsAfterTheOthers)
 TEST(VariantDialogPreview, BoardsBeyondTheTwentySeventhSlotAreNotDrawn) {
     TestApp t;
     VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
-    t.app.state.AnalogTrunkBoards = 24;  // 25 other boards once the state changes
+    t.app.state.config.AnalogTrunkBoards = 24;  // 25 other boards once the state changes
     SlotCalculate(t.app, d, {3, 1, 1});
     EXPECT_EQ(Slots(d.picture), SlotRow({{25, "404040"}, {2, "008000"}}));
 }
@@ -164,9 +164,9 @@ TEST(VariantDialogAccept, DigitalVariantStoresBoardsAndRunsTheAutoCountScheme) {
     VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
     Command1_Click(t.app, d, 4);
     EXPECT_TRUE(d.closed);
-    EXPECT_EQ(t.app.state.DigitalExt32Boards, 1);
-    EXPECT_EQ(t.app.state.DigitalExt16Boards, 1);
-    EXPECT_EQ(t.app.state.DigitalExt8Boards, 0);
+    EXPECT_EQ(t.app.state.config.DigitalExt32Boards, 1);
+    EXPECT_EQ(t.app.state.config.DigitalExt16Boards, 1);
+    EXPECT_EQ(t.app.state.config.DigitalExt8Boards, 0);
     EXPECT_EQ(t.Qty("ROF 157 5130/1"), 1);
     EXPECT_EQ(t.Qty("ROF 157 5130/2"), 1);
     EXPECT_EQ(t.Qty("ROF 157 5130/3"), 0);
@@ -185,7 +185,7 @@ TEST(VariantDialogAccept, ItemsAreSetLargestBoardFirstAndTheCountsStoredEvenWhen
               (std::vector<std::string>{"Несоответствие кода товара 'ROF 157 5130/1'",
                                         "Несоответствие кода товара 'ROF 157 5130/2'",
                                         "Несоответствие кода товара 'ROF 157 5130/3'"}));
-    EXPECT_EQ(t.app.state.DigitalExt8Boards, 1);
+    EXPECT_EQ(t.app.state.config.DigitalExt8Boards, 1);
     EXPECT_TRUE(d.closed);
 
     TestApp b;
@@ -201,14 +201,14 @@ TEST(VariantDialogAccept, TrunkFamiliesUpdateTheirFieldAndRecalculate) {
     TestApp t;
     VariantDialog tr = OpenVariantDialog(t.app, VariantDialogKind::AnTr);
     Command1_Click(t.app, tr, 3);
-    EXPECT_EQ(t.app.state.AnalogTrunkBoards, 3);
+    EXPECT_EQ(t.app.state.config.AnalogTrunkBoards, 3);
     EXPECT_EQ(t.Qty("ROF 157 5110/1"), 3);
     EXPECT_EQ(t.Text(FieldId::AnTrunkText), "24");
 
     VariantDialog bri = OpenVariantDialog(t.app, VariantDialogKind::BriTrunk);
     Command1_Click(t.app, bri, 3);
-    EXPECT_EQ(t.app.state.Bri16Boards, 1);
-    EXPECT_EQ(t.app.state.Bri8Boards, 1);
+    EXPECT_EQ(t.app.state.config.Bri16Boards, 1);
+    EXPECT_EQ(t.app.state.config.Bri8Boards, 1);
     EXPECT_EQ(t.Text(FieldId::BRITrunkText), "24 (12 BRI)");
 
     // The status bar reflects the new boards: the same as a fresh calculation.
@@ -231,11 +231,11 @@ TEST(VariantDialogAccept, AcceptingTheCurrentVariantRewritesTheQuantities) {
 
 TEST(VariantDialogAccept, ButtonZeroOfAFullExchangeStillRemovesTheFamily) {
     TestApp t;
-    t.app.state.DigitalExt8Boards = 1;
-    t.app.state.AnalogTrunkBoards = 27;
+    t.app.state.config.DigitalExt8Boards = 1;
+    t.app.state.config.AnalogTrunkBoards = 27;
     VariantDialog d = OpenVariantDialog(t.app, VariantDialogKind::DigExt);
     Command1_Click(t.app, d, 0);
-    EXPECT_EQ(t.app.state.DigitalExt8Boards, 0);
+    EXPECT_EQ(t.app.state.config.DigitalExt8Boards, 0);
 }
 
 TEST(VariantDialogButtons, CloseAndHelpChangeNothing) {
@@ -257,7 +257,7 @@ TEST(VariantDialogButtons, CloseAndHelpChangeNothing) {
     Command1_MouseMove(t.app, tr, 5);
     CloseButton_Click(tr);
     EXPECT_TRUE(tr.closed);
-    EXPECT_EQ(t.app.state.AnalogTrunkBoards, 0);
+    EXPECT_EQ(t.app.state.config.AnalogTrunkBoards, 0);
     EXPECT_EQ(t.Text(FieldId::AnTrunkText), "0");
 }
 

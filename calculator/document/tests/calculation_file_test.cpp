@@ -48,7 +48,7 @@ TEST(CalculationFile, SameListRestoresEverythingAndSavesTheSameBytes) {
     Folder folder;
     testing::TestApp saving;
     BuildRichConfiguration(saving.app);
-    saving.app.state.QuotationDiscountPercent = 12.5;
+    saving.app.state.config.QuotationDiscountPercent = 12.5;
     SetFieldText(saving.app, FieldId::BasicText, "2,5");
     const std::string shown = Shown(saving.app);
     const fs::path file = folder.path / "Заказчик.veltra";
@@ -89,8 +89,8 @@ TEST(CalculationFile, AnotherListTellsChangedPricesAndMissingItems) {
         StartUp(app, dearer);
         ASSERT_TRUE(OpenCalculation(app, file));
         ASSERT_EQ(platform.messages.size(), 1u);
-        const Money before = saving.app.state.CalcTotal + saving.app.state.AddTotal;
-        const Money now = app.state.CalcTotal + app.state.AddTotal;
+        const Money before = saving.app.state.results.CalcTotal + saving.app.state.results.AddTotal;
+        const Money now = app.state.results.CalcTotal + app.state.results.AddTotal;
         EXPECT_GT(now, before);
         EXPECT_EQ(platform.messages[0].text, "Цены изменились у 1 позиции: было " +
                                                  GroupedMoney(before, ',') + ", стало " +
@@ -106,7 +106,7 @@ TEST(CalculationFile, AnotherListTellsChangedPricesAndMissingItems) {
     EXPECT_EQ(platform.messages[0].text,
               "В прайс-листе нет 1 позиции расчета; она не открыта:\n"
               "BKC 851 010 — Батарея резервного питания часов (CR2032)");
-    EXPECT_EQ(app.state.CalcTotal, saving.app.state.CalcTotal);
+    EXPECT_EQ(app.state.results.CalcTotal, saving.app.state.results.CalcTotal);
     EXPECT_TRUE(HasUnsavedChanges(app));
 }
 

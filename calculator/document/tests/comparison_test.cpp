@@ -49,7 +49,7 @@ TEST(Comparison, InputsDifferInTheWindowsWords) {
     p.after.main.PowerStandard.at(0).selected = false;
     p.after.main.PowerStandard.at(1).selected = true;
     p.after.main.MFUCheck.checked = !p.before.main.MFUCheck.checked;
-    p.after.state.QuotationDiscountPercent = 7.5;
+    p.after.config.QuotationDiscountPercent = 7.5;
     p.after.proposal.customerOrganisation = "АО «Ромашка»";
     const auto lines = p.Lines();
     EXPECT_EQ(lines[0], "Исходные данные:");

@@ -165,7 +165,7 @@ TEST(OpeningChecks, TheLargestTotalsSavedReopen) {
     StartUp(reopened, dear);
     const Opened opened = Open(reopened, other, file);
     EXPECT_TRUE(opened.ok) << opened.message;
-    EXPECT_EQ(reopened.state.AddTotal, app.state.AddTotal);
+    EXPECT_EQ(reopened.state.results.AddTotal, app.state.results.AddTotal);
 
     TestApp t;
     const std::string text = RichFile(file);

@@ -46,7 +46,7 @@ TEST(Revisions, AnUnchangedDocumentKeepsItsRevisionAChangeMakesTheNext) {
     EXPECT_EQ(IssueRevision(app, IssuedAs::Print, "", "2026-12-09T11:00:00")->counter, 1);
     ASSERT_EQ(app.document.revisions.size(), 1u);
 
-    app.state.QuotationDiscountPercent = 7;
+    app.state.config.QuotationDiscountPercent = 7;
     const IssuedRevision* second = IssueRevision(app, IssuedAs::Print, "", "2026-12-10T09:30:00");
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->number, "КП-2026-0042/2");
@@ -76,7 +76,7 @@ TEST(Revisions, AnUnchangedDocumentKeepsItsRevisionAChangeMakesTheNext) {
 TEST(Revisions, ARevisionOpensAsIssuedReadOnlyAlsoUnderAnotherPriceList) {
     Saved s;
     ASSERT_NE(IssueRevision(s.t.app, IssuedAs::Pdf, "%PDF", "2026-12-09T10:00:00"), nullptr);
-    const Money issuedTotal = s.t.app.state.CalcTotal + s.t.app.state.AddTotal;
+    const Money issuedTotal = s.t.app.state.results.CalcTotal + s.t.app.state.results.AddTotal;
     const SavedCalculation issued = RevisionCalculation(s.t.app.document.revisions[0], s.t.app);
 
     // A new list with the first item dearer.
@@ -86,10 +86,10 @@ TEST(Revisions, ARevisionOpensAsIssuedReadOnlyAlsoUnderAnotherPriceList) {
     App app(platform);
     StartUp(app, list);
     ASSERT_TRUE(OpenCalculation(app, s.file));
-    EXPECT_NE(app.state.CalcTotal + app.state.AddTotal, issuedTotal);
+    EXPECT_NE(app.state.results.CalcTotal + app.state.results.AddTotal, issuedTotal);
 
     ASSERT_TRUE(OpenRevision(app, 1));
-    EXPECT_EQ(app.state.CalcTotal + app.state.AddTotal, issuedTotal);
+    EXPECT_EQ(app.state.results.CalcTotal + app.state.results.AddTotal, issuedTotal);
     EXPECT_EQ(CalculationText(TakeSnapshot(app, ""), false), CalculationText(issued, false));
     EXPECT_EQ(MainWindowTitle(app),
               std::string(kMainWindowTitle) + " - kp.veltra — редакция 1 (только просмотр)");

@@ -19,7 +19,7 @@ void ShowModal(App& app, Model& model, QWidget* parent, QPoint topLeft, Extra&..
 }  // namespace
 
 void OpenInputCalc(App& app, InputCalcBox& box, QWidget* parent, QPoint topLeft) {
-    app.state.InputCalcTarget = box.Name();
+    app.state.window.InputCalcTarget = box.Name();
     InputCalc model = LoadInputCalc(app);
     ShowModal<InputCalcView>(app, model, parent, topLeft, box);
 }

@@ -20,7 +20,7 @@ std::string Enabled(const DigitKeys& keys) {
 
 InputCalc CalcWithMax(int max) {
     TestApp t;
-    t.app.state.InputCalcMax = Count(max);
+    t.app.state.window.InputCalcMax = Count(max);
     return LoadInputCalc(t.app);
 }
 
@@ -65,11 +65,11 @@ TEST(InputCalc, LabelKeysAndLoad) {
     EXPECT_EQ(Enabled(calc.Command1), "----------");
     EXPECT_EQ(calc.Text1, "");
     TestApp t;
-    t.app.state.InputCalcMax = 300;
+    t.app.state.window.InputCalcMax = 300;
     calc = LoadInputCalc(t.app);
     for (const FlatButton* key :
          {&calc.Command1[0], &calc.Command1[9], &calc.Command3, &calc.Command2})
-        EXPECT_EQ(key->background, t.app.state.DialogHighlightColour) << key->name;
+        EXPECT_EQ(key->background, t.app.state.window.DialogHighlightColour) << key->name;
     EXPECT_EQ(calc.Command3.caption, "C");
     EXPECT_EQ(calc.Command2.caption, "Ok");
     EXPECT_EQ(calc.Command1[7].name, "Command1(7)");
@@ -161,7 +161,7 @@ class RecordingBox : public InputCalcBox {
 
 TEST(InputCalc, FillsAnyBoxWithItsOwnMaximum) {
     TestApp t;
-    t.app.state.InputCalcMax = 210;
+    t.app.state.window.InputCalcMax = 210;
     InputCalc calc = LoadInputCalc(t.app);
     EXPECT_EQ(calc.Label1.caption, "Макс. 210");
     RecordingBox box;

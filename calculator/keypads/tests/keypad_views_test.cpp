@@ -29,7 +29,7 @@ std::string Enabled(const KeypadButtons& keys) {
 
 TEST(InputCalcView, KeysTypingAndOk) {
     TestApp t;
-    t.app.state.InputCalcMax = 300;
+    t.app.state.window.InputCalcMax = 300;
     MainFieldBox box(t.app, FieldId::StandardText);
     InputCalc model = LoadInputCalc(t.app);
     InputCalcView view(t.app, model, box, nullptr);
@@ -52,7 +52,7 @@ TEST(InputCalcView, KeysTypingAndOk) {
 
 TEST(InputCalcView, EscapeClosesWithoutWriting) {
     TestApp t;
-    t.app.state.InputCalcMax = 300;
+    t.app.state.window.InputCalcMax = 300;
     MainFieldBox box(t.app, FieldId::Dss2Text);
     InputCalc model = LoadInputCalc(t.app);
     InputCalcView view(t.app, model, box, nullptr);

@@ -163,7 +163,7 @@ void MainForm::RenderCataloguePage() {
     textCodeWare_->setText(QString::fromStdString(form_.TextCodeWare));
     textPriceWare_->setText(QString::fromStdString(form_.TextPriceWare));
     labelDiscount_->setText(QString::fromStdString(
-        DiscountText(app_.state.QuotationDiscountPercent, app_.decimalSeparator)));
+        DiscountText(app_.state.config.QuotationDiscountPercent, app_.decimalSeparator)));
 
     const AddedItemsList& shown = form_.ListView1;
     totalAddText_->setText(QString::fromStdString(shown.total));

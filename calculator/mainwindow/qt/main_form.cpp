@@ -254,7 +254,7 @@ void MainForm::changeEvent(QEvent* event) {
 void MainForm::MeasureTitleBar() {
     // The client area lies below the menu bar.
     const int client = geometry().height() - menuBar()->height();
-    app_.state.TitleBarHeight = TitleBarHeightTwips(frameGeometry().height(), client);
+    app_.state.window.TitleBarHeight = TitleBarHeightTwips(frameGeometry().height(), client);
 }
 
 void MainForm::resizeEvent(QResizeEvent* event) {

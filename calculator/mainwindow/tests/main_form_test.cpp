@@ -118,7 +118,7 @@ TEST(CatalogueTree, DoubleClickPlacesTheKeypadOneRowBelowThePress) {
     TestApp t;
     MainFormModel form;
     const TwipsPoint window{1000, 2000};
-    t.app.state.TitleBarHeight = 705;
+    t.app.state.window.TitleBarHeight = 705;
     EXPECT_FALSE(TreeView1_DblClick(t.app, form, window));  // nothing clicked yet
 
     TreeView1_NodeClick(t.app, form, ItemKey(0));
@@ -158,18 +158,18 @@ TEST(PriceListButton, KeepsANumericAnswerAsTheQuotationDiscount) {
     t.platform.inputAnswers = {"5,5", "abc", "", "-12", "150", "1e999"};
     Command4_Click(t.app);
     EXPECT_EQ(t.platform.inputPrompts.back(), "Введите скидку+ / наценку-|Ввод");
-    EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, 5.5);
-    EXPECT_EQ(DiscountText(t.app.state.QuotationDiscountPercent, ','), "Скидка: 5,5 %");
+    EXPECT_DOUBLE_EQ(t.app.state.config.QuotationDiscountPercent, 5.5);
+    EXPECT_EQ(DiscountText(t.app.state.config.QuotationDiscountPercent, ','), "Скидка: 5,5 %");
     Command4_Click(t.app);  // not a number
     Command4_Click(t.app);  // empty
-    EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, 5.5);
+    EXPECT_DOUBLE_EQ(t.app.state.config.QuotationDiscountPercent, 5.5);
     Command4_Click(t.app);
-    EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, -12);
+    EXPECT_DOUBLE_EQ(t.app.state.config.QuotationDiscountPercent, -12);
     EXPECT_EQ(DiscountText(-12, ','), "Наценка: 12 %");
     Command4_Click(t.app);  // more than the whole price
     Command4_Click(t.app);  // beyond any number
     Command4_Click(t.app);  // cancelled
-    EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, -12);
+    EXPECT_DOUBLE_EQ(t.app.state.config.QuotationDiscountPercent, -12);
     EXPECT_EQ(t.platform.inputPrompts.size(), 7u);
     EXPECT_EQ(DiscountText(0, ','), "Без скидки");
 }
@@ -180,17 +180,17 @@ TEST(PriceListButton, RefusesADiscountOrMarkUpOutsideItsRangeWithAMessage) {
         t.platform.inputAnswers = {"7", refused};
         Command4_Click(t.app);
         Command4_Click(t.app);
-        EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, 7) << refused;
+        EXPECT_DOUBLE_EQ(t.app.state.config.QuotationDiscountPercent, 7) << refused;
         ASSERT_EQ(t.platform.messages.size(), 1u) << refused;
         EXPECT_EQ(t.platform.messages[0].text, kDiscountRangeMessage);
         t.platform.messages.clear();
     }
     t.platform.inputAnswers = {"-1000", "100", " "};
     Command4_Click(t.app);
-    EXPECT_EQ(DiscountText(t.app.state.QuotationDiscountPercent, ','), "Наценка: 1000 %");
+    EXPECT_EQ(DiscountText(t.app.state.config.QuotationDiscountPercent, ','), "Наценка: 1000 %");
     Command4_Click(t.app);
     Command4_Click(t.app);  // blank: nothing to refuse
-    EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, 100);
+    EXPECT_DOUBLE_EQ(t.app.state.config.QuotationDiscountPercent, 100);
     EXPECT_TRUE(t.platform.messages.empty());
 }
 
@@ -198,9 +198,9 @@ TEST(PriceListButton, ReadsTheAnswerInTheRegionalFormat) {
     TestApp t('.');
     t.platform.inputAnswers = {"2,5", "2.5"};
     Command4_Click(t.app);
-    EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, 0);
+    EXPECT_DOUBLE_EQ(t.app.state.config.QuotationDiscountPercent, 0);
     Command4_Click(t.app);
-    EXPECT_DOUBLE_EQ(t.app.state.QuotationDiscountPercent, 2.5);
+    EXPECT_DOUBLE_EQ(t.app.state.config.QuotationDiscountPercent, 2.5);
 }
 
 }  // namespace

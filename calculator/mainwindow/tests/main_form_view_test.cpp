@@ -234,8 +234,8 @@ TEST_F(MainFormView, ButtonsGuardHelpAndRecordTheCalculatorTarget) {
         if (QWidget* calculator = QApplication::activeModalWidget()) calculator->close();
     });
     QTest::mouseClick(Child<QToolButton>("ARFlatBttn7"), Qt::LeftButton);
-    EXPECT_EQ(int(t.app.state.InputCalcMax), 300);
-    EXPECT_EQ(t.app.state.InputCalcTarget, "StandardText");
+    EXPECT_EQ(int(t.app.state.window.InputCalcMax), 300);
+    EXPECT_EQ(t.app.state.window.InputCalcTarget, "StandardText");
 
     QTest::mouseClick(Child<QToolButton>("ARFlatBttn3"), Qt::LeftButton);
     Child<QAction>("HelpOverviewVeltra")->trigger();
@@ -249,7 +249,7 @@ TEST_F(MainFormView, ActivationMeasuresTheFrameAndClosingClosesEverything) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     // The frame above and below the client area, the menu bar included.
     const int frame = window.frameGeometry().height() - window.geometry().height();
-    EXPECT_EQ(t.app.state.TitleBarHeight, (frame + window.menuBar()->height()) * 15);
+    EXPECT_EQ(t.app.state.window.TitleBarHeight, (frame + window.menuBar()->height()) * 15);
 
     QWidget other;
     other.show();
@@ -276,7 +276,7 @@ TEST_F(MainFormView, TitleMarksChangesAndClosingAsksAboutThem) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const int frame = window.frameGeometry().height() - window.geometry().height();
-    EXPECT_EQ(t.app.state.TitleBarHeight, (frame + window.menuBar()->height()) * 15);
+    EXPECT_EQ(t.app.state.window.TitleBarHeight, (frame + window.menuBar()->height()) * 15);
 
     Child<QLineEdit>("BasicText")->setText("5");
     EXPECT_EQ(window.windowTitle(), " Dorvesk Veltra Calculator - Проба.veltra*");

@@ -34,7 +34,7 @@ TEST(Placement, BelowAboveAndCentredPositions) {
 TEST(FieldButtons, DialogsOpenBelowTheirFieldsAndTheNetworkingDialogAbove) {
     TestApp t;
     MainFormModel form;
-    t.app.state.TitleBarHeight = 600;
+    t.app.state.window.TitleBarHeight = 600;
     const TwipsPoint window{3000, 1500};
     int dialogs = 0;
     for (const FieldButton& button : FieldButtons()) {
@@ -72,15 +72,15 @@ TEST(FieldButtons, HandsetDialogNeedsBaseStationsFirst) {
 
 TEST(FieldButtons, CalculatorButtonsAimAtTheirTelephoneFieldWithMaximum300) {
     TestApp t;
-    t.app.state.TitleBarHeight = 690;
+    t.app.state.window.TitleBarHeight = 690;
     int calculators = 0;
     for (const FieldButton& button : FieldButtons()) {
         if (button.kind != ButtonKind::InputCalc) continue;
         ++calculators;
-        t.app.state.InputCalcMax = 0;
+        t.app.state.window.InputCalcMax = 0;
         const TwipsPoint at = InputCalcButton_Click(t.app, button, {100, 200});
-        EXPECT_EQ(int(t.app.state.InputCalcMax), 300);
-        EXPECT_EQ(t.app.state.InputCalcTarget, button.field);
+        EXPECT_EQ(int(t.app.state.window.InputCalcMax), 300);
+        EXPECT_EQ(t.app.state.window.InputCalcTarget, button.field);
         const FieldInfo* info = FindField(button.field);
         ASSERT_NE(info, nullptr);
         EXPECT_TRUE(IsTelephoneField(info->id));

@@ -28,8 +28,8 @@ std::vector<std::string> Power(const CabinetPicture& picture) {
 TEST(CabinetPicture, BoardsTakeTheirSlotsInOrderWithTheirHeights) {
     testing::TestApp t;
     ConfigState& s = t.app.state;
-    s.AnalogExt16Boards = 2;
-    s.AnalogExt8Boards = 1;
+    s.config.AnalogExt16Boards = 2;
+    s.config.AnalogExt8Boards = 1;
     ShowCabinet(t.app);
     std::vector<std::string> expected(27, "-@1455");
     expected[0] = "404040@1455";
@@ -39,9 +39,9 @@ TEST(CabinetPicture, BoardsTakeTheirSlotsInOrderWithTheirHeights) {
 
     // One board of every run, in the table's order.
     SetMFUCheck(t.app, true);
-    s.DigitalExt32Boards = s.DigitalExt16Boards = s.DigitalExt8Boards = 1;
-    s.AnalogTrunkBoards = s.Bri16Boards = s.Bri8Boards = s.E1Boards = 1;
-    s.Ipu8Present = s.Ipu4Present = s.IccuBoards = s.IcluBoards = 1;
+    s.config.DigitalExt32Boards = s.config.DigitalExt16Boards = s.config.DigitalExt8Boards = 1;
+    s.config.AnalogTrunkBoards = s.config.Bri16Boards = s.config.Bri8Boards = s.config.E1Boards = 1;
+    s.config.Ipu8Present = s.config.Ipu4Present = s.config.IccuBoards = s.config.IcluBoards = 1;
     MainFormModel form;
     TabStrip3_Click(t.app, form, 1);
     const std::vector<std::string> runs = {
@@ -74,7 +74,7 @@ TEST(CabinetPicture, PowerOfEachSupply) {
     ConfigState& s = t.app.state;
     SelectOption(t.app, OptionGroupId::PowerStandard, 1);
     SelectOption(t.app, OptionGroupId::PowerAcc, 1);
-    s.CabinetCount = 2;
+    s.results.CabinetCount = 2;
     ShowPower(t.app);
     EXPECT_EQ(Power(t.app.main.cabinet),
               (std::vector<std::string>{
@@ -83,13 +83,13 @@ TEST(CabinetPicture, PowerOfEachSupply) {
                   "power 2 |  |  | RES | image hidden | nopower visible | noakk hidden"}));
 
     SelectOption(t.app, OptionGroupId::PowerAcc, 0);
-    s.CabinetCount = 3;
+    s.results.CabinetCount = 3;
     ShowPower(t.app);
     EXPECT_EQ(Power(t.app.main.cabinet)[2],
               "power 2 | ~220V | =48V | BML | image visible | nopower hidden | noakk visible");
 
     SelectOption(t.app, OptionGroupId::PowerStandard, 2);
-    s.CabinetCount = 1;
+    s.results.CabinetCount = 1;
     ShowPower(t.app);
     EXPECT_EQ(Power(t.app.main.cabinet),
               (std::vector<std::string>{
@@ -98,8 +98,8 @@ TEST(CabinetPicture, PowerOfEachSupply) {
                   "power 2 |  |  | BML | image hidden | nopower visible | noakk visible"}));
 
     SelectOption(t.app, OptionGroupId::PowerStandard, 0);
-    s.CabinetCount = 2;
-    s.PowerTypeForced = false;
+    s.results.CabinetCount = 2;
+    s.results.PowerTypeForced = false;
     ShowPower(t.app);
     EXPECT_EQ(Power(t.app.main.cabinet),
               (std::vector<std::string>{
@@ -107,7 +107,7 @@ TEST(CabinetPicture, PowerOfEachSupply) {
                   "power 1 | ~220V | ~36V | RES | image visible | nopower hidden | noakk visible",
                   "power 2 |  |  | BML | image hidden | nopower visible | noakk visible"}));
 
-    s.PowerTypeForced = true;  // the load needs the switched-mode supply
+    s.results.PowerTypeForced = true;  // the load needs the switched-mode supply
     ShowPower(t.app);
     EXPECT_EQ(Power(t.app.main.cabinet)[0],
               "power 0 | ~220V | =48V | BML | image visible | nopower hidden | noakk visible");
@@ -115,8 +115,8 @@ TEST(CabinetPicture, PowerOfEachSupply) {
     // No supply chosen and none forced: nothing changes.
     const auto before = PrintCabinet(t.app.main.cabinet);
     for (auto& option : t.app.main.PowerStandard.buttons) option.selected = false;
-    s.PowerTypeForced = false;
-    s.CabinetCount = 1;
+    s.results.PowerTypeForced = false;
+    s.results.CabinetCount = 1;
     ShowPower(t.app);
     EXPECT_EQ(PrintCabinet(t.app.main.cabinet), before);
 }
@@ -124,7 +124,7 @@ TEST(CabinetPicture, PowerOfEachSupply) {
 TEST(CabinetPicture, RichConfigurationAndNewCalculation) {
     testing::TestApp t;
     BuildRichConfiguration(t.app);
-    ASSERT_EQ(t.app.state.CabinetCount, 3);
+    ASSERT_EQ(t.app.state.results.CabinetCount, 3);
     ShowCabinet(t.app);
     const auto shapes = Shapes(t.app.main.cabinet);
     EXPECT_EQ(shapes[26], "-@1455");

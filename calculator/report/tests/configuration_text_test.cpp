@@ -9,8 +9,8 @@
 #include "report/configuration_text.h"
 #include "report/quotation.h"
 #include "report/quotation_export.h"
-#include "tools/rich_configuration.h"
 #include "tests/test_app.h"
+#include "tools/rich_configuration.h"
 
 namespace veltra {
 namespace {
@@ -139,8 +139,8 @@ TEST(ConfigurationText, RichConfigurationOnScreenAndOnTheSheet) {
 TEST(ConfigurationText, RenderingAndExportWriteNothing) {
     testing::TestApp t;
     BuildRichConfiguration(t.app);
-    t.app.state.AnalogExt16Boards = t.app.state.AnalogExt16Boards + 1;
-    t.app.state.Bri8Boards = t.app.state.Bri8Boards + 1;
+    t.app.state.config.AnalogExt16Boards = t.app.state.config.AnalogExt16Boards + 1;
+    t.app.state.config.Bri8Boards = t.app.state.config.Bri8Boards + 1;
     const auto fields = t.app.main.fields;
     const ConfigState state = t.app.state;
     std::vector<Count> quantities;

@@ -50,7 +50,7 @@ TEST(NumberFormats, EveryFormatterTakesAnyDouble) {
         EXPECT_FALSE(Shown(c.value, "0%").empty());
         // The export's own road: the discount reprices every line and total.
         testing::TestApp t;
-        t.app.state.QuotationDiscountPercent = c.value;
+        t.app.state.config.QuotationDiscountPercent = c.value;
         EXPECT_NO_THROW(BuildQuotation(t.app));
     }
     // Money holds no such values; its own extremes instead.

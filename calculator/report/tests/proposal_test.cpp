@@ -118,7 +118,7 @@ TEST(ProposalAmounts, ConversionVatAndTheirRounding) {
 struct RichProposal : ::testing::Test {
     RichProposal() {
         BuildRichConfiguration(t.app);
-        t.app.state.QuotationDiscountPercent = 7;
+        t.app.state.config.QuotationDiscountPercent = 7;
         t.app.proposal.number = "КП-2026-0042";
         t.app.proposal.date = {2026, 12, 9};
         t.app.proposal.validUntil = {2027, 1, 8};
@@ -148,7 +148,7 @@ int64_t Cents(const Sheet& sheet, int row, int column) {
 
 TEST_F(RichProposal, UsdTotalsAreTheWorkbooksToTheCent) {
     for (const double discount : {0.0, 7.0, 12.5, -15.0}) {
-        t.app.state.QuotationDiscountPercent = discount;
+        t.app.state.config.QuotationDiscountPercent = discount;
         const Sheet sheet = BuildQuotation(t.app);
         std::vector<int64_t> cached;
         for (int row = 1; row < 200; ++row) {
@@ -184,7 +184,7 @@ TEST_F(RichProposal, SummaryInEachCurrencyAndVatMode) {
                          }));
     t.app.proposal.vatMode = VatMode::None;
     t.app.proposal.vatExemptReason = "УСН";
-    t.app.state.QuotationDiscountPercent = -10;  // a mark-up is never named
+    t.app.state.config.QuotationDiscountPercent = -10;  // a mark-up is never named
     t.app.proposal.validUntil = {};
     EXPECT_EQ(Summary(), (std::vector<std::string>{
                              "Итого: 42 440,00 USD",

@@ -111,7 +111,7 @@ TEST(Quotation, EmptyConfigurationLayout) {
 TEST(Quotation, RichConfigurationFormatsAndSecondTable) {
     testing::TestApp t;
     BuildRichConfiguration(t.app);
-    t.app.state.QuotationDiscountPercent = 10;
+    t.app.state.config.QuotationDiscountPercent = 10;
     const Sheet sheet = BuildQuotation(t.app);
 
     EXPECT_DOUBLE_EQ(Value(sheet, 1, 7), 0.1);
