@@ -275,6 +275,16 @@ TEST(NewCalculation, LeavesExactlyTheSevenStartItems) {
     EXPECT_FALSE(t.app.main.PowerAccFrameEnabled);
     EXPECT_EQ(t.Text(FieldId::FecuText), "Нет");
     EXPECT_EQ(t.Text(FieldId::Dss2Text), "0");
+
+    // The window and the configuration as at start-up; the auto-count scheme
+    // stays the user's, the reports page shows the new calculation.
+    TestApp fresh;
+    MainWindowModel expected = fresh.app.main;
+    expected.Combo1 = t.app.main.Combo1;
+    expected.ReportTxtLabel = t.app.main.ReportTxtLabel;
+    expected.cabinet = t.app.main.cabinet;
+    EXPECT_TRUE(t.app.main == expected);
+    EXPECT_TRUE(t.app.state == fresh.app.state);
 }
 
 }  // namespace
