@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "calculation/cordless_boards.h"
 #include "calculation/line_counts.h"
@@ -440,10 +441,11 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
         // A number beyond a double, such as 1e999, is no parse error to the reader.
         Fail("файл поврежден: число вне пределов");
     }
-    return ReadCalculationJson(json, app, false);
+    return ReadCalculationJson(json, app, false, text);
 }
 
-SavedCalculation ReadCalculationJson(const Json& json, const App& app, bool frozen) {
+SavedCalculation ReadCalculationJson(const Json& json, const App& app, bool frozen,
+                                     std::string_view text, DerivedQuantitiesMemo* memo) {
     if (!json.is_object() || !json.contains("format") || json.at("format") != kCalculationFormat)
         Fail("это не файл расчета Veltra");
     const long long version = Integer(json, "version", 1, 1'000'000);
@@ -523,10 +525,12 @@ SavedCalculation ReadCalculationJson(const Json& json, const App& app, bool froz
 
     CheckCounts(saved, app);
     CheckFields(saved);
-    CheckSavedItems(saved, app);
+    std::optional<DerivedQuantitiesMemo> own;
+    if (!memo) memo = &own.emplace();
+    CheckSavedItems(saved, app, memo);
     if (const auto revisions = json.find("revisions"); revisions != json.end()) {
         if (frozen) Fail("расчет редакции сам содержит редакции");
-        saved.revisions = ReadRevisions(*revisions, app);
+        saved.revisions = ReadRevisions(*revisions, app, text, memo);
     }
     return saved;
 }
