@@ -13,6 +13,7 @@
 #include "catalogue/limits.h"
 #include "catalogue/number_text.h"
 #include "catalogue/printable_text.h"
+#include "json_text.h"
 #include "proposal_json.h"
 #include "revision_json.h"
 #include "saved_calculation.h"
@@ -289,18 +290,10 @@ void CheckCounts(const SavedCalculation& saved, const App& limits) {
 void CheckDepth(std::string_view text) {
     // The reader recurses per level; a calculation nests four deep.
     int depth = 0;
-    bool inString = false, escaped = false;
-    for (const char c : text) {
-        if (inString) {
-            if (escaped) {
-                escaped = false;
-            } else if (c == '\\') {
-                escaped = true;
-            } else if (c == '"') {
-                inString = false;
-            }
-        } else if (c == '"') {
-            inString = true;
+    for (size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == '"') {
+            at = StringEnd(text, at + 1);
         } else if (c == '{' || c == '[') {
             if (++depth > 16) Fail("файл поврежден: слишком глубокая вложенность");
         } else if (c == '}' || c == ']') {
@@ -434,7 +427,7 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
     CheckDepth(text);
     Json json;
     try {
-        json = Json::parse(text.begin(), text.end());
+        json = ParseJson(text);
     } catch (const Json::parse_error& error) {
         Fail("файл поврежден или обрезан (байт " + std::to_string(error.byte) + ")");
     } catch (const Json::out_of_range&) {

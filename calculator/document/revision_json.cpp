@@ -1,10 +1,11 @@
 #include "revision_json.h"
 
+#include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstring>
 
 #include "catalogue/printable_text.h"
+#include "json_text.h"
 #include "state/proposal_rules.h"
 
 namespace veltra {
@@ -87,125 +88,6 @@ std::string MoneyText(Money money) {
     return money.RegionalText('.');
 }
 
-// Walks a parsed value and a text side by side: the text matches when it is
-// byte for byte what value.dump() writes (no indent, no ASCII escaping).
-class DumpMatch {
-  public:
-    explicit DumpMatch(std::string_view text) : text_(text) {}
-
-    bool Whole(const Json& value) { return Value(value) && at_ == text_.size(); }
-
-  private:
-    bool Take(std::string_view s) {
-        if (text_.size() - at_ < s.size() || std::memcmp(text_.data() + at_, s.data(), s.size()))
-            return false;
-        at_ += s.size();
-        return true;
-    }
-    bool Take(char c) {
-        if (at_ == text_.size() || text_[at_] != c) return false;
-        ++at_;
-        return true;
-    }
-    // The parser took only well-formed UTF-8, which the dump copies as it is.
-    bool String(const std::string& s) {
-        if (!Take('"')) return false;
-        // Most texts need no escape: the file has them as they are, with no
-        // backslash before the closing quote.
-        const std::string_view rest = text_.substr(at_);
-        if (rest.size() > s.size() && rest[s.size()] == '"' &&
-            std::memcmp(rest.data(), s.data(), s.size()) == 0 &&
-            std::memchr(rest.data(), '\\', s.size()) == nullptr) {
-            at_ += s.size() + 1;
-            return true;
-        }
-        size_t plain = 0;  // the start of the run copied unchanged
-        for (size_t i = 0; i < s.size(); ++i) {
-            const auto c = uint8_t(s[i]);
-            if (c >= 0x20 && c != '"' && c != '\\') continue;
-            if (!Take(std::string_view(s).substr(plain, i - plain))) return false;
-            plain = i + 1;
-            char escaped[7] = {'\\', 0, 0, 0, 0, 0, 0};
-            switch (c) {
-                case '"':
-                    escaped[1] = '"';
-                    break;
-                case '\\':
-                    escaped[1] = '\\';
-                    break;
-                case '\b':
-                    escaped[1] = 'b';
-                    break;
-                case '\f':
-                    escaped[1] = 'f';
-                    break;
-                case '\n':
-                    escaped[1] = 'n';
-                    break;
-                case '\r':
-                    escaped[1] = 'r';
-                    break;
-                case '\t':
-                    escaped[1] = 't';
-                    break;
-                default: {
-                    static constexpr char kHex[] = "0123456789abcdef";
-                    const char u[] = {'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
-                    std::memcpy(escaped + 1, u, sizeof u);
-                }
-            }
-            if (!Take(std::string_view(escaped))) return false;
-        }
-        return Take(std::string_view(s).substr(plain)) && Take('"');
-    }
-    template <class Integer>
-    bool Number(Integer n) {
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-        return Take(std::string_view(digits, size_t(end - digits)));
-    }
-    bool Value(const Json& value) {
-        switch (value.type()) {
-            case Json::value_t::object: {
-                if (!Take('{')) return false;
-                bool first = true;
-                for (const auto& [key, member] : *value.get_ptr<const Json::object_t*>()) {
-                    if (!(first || Take(',')) || !String(key) || !Take(':') || !Value(member))
-                        return false;
-                    first = false;
-                }
-                return Take('}');
-            }
-            case Json::value_t::array: {
-                if (!Take('[')) return false;
-                bool first = true;
-                for (const Json& element : *value.get_ptr<const Json::array_t*>()) {
-                    if (!(first || Take(',')) || !Value(element)) return false;
-                    first = false;
-                }
-                return Take(']');
-            }
-            case Json::value_t::string:
-                return String(*value.get_ptr<const std::string*>());
-            case Json::value_t::boolean:
-                return Take(value.get<bool>() ? "true" : "false");
-            case Json::value_t::null:
-                return Take("null");
-            case Json::value_t::number_integer:
-                return Number(value.get<int64_t>());
-            case Json::value_t::number_unsigned:
-                return Number(value.get<uint64_t>());
-            case Json::value_t::number_float:
-                return Take(value.dump());  // rare: the dump's own shortest form
-            default:
-                return false;
-        }
-    }
-
-    std::string_view text_;
-    size_t at_ = 0;
-};
-
 // A scan of a text the parser accepted, for where each revision's
 // calculation stands in it. Where the layout is not plain (a key written
 // with escapes, a key given twice) a place is left empty.
@@ -247,9 +129,7 @@ class CalculationPlaces {
     // A string's text between its quotes, escapes and all.
     std::string_view String() {
         const size_t start = std::min(at_ + 1, text_.size());
-        at_ = start;
-        while (at_ < text_.size() && text_[at_] != '"') at_ += text_[at_] == '\\' ? 2 : 1;
-        at_ = std::min(at_, text_.size());
+        at_ = StringEnd(text_, start);
         const std::string_view s = text_.substr(start, at_ - start);
         Take('"');
         return s;
@@ -346,10 +226,6 @@ std::string RevisionLine(const IssuedRevision& r) {
     std::string line = header.dump(-1, ' ', false, Json::error_handler_t::replace);
     line.pop_back();  // the closing brace: the calculation goes last
     return line + ",\"calculation\":" + r.calculation + "}";
-}
-
-bool IsDumpOf(const Json& value, std::string_view text) {
-    return DumpMatch(text).Whole(value);
 }
 
 std::vector<IssuedRevision> ReadRevisions(const Json& json, const App& app,

@@ -31,7 +31,4 @@ SavedCalculation ReadCalculationJson(const nlohmann::ordered_json& json, const A
                                      bool frozen, std::string_view text = {},
                                      DerivedQuantitiesMemo* memo = nullptr);
 
-// Whether `text` is byte for byte what value.dump() writes.
-bool IsDumpOf(const nlohmann::ordered_json& value, std::string_view text);
-
 }  // namespace veltra
