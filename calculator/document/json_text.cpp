@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace veltra {
@@ -10,90 +11,216 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// Builds the same value Json::parse does, but each object's members are
-// gathered first and stored at their final count: growing an ordered object
-// one member at a time copies every key again.
-class ValueBuilder {
+// A strict part of JSON read in one pass, each object stored at its final
+// size (growing an ordered object one member at a time copies every key
+// again). Whatever it takes, the library takes the same way; the rest (a
+// \u escape, a byte order mark, a long or unusual number, any fault) it
+// leaves to the library, which also says where a fault is.
+class QuickReader {
   public:
-    explicit ValueBuilder(Json& root) : root_(root) {}
+    explicit QuickReader(std::string_view text) : text_(text) { members_.reserve(kMaxDepth); }
 
-    bool null() { return Put(Json(nullptr)); }
-    bool boolean(bool value) { return Put(Json(value)); }
-    bool number_integer(Json::number_integer_t value) { return Put(Json(value)); }
-    bool number_unsigned(Json::number_unsigned_t value) { return Put(Json(value)); }
-    bool number_float(Json::number_float_t value, const std::string&) { return Put(Json(value)); }
-    bool string(std::string& value) { return Put(Json(value)); }
-    bool binary(Json::binary_t& value) { return Put(Json(Json::binary_t(std::move(value)))); }
-    bool start_object(size_t) {
-        Json& slot = Slot();
-        if (members_.size() == objects_) members_.emplace_back();
-        members_[objects_++].clear();
-        open_.push_back({&slot, true});
-        return true;
-    }
-    bool key(std::string& key) {
-        members_[objects_ - 1].emplace_back(key, Json());
-        return true;
-    }
-    bool end_object() {
-        auto& members = members_[--objects_];
-        Json::object_t object;
-        object.reserve(members.size());
-        for (auto& [key, value] : members) {
-            // A key given twice keeps its first place and its last value,
-            // as the ordered object's own insertion does.
-            const auto same = std::find_if(object.begin(), object.end(),
-                                           [&](const auto& member) { return member.first == key; });
-            if (same != object.end()) {
-                same->second = std::move(value);
-            } else {
-                object.emplace_back(std::move(key), std::move(value));
-            }
-        }
-        members.clear();
-        *open_.back().value = Json(std::move(object));
-        open_.pop_back();
-        return true;
-    }
-    bool start_array(size_t) {
-        Json& slot = Slot();
-        slot = Json::array();
-        open_.push_back({&slot, false});
-        return true;
-    }
-    bool end_array() {
-        open_.pop_back();
-        return true;
-    }
-    template <class Exception>
-    bool parse_error(size_t, const std::string&, const Exception& error) {
-        throw error;
+    bool Read(Json& value) {
+        Space();
+        if (!Value(value, 0)) return false;
+        Space();
+        return at_ == text_.size();
     }
 
   private:
-    // Where the next value goes: the root, an array's next element or the
-    // member whose key came last.
-    Json& Slot() {
-        if (open_.empty()) return root_;
-        if (!open_.back().object)
-            return open_.back().value->get_ref<Json::array_t&>().emplace_back();
-        return members_[objects_ - 1].back().second;
-    }
-    bool Put(Json&& value) {
-        Slot() = std::move(value);
+    static constexpr size_t kMaxDepth = 64;
+
+    bool Take(char c) {
+        if (at_ == text_.size() || text_[at_] != c) return false;
+        ++at_;
         return true;
     }
+    void Space() {
+        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\n' ||
+                                      text_[at_] == '\r' || text_[at_] == '\t'))
+            ++at_;
+    }
+    bool Value(Json& value, size_t depth) {
+        if (at_ == text_.size()) return false;
+        switch (text_[at_]) {
+            case '{':
+                return depth < kMaxDepth && Object(value, depth);
+            case '[':
+                return depth < kMaxDepth && Array(value, depth);
+            case '"': {
+                std::string text;
+                if (!String(text)) return false;
+                value = Json(std::move(text));
+                return true;
+            }
+            case 't':
+                return Literal("true", value, Json(true));
+            case 'f':
+                return Literal("false", value, Json(false));
+            case 'n':
+                return Literal("null", value, Json(nullptr));
+            default:
+                return Number(value);
+        }
+    }
+    bool Literal(std::string_view word, Json& value, Json literal) {
+        if (text_.substr(at_, word.size()) != word) return false;
+        at_ += word.size();
+        value = std::move(literal);
+        return true;
+    }
+    bool Object(Json& value, size_t depth) {
+        ++at_;
+        if (members_.size() <= depth) members_.resize(depth + 1);  // reserved: no move
+        members_[depth].clear();
+        Space();
+        if (!Take('}')) {
+            for (;;) {
+                std::string key;
+                if (at_ == text_.size() || text_[at_] != '"' || !String(key)) return false;
+                Space();
+                if (!Take(':')) return false;
+                Space();
+                members_[depth].emplace_back(std::move(key), Json());
+                if (!Value(members_[depth].back().second, depth + 1)) return false;
+                Space();
+                if (Take('}')) break;
+                if (!Take(',')) return false;
+                Space();
+            }
+        }
+        auto& members = members_[depth];
+        Json::object_t object;
+        object.reserve(members.size());
+        for (auto& [key, member] : members) {
+            // A key given twice keeps its first place and its last value,
+            // as the library's own insertion does.
+            const auto same = std::find_if(object.begin(), object.end(),
+                                           [&](const auto& m) { return m.first == key; });
+            if (same != object.end()) {
+                same->second = std::move(member);
+            } else {
+                object.emplace_back(std::move(key), std::move(member));
+            }
+        }
+        members.clear();
+        value = Json(std::move(object));
+        return true;
+    }
+    bool Array(Json& value, size_t depth) {
+        ++at_;
+        value = Json::array();
+        auto& elements = value.get_ref<Json::array_t&>();
+        Space();
+        if (Take(']')) return true;
+        for (;;) {
+            if (!Value(elements.emplace_back(), depth + 1)) return false;
+            Space();
+            if (Take(']')) return true;
+            if (!Take(',')) return false;
+            Space();
+        }
+    }
+    // Well-formed UTF-8 as the library checks it, the short escapes only.
+    bool String(std::string& text) {
+        size_t run = ++at_;
+        while (at_ < text_.size()) {
+            const auto c = uint8_t(text_[at_]);
+            if (c == '"') {
+                text.append(text_.data() + run, at_ - run);
+                ++at_;
+                return true;
+            }
+            if (c < 0x20) return false;
+            if (c == '\\') {
+                text.append(text_.data() + run, at_ - run);
+                if (++at_ == text_.size()) return false;
+                static constexpr std::string_view kEscaped = "\"\\/bfnrt",
+                                                  kMeant = "\"\\/\b\f\n\r\t";
+                const size_t which = kEscaped.find(text_[at_]);
+                if (which == std::string_view::npos) return false;
+                text += kMeant[which];
+                run = ++at_;
+                continue;
+            }
+            const size_t length = Utf8Length(at_);
+            if (length == 0) return false;
+            at_ += length;
+        }
+        return false;
+    }
+    // The length of the character at `at`, 0 when it is not well formed.
+    size_t Utf8Length(size_t at) const {
+        const auto byte = [&](size_t i) {
+            return at + i < text_.size() ? uint8_t(text_[at + i]) : 0;
+        };
+        const auto in = [](uint8_t b, uint8_t low, uint8_t high) { return b >= low && b <= high; };
+        const uint8_t c = byte(0);
+        if (c < 0x80) return 1;
+        if (in(c, 0xC2, 0xDF)) return in(byte(1), 0x80, 0xBF) ? 2 : 0;
+        if (in(c, 0xE0, 0xEF)) {
+            const uint8_t low = c == 0xE0 ? 0xA0 : 0x80, high = c == 0xED ? 0x9F : 0xBF;
+            return in(byte(1), low, high) && in(byte(2), 0x80, 0xBF) ? 3 : 0;
+        }
+        if (in(c, 0xF0, 0xF4)) {
+            const uint8_t low = c == 0xF0 ? 0x90 : 0x80, high = c == 0xF4 ? 0x8F : 0xBF;
+            return in(byte(1), low, high) && in(byte(2), 0x80, 0xBF) && in(byte(3), 0x80, 0xBF) ? 4
+                                                                                                : 0;
+        }
+        return 0;
+    }
+    // An integer of up to 18 digits, or a number with a fraction or an
+    // exponent that a double holds.
+    bool Number(Json& value) {
+        const size_t start = at_;
+        const bool negative = Take('-');
+        const size_t digits = at_;
+        if (Take('0')) {
+        } else if (at_ < text_.size() && text_[at_] >= '1' && text_[at_] <= '9') {
+            Digits();
+        } else {
+            return false;
+        }
+        const size_t whole = at_ - digits;
+        bool fraction = false;
+        if (Take('.')) {
+            fraction = true;
+            if (Digits() == 0) return false;
+        }
+        if (Take('e') || Take('E')) {
+            fraction = true;
+            if (!Take('+')) Take('-');
+            if (Digits() == 0) return false;
+        }
+        if (!fraction) {
+            if (whole > 18) return false;
+            uint64_t n = 0;
+            for (size_t i = digits; i < at_; ++i) n = n * 10 + uint64_t(text_[i] - '0');
+            if (negative) {
+                value = Json(Json::number_integer_t(-int64_t(n)));
+            } else {
+                value = Json(Json::number_unsigned_t(n));
+            }
+            return true;
+        }
+        double number = 0;
+        const auto [end, error] = std::from_chars(text_.data() + start, text_.data() + at_, number);
+        if (error != std::errc() || end != text_.data() + at_ || !std::isfinite(number))
+            return false;
+        value = Json(number);
+        return true;
+    }
+    size_t Digits() {
+        const size_t start = at_;
+        while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9') ++at_;
+        return at_ - start;
+    }
 
-    struct Open {
-        Json* value;  // an array filled in place, or an object's slot
-        bool object;
-    };
-    Json& root_;
-    std::vector<Open> open_;
-    // The members gathered for each object open, the outermost first; kept
-    // for the next object at the same depth.
+    std::string_view text_;
+    size_t at_ = 0;
+    // The members read for each object open, by depth; kept for the next
+    // object at the same depth.
     std::vector<std::vector<std::pair<std::string, Json>>> members_;
-    size_t objects_ = 0;
 };
 
 // Walks a parsed value and a text side by side: the text matches when it is
@@ -217,11 +344,15 @@ class DumpMatch {
 
 }  // namespace
 
-Json ParseJson(std::string_view text) {
+std::optional<Json> ReadPlainJson(std::string_view text) {
     Json json;
-    ValueBuilder builder(json);
-    Json::sax_parse(text.begin(), text.end(), &builder);
+    if (!QuickReader(text).Read(json)) return std::nullopt;
     return json;
+}
+
+Json ParseJson(std::string_view text) {
+    if (auto json = ReadPlainJson(text)) return std::move(*json);
+    return Json::parse(text.begin(), text.end());
 }
 
 size_t StringEnd(std::string_view text, size_t start) {

@@ -3,13 +3,19 @@
 // it, and compared with what the library would write without writing it.
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string_view>
 
 namespace veltra {
 
 // What nlohmann::ordered_json::parse gives for `text`, throwing the same
-// parse_error or out_of_range, built with fewer copies.
+// parse_error or out_of_range; a plain text is read without its lexer.
 nlohmann::ordered_json ParseJson(std::string_view text);
+
+// A plain text read in one pass: what the library reads it as, or none for
+// any text outside the plain part of JSON (a \u escape, a byte order mark, a
+// number of more than 18 digits…) or not JSON at all.
+std::optional<nlohmann::ordered_json> ReadPlainJson(std::string_view text);
 
 // Whether `text` is byte for byte what value.dump() writes.
 bool IsDumpOf(const nlohmann::ordered_json& value, std::string_view text);
