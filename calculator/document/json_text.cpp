@@ -143,7 +143,7 @@ class QuickReader {
                 run = ++at_;
                 continue;
             }
-            const size_t length = Utf8Length(at_);
+            const size_t length = c < 0x80 ? 1 : Utf8Length(at_);
             if (length == 0) return false;
             at_ += length;
         }
