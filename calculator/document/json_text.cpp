@@ -92,15 +92,15 @@ class QuickReader {
         auto& members = members_[depth];
         Json::object_t object;
         object.reserve(members.size());
-        for (auto& [key, member] : members) {
+        for (auto& member : members) {
             // A key given twice keeps its first place and its last value,
             // as the library's own insertion does.
             const auto same = std::find_if(object.begin(), object.end(),
-                                           [&](const auto& m) { return m.first == key; });
+                                           [&](const auto& m) { return m.first == member.first; });
             if (same != object.end()) {
-                same->second = std::move(member);
+                same->second = std::move(member.second);
             } else {
-                object.emplace_back(std::move(key), std::move(member));
+                object.emplace_back(std::move(member.first), std::move(member.second));
             }
         }
         members.clear();
