@@ -26,7 +26,8 @@ std::vector<IssuedRevision> ReadRevisions(const nlohmann::ordered_json& json, co
                                           DerivedQuantitiesMemo* memo = nullptr);
 
 // A parsed calculation read and checked; `frozen` for a revision's own,
-// which holds no revisions. `text` is what it was parsed from, when known.
+// which holds no revisions. `text` is what it was parsed from, when known;
+// `memo` as CheckSavedItems takes it, one of its own when none is given.
 SavedCalculation ReadCalculationJson(const nlohmann::ordered_json& json, const App& app,
                                      bool frozen, std::string_view text = {},
                                      DerivedQuantitiesMemo* memo = nullptr);
