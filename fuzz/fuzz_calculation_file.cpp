@@ -4,7 +4,8 @@
 // the calculated quantities its inputs give; what it opened to saves to a
 // text that reads and opens, in a fresh program with either decimal
 // separator, to the same text again. An opening refused halfway leaves
-// everything as it was.
+// everything as it was. A text the plain JSON reader takes, the library
+// reads to the same value, kind for kind.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "catalogue/recording_platform.h"
 #include "check.h"
 #include "document/calculation_file.h"
+#include "document/json_text.h"
 #include "state/proposal_rules.h"
 
 using namespace veltra;
@@ -65,6 +67,35 @@ void CheckReopens(Program& program, const std::string& savedText, const std::str
     FUZZ_CHECK(CalculationText(TakeSnapshot(program.app, date)) == savedText);
 }
 
+bool SameValue(const nlohmann::ordered_json& a, const nlohmann::ordered_json& b) {
+    if (a.type() != b.type() || a.size() != b.size()) return false;
+    if (a.is_object()) {
+        for (auto i = a.begin(), j = b.begin(); i != a.end(); ++i, ++j)
+            if (i.key() != j.key() || !SameValue(*i, *j)) return false;
+        return true;
+    }
+    if (a.is_array()) {
+        for (size_t i = 0; i < a.size(); ++i)
+            if (!SameValue(a[i], b[i])) return false;
+        return true;
+    }
+    return a == b;
+}
+
+void CheckPlainJson(std::string_view text) {
+    const auto plain = ReadPlainJson(text);
+    if (!plain) return;
+    nlohmann::ordered_json library;
+    bool refused = false;
+    try {
+        library = nlohmann::ordered_json::parse(text.begin(), text.end());
+    } catch (const nlohmann::ordered_json::exception&) {
+        refused = true;
+    }
+    FUZZ_CHECK(!refused);
+    FUZZ_CHECK(SameValue(*plain, library));
+}
+
 void CheckLimits(const App& app) {
     const ConfigState& s = app.state;
     FUZZ_CHECK(CountBoards(app) <= s.limits.MaxBoards);
@@ -97,6 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Only the input's own bytes: AddressSanitizer stops any read beyond.
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CheckPlainJson(text);
     SavedCalculation saved;
     if (!Accepted(text, first.app, saved)) return 0;
     const std::string before = CalculationText(TakeSnapshot(first.app, saved.date));

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "calculation/cordless_boards.h"
 #include "calculation/line_counts.h"
@@ -12,6 +13,7 @@
 #include "catalogue/limits.h"
 #include "catalogue/number_text.h"
 #include "catalogue/printable_text.h"
+#include "json_text.h"
 #include "proposal_json.h"
 #include "revision_json.h"
 #include "saved_calculation.h"
@@ -273,18 +275,10 @@ void CheckCounts(const SavedCalculation& saved, const App& limits) {
 void CheckDepth(std::string_view text) {
     // The reader recurses per level; a calculation nests four deep.
     int depth = 0;
-    bool inString = false, escaped = false;
-    for (const char c : text) {
-        if (inString) {
-            if (escaped) {
-                escaped = false;
-            } else if (c == '\\') {
-                escaped = true;
-            } else if (c == '"') {
-                inString = false;
-            }
-        } else if (c == '"') {
-            inString = true;
+    for (size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == '"') {
+            at = StringEnd(text, at + 1);
         } else if (c == '{' || c == '[') {
             if (++depth > 16) Fail("файл поврежден: слишком глубокая вложенность");
         } else if (c == '}' || c == ']') {
@@ -416,17 +410,18 @@ SavedCalculation ReadCalculation(std::string_view text, const App& app) {
     CheckDepth(text);
     Json json;
     try {
-        json = Json::parse(text.begin(), text.end());
+        json = ParseJson(text);
     } catch (const Json::parse_error& error) {
         Fail("файл поврежден или обрезан (байт " + std::to_string(error.byte) + ")");
     } catch (const Json::out_of_range&) {
         // A number beyond a double, such as 1e999, is no parse error to the reader.
         Fail("файл поврежден: число вне пределов");
     }
-    return ReadCalculationJson(json, app, false);
+    return ReadCalculationJson(json, app, false, text);
 }
 
-SavedCalculation ReadCalculationJson(const Json& json, const App& app, bool frozen) {
+SavedCalculation ReadCalculationJson(const Json& json, const App& app, bool frozen,
+                                     std::string_view text, DerivedQuantitiesMemo* memo) {
     if (!json.is_object() || !json.contains("format") || json.at("format") != kCalculationFormat)
         Fail("это не файл расчета Veltra");
     const long long version = Integer(json, "version", 1, 1'000'000);
@@ -507,10 +502,12 @@ SavedCalculation ReadCalculationJson(const Json& json, const App& app, bool froz
 
     CheckCounts(saved, app);
     CheckFields(saved);
-    CheckSavedItems(saved, app);
+    std::optional<DerivedQuantitiesMemo> own;
+    if (!memo) memo = &own.emplace();
+    CheckSavedItems(saved, app, memo);
     if (const auto revisions = json.find("revisions"); revisions != json.end()) {
         if (frozen) Fail("расчет редакции сам содержит редакции");
-        saved.revisions = ReadRevisions(*revisions, app);
+        saved.revisions = ReadRevisions(*revisions, app, text, memo);
     }
     return saved;
 }

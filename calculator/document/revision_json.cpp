@@ -1,8 +1,11 @@
 #include "revision_json.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 
 #include "catalogue/printable_text.h"
+#include "json_text.h"
 #include "state/proposal_rules.h"
 
 namespace veltra {
@@ -85,6 +88,120 @@ std::string MoneyText(Money money) {
     return money.RegionalText('.');
 }
 
+// A scan of a text the parser accepted, for where each revision's
+// calculation stands in it. Where the layout is not plain (a key written
+// with escapes, a key given twice) a place is left empty.
+class CalculationPlaces {
+  public:
+    explicit CalculationPlaces(std::string_view text) : text_(text) {}
+
+    std::vector<std::string_view> Find() {
+        Space();
+        if (!Take('{')) return {};
+        bool seen = false;
+        for (Space(); at_ < text_.size() && text_[at_] != '}';) {
+            const std::string_view key = Key();
+            if (key == "revisions") {
+                if (seen) return {};
+                seen = true;
+                Revisions();
+            } else {
+                Skip();
+            }
+            Space();
+            if (!Take(',')) break;
+            Space();
+        }
+        return places_;
+    }
+
+  private:
+    bool Take(char c) {
+        if (at_ == text_.size() || text_[at_] != c) return false;
+        ++at_;
+        return true;
+    }
+    void Space() {
+        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\n' ||
+                                      text_[at_] == '\r' || text_[at_] == '\t'))
+            ++at_;
+    }
+    // A string's text between its quotes, escapes and all.
+    std::string_view String() {
+        const size_t start = std::min(at_ + 1, text_.size());
+        at_ = StringEnd(text_, start);
+        const std::string_view s = text_.substr(start, at_ - start);
+        Take('"');
+        return s;
+    }
+    // A member's key and its colon; an escaped key is no plain name.
+    std::string_view Key() {
+        std::string_view key = String();
+        if (key.find('\\') != std::string_view::npos) key = {};
+        Space();
+        Take(':');
+        Space();
+        return key;
+    }
+    // One value, the scan left just after it.
+    void Skip() {
+        if (at_ >= text_.size()) return;
+        if (text_[at_] == '"') {
+            String();
+            return;
+        }
+        if (text_[at_] != '{' && text_[at_] != '[') {
+            while (at_ < text_.size() && !std::strchr(",]} \n\r\t", text_[at_])) ++at_;
+            return;
+        }
+        int depth = 0;
+        while (at_ < text_.size()) {
+            const char c = text_[at_];
+            if (c == '"') {
+                String();
+                continue;
+            }
+            ++at_;
+            if (c == '{' || c == '[') ++depth;
+            if ((c == '}' || c == ']') && --depth == 0) return;
+        }
+    }
+    void Revisions() {
+        if (!Take('[')) return Skip();
+        for (Space(); at_ < text_.size() && text_[at_] != ']';) {
+            std::string_view place;
+            if (Take('{')) {
+                bool twice = false;
+                for (Space(); at_ < text_.size() && text_[at_] != '}';) {
+                    const bool calculation = Key() == "calculation";
+                    const size_t start = at_;
+                    Skip();
+                    if (calculation) {
+                        twice = twice || !place.empty();
+                        place = text_.substr(start, at_ - start);
+                    }
+                    Space();
+                    if (!Take(',')) break;
+                    Space();
+                }
+                Take('}');
+                if (twice) place = {};
+            } else {
+                Skip();
+            }
+            places_.push_back(place);
+            Space();
+            if (!Take(',')) break;
+            Space();
+        }
+        Take(']');
+    }
+
+    std::string_view text_;
+    size_t at_ = 0;
+    std::vector<std::string_view> places_;
+};
+
 }  // namespace
 
 std::string RevisionLine(const IssuedRevision& r) {
@@ -111,10 +228,14 @@ std::string RevisionLine(const IssuedRevision& r) {
     return line + ",\"calculation\":" + r.calculation + "}";
 }
 
-std::vector<IssuedRevision> ReadRevisions(const Json& json, const App& app) {
+std::vector<IssuedRevision> ReadRevisions(const Json& json, const App& app,
+                                          std::string_view fileText, DerivedQuantitiesMemo* memo) {
     if (!json.is_array()) Fail("«revisions» — не список");
     if (json.size() > size_t(kMaxRevisions))
         Fail("редакций больше " + std::to_string(kMaxRevisions));
+    // A calculation the file holds as the dump would write it is kept as it
+    // stands, without writing it again.
+    const std::vector<std::string_view> places = CalculationPlaces(fileText).Find();
     std::vector<IssuedRevision> revisions;
     revisions.reserve(json.size());
     for (size_t i = 0; i < json.size(); ++i) {
@@ -164,7 +285,7 @@ std::vector<IssuedRevision> ReadRevisions(const Json& json, const App& app) {
         if (!calculation.is_object()) Fail(read.Name("calculation") + " — не расчет");
         SavedCalculation frozen;
         try {
-            frozen = ReadCalculationJson(calculation, app, true);
+            frozen = ReadCalculationJson(calculation, app, true, {}, memo);
         } catch (const CalculationFileError& fault) {
             Fail("в расчете редакции " + Excerpt(r.number) + " («" + where +
                  "calculation»): " + fault.what());
@@ -178,7 +299,10 @@ std::vector<IssuedRevision> ReadRevisions(const Json& json, const App& app) {
         if (frozen.priceList != r.priceList)
             Fail("редакция " + Excerpt(r.number) +
                  " не согласуется со своим расчетом: другой прайс-лист");
-        r.calculation = calculation.dump(-1, ' ', false, Json::error_handler_t::replace);
+        if (i < places.size() && IsDumpOf(calculation, places[i]))
+            r.calculation = places[i];
+        else
+            r.calculation = calculation.dump(-1, ' ', false, Json::error_handler_t::replace);
         revisions.push_back(std::move(r));
     }
     return revisions;

@@ -61,7 +61,8 @@ void CheckAddedQuantities(const SavedCalculation& saved, const Catalogue& catalo
 // The quantities are compared per code: the calculation sets a code's first
 // entry, and the file may be opened under a list that holds the code once,
 // twice or not at all.
-void CheckCalculatedQuantities(const SavedCalculation& saved, const App& app) {
+void CheckCalculatedQuantities(const SavedCalculation& saved, const App& app,
+                               DerivedQuantitiesMemo* memo) {
     // The catalogue is copied only for codes it lacks (a file holds many
     // calculations when it keeps revisions).
     Catalogue extended;
@@ -72,8 +73,22 @@ void CheckCalculatedQuantities(const SavedCalculation& saved, const App& app) {
         extended.push_back({0, item.name, item.code, Money(), "", 0, 0});
     }
     const Catalogue& scratch = extended.empty() ? app.catalogue : extended;
-    const std::vector<Count> derived =
-        DerivedQuantities(scratch, StateToApply(app.state, saved.config), saved.main, '.');
+    ConfigState state = StateToApply(app.state, saved.config);
+    // A matter of prices, as the prices DerivedQuantities leaves out: revisions
+    // that differ only in it share their quantities.
+    state.config.QuotationDiscountPercent = 0;
+    // Only over the catalogue itself: the codes appended differ by file.
+    const bool remembered =
+        memo && extended.empty() && memo->valid && memo->state == state && memo->main == saved.main;
+    std::vector<Count> computed;
+    if (!remembered) computed = DerivedQuantities(scratch, state, saved.main, '.');
+    if (!remembered && memo && extended.empty()) {
+        memo->valid = true;
+        memo->state = state;
+        memo->main = saved.main;
+        memo->derived = computed;
+    }
+    const std::vector<Count>& derived = remembered ? memo->derived : computed;
     std::unordered_map<std::string_view, std::pair<long, long>> sums;  // file, derived
     for (const SavedItem& item : saved.items) sums[item.code].first += item.calculated;
     for (size_t i = 0; i < scratch.size(); ++i)
@@ -128,11 +143,11 @@ ConfigState StateToApply(const ConfigState& now, const Configuration& saved) {
     return s;
 }
 
-void CheckSavedItems(const SavedCalculation& saved, const App& app) {
+void CheckSavedItems(const SavedCalculation& saved, const App& app, DerivedQuantitiesMemo* memo) {
     // The item first: a quantity edited by hand usually leaves the totals
     // wrong as well.
     CheckAddedQuantities(saved, app.catalogue);
-    CheckCalculatedQuantities(saved, app);
+    CheckCalculatedQuantities(saved, app, memo);
     CheckTotals(saved);
 }
 

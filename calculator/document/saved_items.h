@@ -28,6 +28,17 @@ ConfigState StateToApply(const ConfigState& now, const Configuration& saved);
 // without a price, which no keypad takes; hand-added quantities that add up
 // beyond four digits on one entry of `app`'s catalogue. Expects the counts
 // and fields checked.
-void CheckSavedItems(const SavedCalculation& saved, const App& app);
+//
+// `memo`, kept by the caller across the calculations of one file read
+// against one `app` (its revisions often share their inputs), spares
+// working out the same quantities again.
+struct DerivedQuantitiesMemo {
+    bool valid = false;
+    ConfigState state;
+    MainWindowModel main;
+    std::vector<Count> derived;
+};
+void CheckSavedItems(const SavedCalculation& saved, const App& app,
+                     DerivedQuantitiesMemo* memo = nullptr);
 
 }  // namespace veltra

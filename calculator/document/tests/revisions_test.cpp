@@ -114,6 +114,26 @@ TEST(Revisions, ARevisionOpensAsIssuedReadOnlyAlsoUnderAnotherPriceList) {
     EXPECT_EQ(app.document.viewedRevision, 0);
 }
 
+// A calculation written otherwise than the program writes it, with blanks
+// and an escaped letter, reads as the same revision and saves as the
+// program writes it.
+TEST(Revisions, ACalculationWrittenOtherwiseSavesAsTheProgramWritesIt) {
+    Saved s;
+    ASSERT_NE(IssueRevision(s.t.app, IssuedAs::Pdf, "%PDF", "2026-12-09T10:00:00"), nullptr);
+    const std::string good = ReadFile(s.file);
+    std::string edited = good;
+    const std::string from = "\"calculation\":{\"format\":\"veltra-calculation\"";
+    const size_t at = edited.find(from);
+    ASSERT_NE(at, std::string::npos);
+    edited.replace(at, from.size(), "\"calculation\": {\"format\" : \"veltra-calcul\\u0061tion\"");
+    WriteFile(s.file, edited);
+    testing::TestApp t;
+    ASSERT_TRUE(OpenCalculation(t.app, s.file));
+    EXPECT_EQ(t.app.document.revisions, s.t.app.document.revisions);
+    ASSERT_TRUE(SaveCalculation(t.app, s.file));
+    EXPECT_EQ(ReadFile(s.file), good);
+}
+
 // Each hostile revision is one message naming what is wrong.
 TEST(Revisions, BadRevisionsAreRefusedNamingTheValue) {
     Saved s;
