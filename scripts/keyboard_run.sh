@@ -13,7 +13,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/keyboard_run}")
 rm -rf "$out"
-mkdir -p "$out/home/Documents"
+mkdir -p "$out/home/Documents" "$out/bin"
+# The desktop opens nothing: a spreadsheet program taking the focus would
+# take the keys meant for the calculator, so the program says where it wrote
+# the workbook instead.
+printf '#!/bin/sh\necho "$@" >> "%s/opened.txt"\nexit 1\n' "$out" > "$out/bin/xdg-open"
+chmod +x "$out/bin/xdg-open"
 cmake --build build --target VeltraCalculator >/dev/null
 
 drive='
@@ -43,7 +48,7 @@ drive='
   main() { shot "$1" "Veltra Calculator"; }
 '
 
-HOME="$out/home" OUT="$out" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$drive"'
+PATH="$out/bin:$PATH" HOME="$out/home" OUT="$out" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$drive"'
   start
   # Page "АЛ": Tab to the button beside "Аналоговые АЛ", Space opens its dialog.
   k Tab space
@@ -100,9 +105,10 @@ HOME="$out/home" OUT="$out" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$dr
   typed "Офис Север"
   k Return
   main 17-saved
-  # Page "Отчеты": its lower tabs to the text, then back to "Отчет в Excel"
-  # above them, which writes the workbook under the calculation'"'"'s name.
-  m ctrl+Tab Tab Right Tab space
+  # Page "Отчеты": its lower tabs to the text, then past the text and
+  # "Отчет в PDF…" to "Отчет в Excel" above them, which writes the workbook
+  # under the calculation'"'"'s name.
+  m ctrl+Tab Tab Right Tab Tab Tab space
   sleep 1
   scrot -o "$OUT/18-export-message.png"
   k Return
@@ -130,7 +136,7 @@ HOME="$out/home" OUT="$out" xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$dr
 ls "$out/home/Documents" | tee "$out/documents.txt"
 
 # 200 % on a small screen: the program says once that it starts smaller.
-HOME="$out/home" OUT="$out" xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$drive"'
+PATH="$out/bin:$PATH" HOME="$out/home" OUT="$out" xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$drive"'
   build/calculator/app/VeltraCalculator --scale 200 >> "$OUT/program.log" 2>&1 &
   program=$!
   sleep 5
