@@ -30,6 +30,9 @@ echo "test: built after $SECONDS s"
 # the other tests and the sanitizer and Makefiles builds (not beside the fuzz
 # runs, whose runs are bounded in time), in a process group of their own that
 # ends with this script.
+# Two ctest runs at once would both write the test lists that GoogleTest's
+# discovery makes before the first run: one listing makes them first.
+(cd build && ctest -N >/dev/null)
 (cd build && exec setsid ctest --output-on-failure -L wine >wine-tests.log 2>&1) &
 wine_tests=$!
 trap 'kill -- -"$wine_tests" 2>/dev/null || kill "$wine_tests" 2>/dev/null || true' EXIT
