@@ -2,9 +2,9 @@
 # Installs, builds and runs every test: the normal build and all its tests,
 # then the Qt-free core's and the scenarios' tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer (in the fuzz targets' clang
-# build), then what CMake's default
-# generator builds differently from Ninja, then a bounded run of each fuzz
-# target. Each pass builds only what it runs.
+# build), then what CMake's default generator builds differently from Ninja,
+# then a bounded run of each fuzz target. Each pass builds only what it runs
+# and says when it ended.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -29,9 +29,9 @@ echo "test: built after $SECONDS s"
 # The Wine tests run one at a time on one core, for minutes: they run beside
 # the other tests and the sanitizer and Makefiles builds (not beside the fuzz
 # runs, whose runs are bounded in time), in a process group of their own that
-# ends with this script.
-# Two ctest runs at once would both write the test lists that GoogleTest's
-# discovery makes before the first run: one listing makes them first.
+# ends with this script. Two ctest runs at once would both write the test
+# lists that GoogleTest's discovery makes on a first run: one listing makes
+# them first.
 (cd build && ctest -N >/dev/null)
 (cd build && exec setsid ctest --output-on-failure -L wine >wine-tests.log 2>&1) &
 wine_tests=$!
