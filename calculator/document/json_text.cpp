@@ -16,9 +16,9 @@ using Json = nlohmann::ordered_json;
 // again). Whatever it takes, the library takes the same way; the rest (a
 // \u escape, a byte order mark, a long or unusual number, any fault) it
 // leaves to the library, which also says where a fault is.
-class QuickReader {
+class QuickReader : JsonScanner {
   public:
-    explicit QuickReader(std::string_view text) : text_(text) { members_.reserve(kMaxDepth); }
+    explicit QuickReader(std::string_view text) : JsonScanner(text) { members_.reserve(kMaxDepth); }
 
     bool Read(Json& value) {
         Space();
@@ -30,16 +30,6 @@ class QuickReader {
   private:
     static constexpr size_t kMaxDepth = 64;
 
-    bool Take(char c) {
-        if (at_ == text_.size() || text_[at_] != c) return false;
-        ++at_;
-        return true;
-    }
-    void Space() {
-        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\n' ||
-                                      text_[at_] == '\r' || text_[at_] == '\t'))
-            ++at_;
-    }
     bool Value(Json& value, size_t depth) {
         if (at_ == text_.size()) return false;
         switch (text_[at_]) {
@@ -216,8 +206,6 @@ class QuickReader {
         return at_ - start;
     }
 
-    std::string_view text_;
-    size_t at_ = 0;
     // The members read for each object open, by depth; kept for the next
     // object at the same depth.
     std::vector<std::vector<std::pair<std::string, Json>>> members_;
@@ -225,9 +213,9 @@ class QuickReader {
 
 // Walks a parsed value and a text side by side: the text matches when it is
 // byte for byte what value.dump() writes (no indent, no ASCII escaping).
-class DumpMatch {
+class DumpMatch : JsonScanner {
   public:
-    explicit DumpMatch(std::string_view text) : text_(text) {}
+    explicit DumpMatch(std::string_view text) : JsonScanner(text) {}
 
     bool Whole(const Json& value) { return Value(value) && at_ == text_.size(); }
 
@@ -238,11 +226,7 @@ class DumpMatch {
         at_ += s.size();
         return true;
     }
-    bool Take(char c) {
-        if (at_ == text_.size() || text_[at_] != c) return false;
-        ++at_;
-        return true;
-    }
+    using JsonScanner::Take;
     // The parser took only well-formed UTF-8, which the dump copies as it is.
     bool String(const std::string& s) {
         if (!Take('"')) return false;
@@ -337,9 +321,6 @@ class DumpMatch {
                 return false;
         }
     }
-
-    std::string_view text_;
-    size_t at_ = 0;
 };
 
 }  // namespace

@@ -24,4 +24,24 @@ bool IsDumpOf(const nlohmann::ordered_json& value, std::string_view text);
 // text.size() when it has none.
 size_t StringEnd(std::string_view text, size_t start);
 
+// A place in a JSON text, for the readers that walk it by hand.
+class JsonScanner {
+  protected:
+    explicit JsonScanner(std::string_view text) : text_(text) {}
+
+    bool Take(char c) {
+        if (at_ == text_.size() || text_[at_] != c) return false;
+        ++at_;
+        return true;
+    }
+    void Space() {
+        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\n' ||
+                                      text_[at_] == '\r' || text_[at_] == '\t'))
+            ++at_;
+    }
+
+    std::string_view text_;
+    size_t at_ = 0;
+};
+
 }  // namespace veltra

@@ -91,9 +91,9 @@ std::string MoneyText(Money money) {
 // A scan of a text the parser accepted, for where each revision's
 // calculation stands in it. Where the layout is not plain (a key written
 // with escapes, a key given twice) a place is left empty.
-class CalculationPlaces {
+class CalculationPlaces : JsonScanner {
   public:
-    explicit CalculationPlaces(std::string_view text) : text_(text) {}
+    explicit CalculationPlaces(std::string_view text) : JsonScanner(text) {}
 
     std::vector<std::string_view> Find() {
         Space();
@@ -116,16 +116,6 @@ class CalculationPlaces {
     }
 
   private:
-    bool Take(char c) {
-        if (at_ == text_.size() || text_[at_] != c) return false;
-        ++at_;
-        return true;
-    }
-    void Space() {
-        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\n' ||
-                                      text_[at_] == '\r' || text_[at_] == '\t'))
-            ++at_;
-    }
     // A string's text between its quotes, escapes and all.
     std::string_view String() {
         const size_t start = std::min(at_ + 1, text_.size());
@@ -197,8 +187,6 @@ class CalculationPlaces {
         Take(']');
     }
 
-    std::string_view text_;
-    size_t at_ = 0;
     std::vector<std::string_view> places_;
 };
 
