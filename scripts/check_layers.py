@@ -12,8 +12,9 @@ import sys
 
 LAYERS = [
     "catalogue",    # price list, catalogue, configuration state, limits, numbers, Platform
+    "calculation",  # the rules: configuration and inputs to quantities and results
     "state",        # the application record and the windows' records
-    "calculation",  # the rules, the main window's field handling
+    "handling",     # the main window's input handlers; calculate, then present
     "widgets",      # Qt pieces every view shares
     "report",       # configuration text, quotation, cabinet picture
     "document",     # saved calculations: the ".veltra" file, its revisions

@@ -1,10 +1,10 @@
 #include "startup.h"
 
 #include "calculation/calculated_codes.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/colour.h"
 #include "catalogue/price_list.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 
 namespace veltra {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/startup.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 
 namespace veltra::bench {
 

@@ -8,8 +8,8 @@
 
 #include "app/startup.h"
 #include "bench_fixtures.h"
-#include "calculation/recalculate.h"
 #include "catalogue/price_list.h"
+#include "handling/recalculate.h"
 #include "report/configuration_text.h"
 #include "report/quotation_export.h"
 #include "scenario/scenario_runner.h"

@@ -10,22 +10,23 @@
 
 #include <vector>
 
-#include "state/app.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/config_state.h"
+#include "catalogue/platform.h"
+#include "results.h"
 
 namespace veltra {
 
 // Sets the chosen quantities on a catalogue whose calculated quantities were
-// cleared. `decimalSeparator` is the one the telephone fields' texts use.
-void SetChosenItems(Catalogue& catalogue, Platform& platform, const ConfigState& state,
-                    const MainWindowModel& main, char decimalSeparator);
-inline void SetChosenItems(App& app) {
-    SetChosenItems(app.catalogue, app.platform, app.state, app.main, app.decimalSeparator);
-}
+// cleared.
+void SetChosenItems(Catalogue& catalogue, Platform& platform, const Configuration& config,
+                    const CalculationInputs& inputs);
 
 // The calculated quantity of every entry, in catalogue order, that these
 // inputs give on a fresh catalogue: the chosen ones, then one calculation.
-// Worked out on a copy; nothing is shown. `state` carries the limits.
+// Worked out on a copy; nothing is shown. `state` carries the limits and the
+// derived values the calculation starts from.
 std::vector<Count> DerivedQuantities(const Catalogue& catalogue, const ConfigState& state,
-                                     const MainWindowModel& main, char decimalSeparator);
+                                     const CalculationInputs& inputs);
 
 }  // namespace veltra

@@ -1,16 +1,14 @@
 // Distribution frame: cables from the boards, frame modules or boxes with their
 // strips, and arrestors on the analog trunk lines.
-#include "recalculate.h"
+#include "calculate.h"
 
 namespace veltra {
 
-Count FrameCableCount(const App& app) {
-    const ConfigState& s = app.state;
-    return s.config.AnalogExt8Boards + 2 * s.config.AnalogExt16Boards + s.config.DigitalExt8Boards +
-           2 * s.config.DigitalExt16Boards + 4 * s.config.DigitalExt32Boards +
-           3 * Count(app.mfu()) + s.config.AnalogTrunkBoards + s.config.Bri8Boards +
-           2 * s.config.Bri16Boards + s.config.E1Boards + s.config.IccuBoards +
-           2 * s.config.IcluBoards;
+Count FrameCableCount(const Configuration& c, bool mfu) {
+    return c.AnalogExt8Boards + 2 * c.AnalogExt16Boards + c.DigitalExt8Boards +
+           2 * c.DigitalExt16Boards + 4 * c.DigitalExt32Boards + 3 * Count(mfu) +
+           c.AnalogTrunkBoards + c.Bri8Boards + 2 * c.Bri16Boards + c.E1Boards + c.IccuBoards +
+           2 * c.IcluBoards;
 }
 
 Count FrameModulesFor(Count cables) {
@@ -20,39 +18,39 @@ Count FrameModulesFor(Count cables) {
     return Count(std::to_string(int(cables))[0] - '0') + 1;
 }
 
-void CalculateFrame(App& app) {
-    const MainWindowModel& w = app.main;
-    const Count cables = FrameCableCount(app);
-    if (w.MDFOpenCable.IsSelected(0)) {
-        app.SetItemQty("TSR 901 0472/3", cables);
-        app.SetItemQty("TSR 901 0472/2", 0);
+void CalculateFrame(const Calculation& c) {
+    const CalculationInputs& in = c.inputs;
+    const Count cables = FrameCableCount(c.config, in.mfu);
+    if (in.mdfOpenCable.IsSelected(0)) {
+        c.SetItemQty("TSR 901 0472/3", cables);
+        c.SetItemQty("TSR 901 0472/2", 0);
     } else {
-        app.SetItemQty("TSR 901 0472/3", 0);
-        app.SetItemQty("TSR 901 0472/2", cables);
+        c.SetItemQty("TSR 901 0472/3", 0);
+        c.SetItemQty("TSR 901 0472/2", cables);
     }
 
     const Count f = FrameModulesFor(cables);
-    const Count modules = w.OnlyStationMDFCheck.checked ? f : f * 2;
-    if (w.MDFBox.IsSelected(0)) {
-        app.SetItemQty("MDF_OPEN_10", modules);
-        app.SetItemQty("MDF_BOX_10", 0);
-        app.SetItemQty("MDF_PLINT_1", 10 * modules);
-    } else if (w.MDFBox.IsSelected(1)) {
-        app.SetItemQty("MDF_OPEN_10", 0);
-        app.SetItemQty("MDF_BOX_10", modules);
-        app.SetItemQty("MDF_PLINT_1", 10 * modules);
+    const Count modules = in.onlyStationMdf ? f : f * 2;
+    if (in.mdfBox.IsSelected(0)) {
+        c.SetItemQty("MDF_OPEN_10", modules);
+        c.SetItemQty("MDF_BOX_10", 0);
+        c.SetItemQty("MDF_PLINT_1", 10 * modules);
+    } else if (in.mdfBox.IsSelected(1)) {
+        c.SetItemQty("MDF_OPEN_10", 0);
+        c.SetItemQty("MDF_BOX_10", modules);
+        c.SetItemQty("MDF_PLINT_1", 10 * modules);
     } else {
-        app.SetItemQty("MDF_OPEN_10", 0);
-        app.SetItemQty("MDF_BOX_10", 0);
-        app.SetItemQty("MDF_PLINT_1", 0);
+        c.SetItemQty("MDF_OPEN_10", 0);
+        c.SetItemQty("MDF_BOX_10", 0);
+        c.SetItemQty("MDF_PLINT_1", 0);
     }
 
-    if (w.Arrestor.IsSelected(1)) {
-        app.SetItemQty("MDF_CASSETE_1", app.state.config.AnalogTrunkBoards);
-        app.SetItemQty("MDF_ARRESTORS", 8 * app.state.config.AnalogTrunkBoards);
+    if (in.arrestor.IsSelected(1)) {
+        c.SetItemQty("MDF_CASSETE_1", c.config.AnalogTrunkBoards);
+        c.SetItemQty("MDF_ARRESTORS", 8 * c.config.AnalogTrunkBoards);
     } else {
-        app.SetItemQty("MDF_CASSETE_1", 0);
-        app.SetItemQty("MDF_ARRESTORS", 0);
+        c.SetItemQty("MDF_CASSETE_1", 0);
+        c.SetItemQty("MDF_ARRESTORS", 0);
     }
 }
 

@@ -1,5 +1,5 @@
 // IP unit items and the networking software package.
-#include "recalculate.h"
+#include "calculate.h"
 
 namespace veltra {
 
@@ -21,29 +21,29 @@ std::string FecuPackageCode(int level) {
     return "KDUBS 130 12/" + std::to_string(level);
 }
 
-void CalculateIpUnit(App& app, CalculationResults& results) {
-    const ConfigState& s = app.state;
+void CalculateIpUnit(const Calculation& c, CalculationResults& results) {
+    const Configuration& config = c.config;
     results.unitsDone = true;
-    results.ipuPresent = s.config.Ipu4Present + s.config.Ipu8Present >= 1;
+    results.ipuPresent = config.Ipu4Present + config.Ipu8Present >= 1;
     if (!results.ipuPresent) {
         results.ipuChannels = 0;
-        app.SetItemQty("TSRBS 902 0007/1", 0);
-        app.SetItemQty("ROA 219 5114/1", 0);
-        app.SetItemQty("LZYBS 203 13/4", 0);
-        app.SetItemQty("LZYBS 203 13/8", 0);
-        app.SetItemQty("ROF 157 5133/1", 0);
+        c.SetItemQty("TSRBS 902 0007/1", 0);
+        c.SetItemQty("ROA 219 5114/1", 0);
+        c.SetItemQty("LZYBS 203 13/4", 0);
+        c.SetItemQty("LZYBS 203 13/8", 0);
+        c.SetItemQty("ROF 157 5133/1", 0);
         return;
     }
-    results.ipuChannels = 8 * s.config.Ipu8Present + 4 * s.config.Ipu4Present;
-    app.SetItemQty("ROF 157 5133/1", 1);
-    app.SetItemQty("TSRBS 902 0007/1", 1);
-    app.SetItemQty("ROA 219 5114/1", 1);
-    if (s.config.Ipu4Present < 1) {
-        app.SetItemQty("LZYBS 203 13/4", 0);
-        app.SetItemQty("LZYBS 203 13/8", 1);
+    results.ipuChannels = 8 * config.Ipu8Present + 4 * config.Ipu4Present;
+    c.SetItemQty("ROF 157 5133/1", 1);
+    c.SetItemQty("TSRBS 902 0007/1", 1);
+    c.SetItemQty("ROA 219 5114/1", 1);
+    if (config.Ipu4Present < 1) {
+        c.SetItemQty("LZYBS 203 13/4", 0);
+        c.SetItemQty("LZYBS 203 13/8", 1);
     } else {
-        app.SetItemQty("LZYBS 203 13/4", 1);
-        app.SetItemQty("LZYBS 203 13/8", 0);
+        c.SetItemQty("LZYBS 203 13/4", 1);
+        c.SetItemQty("LZYBS 203 13/8", 0);
     }
 }
 
@@ -55,18 +55,17 @@ Count RequiredNetworkingLevel(const Configuration& c, bool mfu) {
     return 0;
 }
 
-void CalculateNetworkingLevel(App& app, CalculationResults& results) {
-    ConfigState& s = app.state;
-    s.results.FecuRequiredLevel = RequiredNetworkingLevel(s.config, app.mfu());
+void CalculateNetworkingLevel(const Calculation& c, CalculationResults& results) {
+    const Count required = RequiredNetworkingLevel(c.config, c.inputs.mfu);
+    const Count chosen = c.config.FecuChosenLevel;
+    c.derived.FecuRequiredLevel = required;
 
-    for (int level = 1; level <= kFecuLevels; ++level) app.SetItemQty(FecuPackageCode(level), 0);
-    if (s.results.FecuRequiredLevel > 0 || s.config.FecuChosenLevel >= 1) {
-        const int level = std::max<int>(s.results.FecuRequiredLevel, s.config.FecuChosenLevel);
-        if (level >= 1 && level <= kFecuLevels) app.SetItemQty(FecuPackageCode(level), 1);
+    for (int level = 1; level <= kFecuLevels; ++level) c.SetItemQty(FecuPackageCode(level), 0);
+    if (required > 0 || chosen >= 1) {
+        const int level = std::max<int>(required, chosen);
+        if (level >= 1 && level <= kFecuLevels) c.SetItemQty(FecuPackageCode(level), 1);
     }
-    const int shown = s.config.FecuChosenLevel < s.results.FecuRequiredLevel
-                          ? s.results.FecuRequiredLevel
-                          : s.config.FecuChosenLevel;
+    const int shown = chosen < required ? required : chosen;
     if (shown >= 0 && shown <= kFecuLevels) results.fecuShown = shown;
 }
 

@@ -1,9 +1,5 @@
 #include "variant_family.h"
 
-#include "line_counts.h"
-#include "main_window_inputs.h"
-#include "recalculate.h"
-
 namespace veltra {
 
 namespace {
@@ -22,27 +18,6 @@ BoardCounts PairedVariant(int i) {
 
 BoardCounts SingleVariant(int i) {
     return {Count(i), 0, 0};
-}
-
-// A new line count runs the auto-count scheme through its field; the scheme
-// then applies once more, on the count the field shows.
-void AfterDigitalExt(App& app) {
-    UpdateDigitalExtLines(app);
-    Combo1_Click(app);
-}
-
-void AfterAnalogExt(App& app) {
-    UpdateAnalogExtLines(app);
-}
-
-void AfterAnalogTrunk(App& app) {
-    UpdateAnalogTrunkLines(app);
-    RecalculateAll(app);
-}
-
-void AfterBriTrunk(App& app) {
-    UpdateBriChannels(app);
-    RecalculateAll(app);
 }
 
 constexpr BoardKind kNoKind{"", "", 0, 0, nullptr, 0, ""};
@@ -66,7 +41,6 @@ const VariantFamily kDigExt{
     false,
     "ARFlatBttn1",
     "VeltraCalculator.chm::/source/dig_ext.htm",
-    AfterDigitalExt,
 };
 
 const VariantFamily kAnExt{
@@ -87,7 +61,6 @@ const VariantFamily kAnExt{
     false,
     "ARFlatBttn1",
     "VeltraCalculator.chm::/source/an_ext.htm",
-    AfterAnalogExt,
 };
 
 const VariantFamily kAnTr{
@@ -107,7 +80,6 @@ const VariantFamily kAnTr{
     false,
     "Command3",
     nullptr,
-    AfterAnalogTrunk,
 };
 
 const VariantFamily kBriTrunk{
@@ -126,7 +98,6 @@ const VariantFamily kBriTrunk{
     true,
     "Command3",
     nullptr,
-    AfterBriTrunk,
 };
 
 }  // namespace
@@ -165,10 +136,10 @@ Count BoardsOf(const VariantFamily& family, const BoardCounts& counts) {
     return boards;
 }
 
-BoardCounts CurrentCounts(const App& app, const VariantFamily& family) {
+BoardCounts CurrentCounts(const Configuration& config, const VariantFamily& family) {
     BoardCounts counts{0, 0, 0};
     for (int k = 0; k < family.kindCount; ++k)
-        counts[size_t(k)] = app.state.config.*(family.kinds[size_t(k)].count);
+        counts[size_t(k)] = config.*(family.kinds[size_t(k)].count);
     return counts;
 }
 

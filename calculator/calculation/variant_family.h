@@ -1,13 +1,13 @@
 #pragma once
 // The four line-board families whose dialogs offer a grid of board variants:
 // their board kinds, how variant i is made up, which bounds it must keep, and
-// what accepting a variant runs afterwards.
+// and which help topic it has.
 
 #include <array>
 #include <string_view>
 
+#include "catalogue/config_state.h"
 #include "catalogue/limits.h"
-#include "state/app.h"
 
 namespace veltra {
 
@@ -42,7 +42,6 @@ struct VariantFamily {
     bool boundsBriBoards;
     const char* closeButton;
     const char* helpTopic;  // nullptr: no help button
-    void (*afterAccept)(App& app);
 };
 
 const VariantFamily& FamilyOf(VariantDialogKind kind);
@@ -53,6 +52,6 @@ Count CapacityLinesOf(const VariantFamily& family, const BoardCounts& counts);
 Count BoardsOf(const VariantFamily& family, const BoardCounts& counts);
 
 // The family's boards in the configuration now.
-BoardCounts CurrentCounts(const App& app, const VariantFamily& family);
+BoardCounts CurrentCounts(const Configuration& config, const VariantFamily& family);
 
 }  // namespace veltra

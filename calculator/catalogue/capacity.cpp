@@ -2,12 +2,11 @@
 
 namespace veltra {
 
-Count CountBoards(const ConfigState& s, bool mfu) {
-    return s.limits.FixedBoards + s.config.AnalogExt8Boards + s.config.AnalogExt16Boards +
-           s.config.DigitalExt8Boards + s.config.DigitalExt16Boards + s.config.DigitalExt32Boards +
-           Count(mfu) + s.config.IcluBoards + s.config.IccuBoards + s.config.AnalogTrunkBoards +
-           s.config.E1Boards + s.config.Bri16Boards + s.config.Bri8Boards + s.config.Ipu4Present +
-           s.config.Ipu8Present;
+Count CountBoards(const SystemLimits& limits, const Configuration& c, bool mfu) {
+    return limits.FixedBoards + c.AnalogExt8Boards + c.AnalogExt16Boards + c.DigitalExt8Boards +
+           c.DigitalExt16Boards + c.DigitalExt32Boards + Count(mfu) + c.IcluBoards + c.IccuBoards +
+           c.AnalogTrunkBoards + c.E1Boards + c.Bri16Boards + c.Bri8Boards + c.Ipu4Present +
+           c.Ipu8Present;
 }
 
 Count CountExtensionLines(const Configuration& c, bool mfu) {

@@ -75,9 +75,11 @@ double RoundHalfEven(double value) {
 }
 
 int16_t CountFromText(std::string_view text, char decimalSeparator) {
-    const auto value = ParseNumber(text, decimalSeparator);
-    if (!value) return 0;
-    const double rounded = RoundHalfEven(*value);
+    return CountFromNumber(ParseNumber(text, decimalSeparator).value_or(0.0));
+}
+
+int16_t CountFromNumber(double value) {
+    const double rounded = RoundHalfEven(value);
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) return 0;
     return static_cast<int16_t>(rounded);
 }

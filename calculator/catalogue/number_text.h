@@ -27,6 +27,8 @@ double RoundHalfEven(double value);
 // A count field's value as a 16-bit whole number: numeric texts are rounded
 // half to even; other texts and values outside -32768..32767 give 0.
 int16_t CountFromText(std::string_view text, char decimalSeparator);
+// The same for a number already read.
+int16_t CountFromNumber(double value);
 
 // The whole part of a value (truncated toward zero), saturating at the limits
 // of long long; not-a-number gives 0. Typed texts such as "1e300" reach here.

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <optional>
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 
 namespace veltra {
 

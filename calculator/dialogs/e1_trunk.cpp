@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "calculation/line_counts.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/capacity.h"
+#include "handling/line_count_fields.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 
 namespace veltra {
 

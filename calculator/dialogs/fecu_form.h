@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "calculation/recalculate.h"
+#include "handling/recalculate.h"
 #include "state/app.h"
 #include "state/controls.h"
 

@@ -1,7 +1,7 @@
 #include "ipu_form.h"
 
-#include "calculation/recalculate.h"
 #include "catalogue/capacity.h"
+#include "handling/recalculate.h"
 
 namespace veltra {
 

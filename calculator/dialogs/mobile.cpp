@@ -5,10 +5,10 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 
 namespace veltra {
 

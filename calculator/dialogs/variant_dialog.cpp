@@ -3,6 +3,7 @@
 #include <string>
 
 #include "catalogue/capacity.h"
+#include "handling/variant_accept.h"
 
 namespace veltra {
 
@@ -155,7 +156,7 @@ void Command1_Click(App& app, VariantDialog& dialog, int i) {
         app.state.config.*(family.kinds[size_t(k)].count) = variant[size_t(k)];
     for (int k = 0; k < family.kindCount; ++k)
         app.SetItemQty(family.kinds[size_t(k)].itemCode, variant[size_t(k)]);
-    family.afterAccept(app);
+    AfterVariantAccepted(app, family.kind);
     dialog.closed = true;
 }
 

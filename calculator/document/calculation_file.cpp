@@ -11,10 +11,10 @@
 #include <system_error>
 
 #include "calculation/chosen_items.h"
-#include "calculation/recalculate.h"
 #include "catalogue/printable_text.h"
 #include "catalogue/recording_platform.h"
 #include "catalogue/staged_file.h"
+#include "handling/recalculate.h"
 #include "revisions.h"
 #include "saved_items.h"
 
@@ -142,7 +142,7 @@ OpenOutcome ApplyCalculation(App& app, const SavedCalculation& saved) {
         // says (the reader refuses one that says otherwise). Codes the list
         // lacks are told once, with the saved items, not per code set.
         RecordingPlatform quiet;
-        SetChosenItems(app.catalogue, quiet, app.state, app.main, app.decimalSeparator);
+        SetChosenItems(app.catalogue, quiet, app.state.config, CalculationInputsOf(app));
         const std::vector<int> entries = MatchSavedItems(app.catalogue, saved.items);
         for (size_t i = 0; i < saved.items.size(); ++i) {
             const SavedItem& item = saved.items[i];

@@ -7,12 +7,12 @@
 #include <optional>
 
 #include "calculation/cordless_boards.h"
-#include "calculation/line_counts.h"
-#include "calculation/recalculate.h"
 #include "calculation/variant_family.h"
 #include "catalogue/limits.h"
 #include "catalogue/number_text.h"
 #include "catalogue/printable_text.h"
+#include "handling/line_count_fields.h"
+#include "handling/recalculate.h"
 #include "json_text.h"
 #include "proposal_json.h"
 #include "revision_json.h"

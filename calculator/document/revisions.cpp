@@ -1,8 +1,8 @@
 #include "revisions.h"
 
-#include "calculation/recalculate.h"
 #include "calculation_file.h"
 #include "catalogue/sha256.h"
+#include "handling/recalculate.h"
 #include "report/proposal_amounts.h"
 #include "saved_items.h"
 

@@ -6,6 +6,7 @@
 
 #include "calculation/chosen_items.h"
 #include "catalogue/printable_text.h"
+#include "handling/recalculate.h"
 
 namespace veltra {
 
@@ -81,7 +82,8 @@ void CheckCalculatedQuantities(const SavedCalculation& saved, const App& app,
     const bool remembered =
         memo && extended.empty() && memo->valid && memo->state == state && memo->main == saved.main;
     std::vector<Count> computed;
-    if (!remembered) computed = DerivedQuantities(scratch, state, saved.main, '.');
+    if (!remembered)
+        computed = DerivedQuantities(scratch, state, CalculationInputsOf(saved.main, '.'));
     if (!remembered && memo && extended.empty()) {
         memo->valid = true;
         memo->state = state;

@@ -1,7 +1,7 @@
 #include "add_qty.h"
 
-#include "calculation/recalculate.h"
 #include "catalogue/capacity.h"
+#include "handling/recalculate.h"
 
 namespace veltra {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "calculation/main_window_inputs.h"
 #include "catalogue/number_text.h"
+#include "handling/main_window_inputs.h"
 
 namespace veltra {
 

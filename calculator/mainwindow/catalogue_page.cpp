@@ -1,8 +1,8 @@
 #include "catalogue_page.h"
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/number_text.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "new_calculation.h"
 #include "placement.h"
 

@@ -1,7 +1,7 @@
 #include "new_calculation.h"
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "report/configuration_text.h"
 #include "report/show_cabinet.h"
 

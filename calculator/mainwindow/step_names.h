@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "calculation/main_window_inputs.h"
 #include "field_buttons.h"
+#include "handling/main_window_inputs.h"
 #include "state/app.h"
 
 namespace veltra {

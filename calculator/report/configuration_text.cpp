@@ -1,7 +1,7 @@
 #include "configuration_text.h"
 
-#include "calculation/line_counts.h"
 #include "catalogue/number_text.h"
+#include "handling/line_count_fields.h"
 #include "state/app.h"
 
 namespace veltra {

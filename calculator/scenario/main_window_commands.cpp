@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "calculation/main_window_inputs.h"
+#include "handling/main_window_inputs.h"
 #include "mainwindow/file_menu.h"
 #include "report/configuration_text.h"
 #include "report/quotation_export.h"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cabinet_picture.h"
+#include "calculation/results.h"
 #include "controls.h"
 
 namespace veltra {
@@ -47,6 +48,10 @@ const FieldInfo& InfoOf(FieldId id);
 // nullptr when no field has that name.
 const FieldInfo* FindField(std::string_view name);
 bool IsTelephoneField(FieldId id);
+// The telephone a telephone field counts: the fields stand in the sets' order.
+inline Telephone TelephoneOf(FieldId id) {
+    return Telephone(int(id) - int(FieldId::BasicText));
+}
 
 struct StatusBarModel {
     // The panels that change; the others are spacers.

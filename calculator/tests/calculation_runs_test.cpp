@@ -5,9 +5,9 @@
 #include <functional>
 #include <stdexcept>
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "dialogs/variant_dialog.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "test_app.h"
 
 namespace veltra {

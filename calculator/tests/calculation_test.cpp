@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "calculation/line_counts.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
+#include "handling/line_count_fields.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "mainwindow/new_calculation.h"
 #include "test_app.h"
 

@@ -2,9 +2,9 @@
 
 #include <tuple>
 
-#include "calculation/line_counts.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
+#include "handling/line_count_fields.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "test_app.h"
 
 namespace veltra {

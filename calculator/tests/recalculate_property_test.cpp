@@ -12,8 +12,6 @@
 #include <random>
 
 #include "calculation/chosen_items.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
 #include "dialogs/base_station.h"
@@ -23,6 +21,8 @@
 #include "dialogs/mobile.h"
 #include "dialogs/variant_dialog.h"
 #include "document/calculation_file.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "keypads/add_qty.h"
 #include "keypads/input_calc.h"
 #include "mainwindow/catalogue_page.h"
@@ -109,7 +109,7 @@ std::string FileText(const std::filesystem::path& path) {
 // The calculated quantities on screen are those the inputs give.
 ::testing::AssertionResult FollowTheInputs(const App& app) {
     const std::vector<Count> derived =
-        DerivedQuantities(app.catalogue, app.state, app.main, app.decimalSeparator);
+        DerivedQuantities(app.catalogue, app.state, CalculationInputsOf(app));
     for (size_t i = 0; i < derived.size(); ++i) {
         if (derived[i] != app.catalogue[i].ItemCalcQty) {
             return ::testing::AssertionFailure()

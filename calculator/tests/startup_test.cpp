@@ -9,11 +9,11 @@
 
 #include "app/startup.h"
 #include "calculation/calculated_codes.h"
-#include "calculation/main_window_inputs.h"
 #include "catalogue/number_text.h"
 #include "catalogue/price_list.h"
 #include "catalogue/recording_platform.h"
 #include "catalogue/text_decoding.h"
+#include "handling/main_window_inputs.h"
 
 namespace veltra {
 namespace {

@@ -9,8 +9,6 @@
 #include <functional>
 
 #include "app/startup.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/recording_platform.h"
 #include "dialogs/board_dialog.h"
 #include "dialogs/qt/base_station_view.h"
@@ -20,6 +18,8 @@
 #include "dialogs/qt/mobile_view.h"
 #include "dialogs/qt/variant_dialog_view.h"
 #include "dialogs/unit_dialog.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 
 using namespace veltra;
 

@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "app/startup.h"
-#include "calculation/recalculate.h"
 #include "catalogue/recording_platform.h"
+#include "handling/recalculate.h"
 #include "report/quotation_export.h"
 #include "rich_configuration.h"
 #include "state/app.h"

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "calculation/chosen_items.h"
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "dialogs/board_dialog.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "state/app.h"
 
 namespace veltra {

@@ -1,6 +1,6 @@
 #include "sample_proposal.h"
 
-#include "calculation/recalculate.h"
+#include "handling/recalculate.h"
 #include "state/app.h"
 
 namespace veltra {

@@ -2,11 +2,11 @@
 
 #include <functional>
 
-#include "calculation/main_window_inputs.h"
 #include "catalogue/capacity.h"
 #include "dialog_test_support.h"
 #include "dialogs/base_station.h"
 #include "dialogs/mobile.h"
+#include "handling/main_window_inputs.h"
 
 namespace veltra::testing {
 namespace {

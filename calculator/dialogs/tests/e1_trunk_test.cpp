@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "calculation/main_window_inputs.h"
 #include "dialog_test_support.h"
 #include "dialogs/e1_trunk.h"
+#include "handling/main_window_inputs.h"
 
 namespace veltra::testing {
 namespace {

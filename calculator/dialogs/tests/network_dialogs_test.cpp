@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include "calculation/main_window_inputs.h"
 #include "dialog_test_support.h"
 #include "dialogs/fecu_form.h"
 #include "dialogs/ipu_form.h"
+#include "handling/main_window_inputs.h"
 
 namespace veltra::testing {
 namespace {

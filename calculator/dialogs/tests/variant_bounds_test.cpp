@@ -4,9 +4,10 @@
 
 #include <random>
 
-#include "calculation/main_window_inputs.h"
 #include "catalogue/capacity.h"
 #include "dialog_test_support.h"
+#include "handling/main_window_inputs.h"
+#include "handling/variant_accept.h"
 
 namespace veltra::testing {
 namespace {

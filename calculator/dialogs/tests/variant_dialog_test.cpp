@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/capacity.h"
 #include "dialog_test_support.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 
 namespace veltra::testing {
 namespace {

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/price_list.h"
 #include "document/calculation_file.h"
 #include "document/tests/document_files.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "mainwindow/main_form_pages.h"
 #include "report/configuration_text.h"
 #include "report/quotation.h"

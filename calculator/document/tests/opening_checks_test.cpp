@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "document/calculation_file.h"
 #include "document/tests/document_files.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "tests/test_app.h"
 #include "tools/rich_configuration.h"
 

@@ -2,7 +2,7 @@
 // through, what each close writes, and that the totals follow.
 #include <gtest/gtest.h>
 
-#include "calculation/main_window_inputs.h"
+#include "handling/main_window_inputs.h"
 #include "keypads/add_qty.h"
 #include "keypads/input_calc.h"
 #include "mainwindow/field_buttons.h"

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "calculation/main_window_inputs.h"
+#include "handling/main_window_inputs.h"
 #include "main_form.h"
 #include "mainwindow/field_buttons.h"
 #include "mainwindow/step_names.h"

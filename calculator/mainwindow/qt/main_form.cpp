@@ -12,8 +12,8 @@
 #include <QTabBar>
 
 #include "about_form.h"
-#include "calculation/main_window_inputs.h"
 #include "dialogs/qt/open_dialog.h"
+#include "handling/main_window_inputs.h"
 #include "keypads/qt/open_keypad.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/field_buttons.h"

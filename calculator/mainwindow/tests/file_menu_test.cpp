@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "calculation/main_window_inputs.h"
 #include "document/calculation_file.h"
+#include "handling/main_window_inputs.h"
 #include "mainwindow/file_menu.h"
 #include "mainwindow/main_form_pages.h"
 #include "report/configuration_text.h"

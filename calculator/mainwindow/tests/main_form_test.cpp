@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "calculation/main_window_inputs.h"
 #include "catalogue/number_text.h"
+#include "handling/main_window_inputs.h"
 #include "mainwindow/catalogue_page.h"
 #include "mainwindow/main_form_pages.h"
 #include "tests/test_app.h"

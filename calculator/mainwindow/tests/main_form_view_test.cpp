@@ -21,10 +21,10 @@
 #include <QTreeWidget>
 
 #include "app/chm_help_viewer.h"
-#include "calculation/main_window_inputs.h"
 #include "dialogs/qt/proposal_dialog_view.h"
 #include "dialogs/qt/seller_dialog_view.h"
 #include "document/calculation_file.h"
+#include "handling/main_window_inputs.h"
 #include "mainwindow/help_entries.h"
 #include "mainwindow/qt/about_form.h"
 #include "mainwindow/qt/main_form.h"

@@ -2,7 +2,7 @@
 
 #include <numeric>
 
-#include "calculation/main_window_inputs.h"
+#include "handling/main_window_inputs.h"
 #include "mainwindow/field_buttons.h"
 #include "mainwindow/placement.h"
 #include "mainwindow/status_panels.h"

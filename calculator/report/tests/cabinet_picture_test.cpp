@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "mainwindow/main_form_pages.h"
 #include "mainwindow/new_calculation.h"
 #include "report/show_cabinet.h"

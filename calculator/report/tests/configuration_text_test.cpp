@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "calculation/main_window_inputs.h"
+#include "handling/main_window_inputs.h"
 #include "mainwindow/main_form_pages.h"
 #include "mainwindow/new_calculation.h"
 #include "report/configuration_text.h"

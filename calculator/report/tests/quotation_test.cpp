@@ -11,9 +11,9 @@
 #include <iterator>
 #include <vector>
 
-#include "calculation/main_window_inputs.h"
-#include "calculation/recalculate.h"
 #include "catalogue/price_list.h"
+#include "handling/main_window_inputs.h"
+#include "handling/recalculate.h"
 #include "keypads/add_qty.h"
 #include "report/quotation.h"
 #include "report/quotation_export.h"

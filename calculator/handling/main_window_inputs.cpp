@@ -4,7 +4,7 @@
 
 #include "catalogue/capacity.h"
 #include "catalogue/number_text.h"
-#include "line_counts.h"
+#include "line_count_fields.h"
 #include "recalculate.h"
 
 namespace veltra {

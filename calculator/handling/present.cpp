@@ -1,5 +1,5 @@
 // The one step that writes a calculation's results to the windows.
-#include "line_counts.h"
+#include "calculation/line_counts.h"
 #include "main_window_inputs.h"
 #include "recalculate.h"
 
