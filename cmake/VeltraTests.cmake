@@ -26,6 +26,9 @@ function(veltra_test_program target)
     message(FATAL_ERROR "veltra_test_program(${target}): LABEL is one of ${VELTRA_TEST_LABELS}")
   endif()
   add_executable(${target} ${arg_SOURCES})
+  # The test sources compile a few to a unit: they share most headers
+  # (GoogleTest's above all), which are then read once per unit.
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 4)
   add_dependencies(tests-${arg_LABEL} ${target})
   if(arg_OWN_MAIN)
     target_link_libraries(${target} PRIVATE ${arg_LINK} GTest::gtest)

@@ -52,6 +52,8 @@ function(lumiq_windows_build arch toolchain)
     CMAKE_ARGS
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_SOURCE_DIR}/cmake/${toolchain}
       -DCMAKE_BUILD_TYPE=${_lumiq_build_type}
+      "-DCMAKE_C_FLAGS_RELWITHDEBINFO=${CMAKE_C_FLAGS_RELWITHDEBINFO}"
+      "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=${CMAKE_CXX_FLAGS_RELWITHDEBINFO}"
       ${_lumiq_launchers}
       -DBUILD_TESTING=${BUILD_TESTING}
       ${ARGN}

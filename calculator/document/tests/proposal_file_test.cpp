@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "document/calculation_file.h"
+#include "document_files.h"
 #include "mainwindow/file_menu.h"
 #include "tests/test_app.h"
 #include "tools/rich_configuration.h"
@@ -15,22 +14,8 @@ namespace veltra {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Folder {
-    Folder() : path(fs::temp_directory_path() / ("veltra-kp-" + std::to_string(::getpid()))) {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~Folder() { fs::remove_all(path); }
-    fs::path path;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::Folder;
+using testing::ReadFile;
 
 ProposalDetails FullDetails() {
     ProposalDetails d;
