@@ -16,6 +16,7 @@
 #include "check.h"
 #include "document/calculation_file.h"
 #include "document/json_text.h"
+#include "handling/recalculate.h"
 #include "state/proposal_rules.h"
 
 using namespace veltra;
@@ -54,7 +55,7 @@ bool Accepted(std::string_view text, const App& app, SavedCalculation& saved) {
 
 void CheckQuantitiesFollowInputs(const App& app) {
     const std::vector<Count> derived =
-        DerivedQuantities(app.catalogue, app.state, app.main, app.decimalSeparator);
+        DerivedQuantities(app.catalogue, app.state, CalculationInputsOf(app));
     for (size_t i = 0; i < derived.size(); ++i)
         FUZZ_CHECK(app.catalogue[i].ItemCalcQty == derived[i]);
 }

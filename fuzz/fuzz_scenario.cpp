@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "calculation/recalculate.h"
 #include "catalogue/number_text.h"
 #include "check.h"
+#include "handling/recalculate.h"
 #include "mainwindow/field_buttons.h"
 #include "scenario/scenario_runner.h"
 
