@@ -51,7 +51,7 @@ void SetCabinetItems(const Calculation& c, Count cabinets);
 // the networking dialog's options, level 0 being "Нет".
 inline constexpr int kFecuLevels = 10;
 extern const std::array<const char*, kFecuLevels + 1> kFecuLevelCaptions;
-std::string FecuPackageCode(int level);
+const std::string& FecuPackageCode(int level);  // level 0..kFecuLevels
 // The level the configuration needs: 4 with an IP unit, 1 with BRI boards,
 // base stations, E1 PRI links or the multi-function board, else 0.
 Count RequiredNetworkingLevel(const Configuration& c, bool mfu);

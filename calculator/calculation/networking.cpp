@@ -17,8 +17,15 @@ const std::array<const char*, kFecuLevels + 1> kFecuLevelCaptions = {
     "Full Networking unlimitedt + CTI",
 };
 
-std::string FecuPackageCode(int level) {
-    return "KDUBS 130 12/" + std::to_string(level);
+const std::string& FecuPackageCode(int level) {
+    // Made once: every calculation sets all ten packages.
+    static const std::array<std::string, kFecuLevels + 1> codes = [] {
+        std::array<std::string, kFecuLevels + 1> made;
+        for (int l = 0; l <= kFecuLevels; ++l)
+            made[size_t(l)] = "KDUBS 130 12/" + std::to_string(l);
+        return made;
+    }();
+    return codes.at(size_t(level));
 }
 
 void CalculateIpUnit(const Calculation& c, CalculationResults& results) {
